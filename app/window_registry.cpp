@@ -1,0 +1,119 @@
+#include "app/window_registry.h"
+
+#include "platform/common_controls.h"
+#include "platform/qt_desktop.h"
+
+namespace app {
+
+WindowRegistry &WindowRegistry::instance()
+{
+    static WindowRegistry registry;
+    return registry;
+}
+
+void WindowRegistry::add(const QString &name, Factory factory) { m_factories.insert(name, std::move(factory)); }
+
+QWidget *WindowRegistry::window(const QString &name)
+{
+    if (QWidget *w = loaded(name))
+        return w;
+    const auto factory = m_factories.constFind(name);
+    Q_ASSERT_X(factory != m_factories.constEnd(), "WindowRegistry::window", qPrintable(name));
+    if (factory == m_factories.constEnd())
+        return nullptr;
+    QWidget *w = (*factory)();
+    w->setObjectName(name);
+    m_windows.insert(name, w);
+    // A window closed by its title-bar control is unloaded like any other.
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    connect(w, &QObject::destroyed, this, [this, name, w] { forget(name, w); });
+    return w;
+}
+
+QWidget *WindowRegistry::loaded(const QString &name) const
+{
+    const auto it = m_windows.constFind(name);
+    return it == m_windows.constEnd() ? nullptr : it->data();
+}
+
+QWidget *WindowRegistry::show(const QString &name)
+{
+    QWidget *w = window(name);
+    if (!w)
+        return nullptr;
+    w->show();
+    w->raise();
+    w->activateWindow();
+    return w;
+}
+
+void WindowRegistry::unload(const QString &name)
+{
+    QWidget *w = loaded(name);
+    if (!w)
+        return;
+    m_windows.remove(name);
+    w->hide();
+    w->deleteLater();
+    if (m_windows.isEmpty())
+        emit allUnloaded();
+}
+
+const QStringList &WindowRegistry::exitOrder()
+{
+    static const QStringList order = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form8", "frmAbout"};
+    return order;
+}
+
+void WindowRegistry::unloadAll()
+{
+    // Windows that were never loaded are skipped: creating them only to unload
+    // them would run their loading (the catalogue, say) for nothing.
+    for (const QString &name : exitOrder())
+        unload(name);
+    const QStringList rest = m_windows.keys();
+    for (const QString &name : rest)
+        unload(name);
+    emit allUnloaded();
+}
+
+QStringList WindowRegistry::loadedNames() const
+{
+    QStringList names;
+    for (auto it = m_windows.constBegin(); it != m_windows.constEnd(); ++it)
+        if (it.value())
+            names << it.key();
+    names.sort();
+    return names;
+}
+
+platform::Desktop &WindowRegistry::desktop()
+{
+    if (!m_desktop) {
+        static platform::QtDesktop qtDesktop;
+        m_desktop = &qtDesktop;
+    }
+    return *m_desktop;
+}
+
+void WindowRegistry::setDesktop(platform::Desktop *desktop) { m_desktop = desktop; }
+
+void WindowRegistry::forget(const QString &name, QWidget *window)
+{
+    const auto it = m_windows.find(name);
+    if (it != m_windows.end() && (it->isNull() || it->data() == window)) {
+        m_windows.erase(it);
+        if (m_windows.isEmpty())
+            emit allUnloaded();
+    }
+}
+
+platform::Answer MsgBox(QWidget *owner, const QString &text, platform::Buttons buttons, platform::Icon icon,
+                        const QString &title)
+{
+    return Desktop().message(owner, {text, title, icon, buttons});
+}
+
+void OpenHelp(QWidget *owner) { Desktop().shellOpen(owner, QString::fromLatin1(kHelpFile), platform::ProgramFolder()); }
+
+} // namespace app

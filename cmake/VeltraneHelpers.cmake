@@ -1,0 +1,31 @@
+# Build options shared by every target of the project.
+add_library(veltrane_options INTERFACE)
+target_compile_options(veltrane_options INTERFACE -Wall -Wextra -Wpedantic)
+if(VELTRANE_WERROR)
+    target_compile_options(veltrane_options INTERFACE -Werror)
+endif()
+if(VELTRANE_SANITIZE)
+    target_compile_options(veltrane_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                                      -fno-sanitize-recover=undefined)
+    target_link_options(veltrane_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# veltrane_library(name SOURCES ... LIBS ...): one static library of a subsystem.
+function(veltrane_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_LIBS} PRIVATE veltrane_options)
+endfunction()
+
+# veltrane_add_test(name SOURCES ... LIBS ...): one QtTest executable registered
+# with CTest, run offscreen and away from the user's own files.
+function(veltrane_add_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS} veltrane_options)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VELTRANE_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;VELTRANE_PROGRAM_DIR=${VELTRANE_PROGRAM_DIR}"
+        TIMEOUT 120)
+endfunction()

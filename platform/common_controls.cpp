@@ -1,0 +1,58 @@
+#include "platform/common_controls.h"
+
+#include <QCoreApplication>
+#include <QFont>
+
+namespace platform {
+namespace {
+
+QString &programFolderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+void InitCommonControls()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    QFont::insertSubstitutions(QStringLiteral("Palatino Linotype"),
+                               {QStringLiteral("P052"), QStringLiteral("URW Palladio L"),
+                                QStringLiteral("TeX Gyre Pagella"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("Nimbus Roman"),
+                                QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                                QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+}
+
+QFont LayoutFont(const QString &family, double pointSize, bool bold)
+{
+    InitCommonControls();
+    QFont font(family);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont DialogFont() { return LayoutFont(QStringLiteral("MS Sans Serif"), 8.25); }
+
+QString ProgramFolder()
+{
+    if (!programFolderOverride().isEmpty())
+        return programFolderOverride();
+    return QCoreApplication::applicationDirPath();
+}
+
+void SetProgramFolder(const QString &folder) { programFolderOverride() = folder; }
+
+} // namespace platform

@@ -1,0 +1,20 @@
+// The real desktop: QMessageBox, QFileDialog and QDesktopServices.
+#pragma once
+
+#include "platform/desktop.h"
+
+#include <QStringList>
+
+namespace platform {
+
+class QtDesktop final : public Desktop {
+public:
+    Answer message(QWidget *owner, const MessageRequest &request) override;
+    QString saveFileName(QWidget *owner, const SaveRequest &request) override;
+    void shellOpen(QWidget *owner, const QString &file, const QString &directory) override;
+};
+
+// " Text files(*.txt)|*.txt" -> {" Text files(*.txt) (*.txt)"}: Qt's name-filter form.
+QStringList QtNameFilters(const QString &filter);
+
+} // namespace platform
