@@ -18,7 +18,6 @@ QWidget *WindowRegistry::window(const QString &name)
     if (QWidget *w = loaded(name))
         return w;
     const auto factory = m_factories.constFind(name);
-    Q_ASSERT_X(factory != m_factories.constEnd(), "WindowRegistry::window", qPrintable(name));
     if (factory == m_factories.constEnd())
         return nullptr;
     QWidget *w = (*factory)();

@@ -21,16 +21,25 @@ public:
 
     static WindowRegistry &instance();
 
-    // Registration, by the form name (the class name of the window).
+    // Registration, by the form name (the class name of the window). Typed
+    // access registers the type by itself; a window that others reach only by
+    // name (to keep libraries apart) is registered at start.
     void add(const QString &name, Factory factory);
     template <class T> void add()
     {
-        add(QString::fromLatin1(T::staticMetaObject.className()), [] { return new T; });
+        add(nameOf<T>(), [] { return new T; });
     }
+    bool isRegistered(const QString &name) const { return m_factories.contains(name); }
 
-    // The window, created (loaded, not shown) if it is not loaded.
+    // The window, created (loaded, not shown) if it is not loaded; nullptr for
+    // a name nobody registered.
     QWidget *window(const QString &name);
-    template <class T> T *window() { return static_cast<T *>(window(nameOf<T>())); }
+    template <class T> T *window()
+    {
+        if (!isRegistered(nameOf<T>()))
+            add<T>();
+        return static_cast<T *>(window(nameOf<T>()));
+    }
 
     // The window if it is loaded, else nullptr; never creates one.
     QWidget *loaded(const QString &name) const;
@@ -38,7 +47,11 @@ public:
 
     // Show non-modally (creating if needed) and bring to the front.
     QWidget *show(const QString &name);
-    template <class T> T *show() { return static_cast<T *>(show(nameOf<T>())); }
+    template <class T> T *show()
+    {
+        window<T>();
+        return static_cast<T *>(show(nameOf<T>()));
+    }
 
     // Unload: the window disappears now and is destroyed once control returns
     // to the event loop, so a window may unload itself from its own handler.
@@ -59,8 +72,8 @@ public:
 signals:
     void allUnloaded();
 
-private:
     template <class T> static QString nameOf() { return QString::fromLatin1(T::staticMetaObject.className()); }
+private:
     void forget(const QString &name, QWidget *window);
 
     QHash<QString, Factory> m_factories;
