@@ -72,6 +72,7 @@ public:
 signals:
     void allUnloaded();
 
+public:
     template <class T> static QString nameOf() { return QString::fromLatin1(T::staticMetaObject.className()); }
 private:
     void forget(const QString &name, QWidget *window);
