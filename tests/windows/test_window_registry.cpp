@@ -1,0 +1,127 @@
+// Single-instance windows: created on first reference, fresh after unloading.
+#include "app/window_registry.h"
+#include "platform/common_controls.h"
+#include "platform/scripted_desktop.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    Form1() { ++created; }
+    ~Form1() override { ++destroyed; }
+    int designState = 0;
+    static inline int created = 0;
+    static inline int destroyed = 0;
+};
+
+class Form3 : public QWidget {
+    Q_OBJECT
+};
+
+class TestWindowRegistry : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void createdOnFirstReferenceOnly();
+    void unloadedWindowComesBackFresh();
+    void titleBarCloseUnloads();
+    void unloadAllEndsWithNothingLoaded();
+    void unknownNameIsNoWindow();
+    void helpOpensTheHelpFileInTheProgramFolder();
+};
+
+static void processDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+void TestWindowRegistry::cleanup()
+{
+    app::Windows().unloadAll();
+    processDeletes();
+    app::Windows().setDesktop(nullptr);
+}
+
+void TestWindowRegistry::createdOnFirstReferenceOnly()
+{
+    const int before = Form1::created;
+    QVERIFY(!app::Windows().loaded<Form1>());
+    QCOMPARE(Form1::created, before);
+    Form1 *first = app::Windows().window<Form1>();
+    QVERIFY(first);
+    QVERIFY(!first->isVisible()); // loaded, not shown
+    QCOMPARE(first->objectName(), QString("Form1"));
+    QCOMPARE(app::Windows().window<Form1>(), first);
+    QCOMPARE(app::Windows().show<Form1>(), first);
+    QVERIFY(first->isVisible());
+    QCOMPARE(Form1::created, before + 1);
+}
+
+void TestWindowRegistry::unloadedWindowComesBackFresh()
+{
+    Form1 *first = app::Windows().show<Form1>();
+    first->designState = 42;
+    QPointer<Form1> old(first);
+    app::Windows().unload<Form1>();
+    QVERIFY(!first->isVisible());
+    QVERIFY(!app::Windows().loaded<Form1>());
+    // Unloading from the window's own handler is safe: it goes once control returns.
+    QVERIFY(old);
+    processDeletes();
+    QVERIFY(!old);
+    Form1 *second = app::Windows().window<Form1>();
+    QCOMPARE(second->designState, 0);
+}
+
+void TestWindowRegistry::titleBarCloseUnloads()
+{
+    QPointer<Form1> w = app::Windows().show<Form1>();
+    QVERIFY(w->close());
+    processDeletes();
+    QVERIFY(!w);
+    QVERIFY(!app::Windows().loaded<Form1>());
+}
+
+void TestWindowRegistry::unloadAllEndsWithNothingLoaded()
+{
+    QSignalSpy ended(&app::Windows(), &app::WindowRegistry::allUnloaded);
+    app::Windows().show<Form1>();
+    app::Windows().window<Form3>(); // loaded but hidden
+    QCOMPARE(app::Windows().loadedNames(), (QStringList{"Form1", "Form3"}));
+    const int destroyedBefore = Form1::destroyed;
+    app::Windows().unloadAll();
+    QVERIFY(app::Windows().loadedNames().isEmpty());
+    QVERIFY(ended.count() >= 1);
+    processDeletes();
+    QCOMPARE(Form1::destroyed, destroyedBefore + 1);
+    // Windows that were never loaded are not created just to be unloaded.
+    const int createdBefore = Form1::created;
+    app::Windows().unloadAll();
+    QCOMPARE(Form1::created, createdBefore);
+}
+
+void TestWindowRegistry::unknownNameIsNoWindow()
+{
+    QVERIFY(!app::Windows().window("Form6"));
+    QVERIFY(!app::Windows().show("frmAbout"));
+    app::Windows().unload("Form6"); // nothing to do, nothing breaks
+}
+
+void TestWindowRegistry::helpOpensTheHelpFileInTheProgramFolder()
+{
+    platform::ScriptedDesktop desktop;
+    app::Windows().setDesktop(&desktop);
+    platform::SetProgramFolder("/opt/veltrane");
+    Form1 *w = app::Windows().window<Form1>();
+    app::OpenHelp(w);
+    app::OpenHelp(nullptr);
+    platform::SetProgramFolder(QString());
+    QCOMPARE(desktop.opens.size(), 2);
+    for (const auto &call : desktop.opens) {
+        QCOMPARE(call.file, QString("vlt.chm"));
+        QCOMPARE(call.directory, QString("/opt/veltrane"));
+    }
+    QCOMPARE(desktop.opens.first().owner.data(), static_cast<QWidget *>(w));
+}
+
+QTEST_MAIN(TestWindowRegistry)
+#include "test_window_registry.moc"
