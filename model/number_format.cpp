@@ -3,8 +3,8 @@
 #include "stellar_model.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace model {
@@ -21,15 +21,16 @@ struct Decimal {
 Decimal decompose(double magnitude)
 {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, magnitude);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific,
+                                      kSignificantDigits - 1);
     Decimal d;
-    for (const char *p = buffer; *p && *p != 'e'; ++p)
+    d.digits.reserve(kSignificantDigits);
+    const char *p = buffer;
+    for (; p != result.ptr && *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9')
             d.digits += *p;
-    const char *e = buffer;
-    while (*e && *e != 'e')
-        ++e;
-    d.exponent = *e ? std::atoi(e + 1) : 0;
+    if (p != result.ptr)
+        std::from_chars(p + 1 + (p[1] == '+'), result.ptr, d.exponent);
     return d;
 }
 
