@@ -1,19 +1,13 @@
 // "Print Data" on both diagram windows: the report of the read-out texts.
 #pragma once
 
+#include "report/report_text.h"
+
 #include <QString>
 
 class QWidget;
 
 namespace report {
-
-enum class Variant { General, MainSequence };
-
-// The read-out texts exactly as the boxes show them; mass, massKg and
-// lifetime are used by the main-sequence variant only.
-struct ReadOuts {
-    QString temperature, magnitude, luminosity, radius, radiusKm, mass, massKg, lifetime;
-};
 
 // The whole Click of "Print Data": selection check, save dialog, write, and
 // the offer to open the file.
