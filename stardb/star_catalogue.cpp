@@ -1,0 +1,406 @@
+#include "stardb/star_catalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+
+#include <atomic>
+#include <filesystem>
+#include <system_error>
+
+namespace stardb {
+namespace {
+
+// A second copy of the program may hold the file for a moment while it writes.
+constexpr int kBusyTimeoutMs = 5000;
+
+QString quoted(const char *identifier)
+{
+    return QLatin1Char('"') + QString::fromLatin1(identifier) + QLatin1Char('"');
+}
+
+QString selectSql()
+{
+    return QStringLiteral("SELECT rowid, %1, %2, %3 FROM %4 ORDER BY rowid")
+        .arg(quoted(kNameField), quoted(kTemperatureField), quoted(kMagnitudeField), quoted(kTableName));
+}
+
+QString insertSql()
+{
+    return QStringLiteral("INSERT INTO %4 (%1, %2, %3) VALUES (?, ?, ?)")
+        .arg(quoted(kNameField), quoted(kTemperatureField), quoted(kMagnitudeField), quoted(kTableName));
+}
+
+QString newConnectionName()
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("veltrane-stardb-%1").arg(++counter);
+}
+
+QString engineText(const QSqlError &error)
+{
+    QString text = error.databaseText();
+    if (text.isEmpty())
+        text = error.text();
+    return text;
+}
+
+// Values that are NULL in the file show as empty text.
+QString fieldText(const QVariant &value) { return value.isNull() ? QString() : value.toString(); }
+
+QSqlDatabase openConnection(const QString &name, const QString &path, bool readOnly)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    // Through a URI so that "mode" can forbid SQLite to create a missing file.
+    QString uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
+    uri += readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw");
+    db.setDatabaseName(uri);
+    QString options = QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+    if (readOnly)
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    db.setConnectOptions(options);
+    db.open();
+    return db;
+}
+
+// The file's own read-only flag counts even for a user the system would let
+// write anyway.
+bool isReadOnlyFile(const QFileInfo &info)
+{
+    return !info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner);
+}
+
+} // namespace
+
+QString CataloguePath(const QString &folder)
+{
+    return QDir(folder).filePath(QString::fromLatin1(kCatalogueFileName));
+}
+
+QString CreateTableSql()
+{
+    return QStringLiteral("CREATE TABLE %4 ("
+                          "%1 TEXT NOT NULL CHECK (length(trim(%1)) > 0), "
+                          "%2 TEXT, "
+                          "%3 TEXT)")
+        .arg(quoted(kNameField), quoted(kTemperatureField), quoted(kMagnitudeField), quoted(kTableName));
+}
+
+StarRecordSet::StarRecordSet() = default;
+
+StarRecordSet::~StarRecordSet() { close(); }
+
+bool StarRecordSet::fail(ErrorKind kind, const QString &reason)
+{
+    m_error = {kind, reason};
+    return false;
+}
+
+bool StarRecordSet::succeed()
+{
+    m_error = {};
+    return true;
+}
+
+bool StarRecordSet::open(const QString &path)
+{
+    close();
+    m_path = path;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return fail(ErrorKind::Missing, QStringLiteral("The file does not exist."));
+    if (!info.isFile())
+        return fail(ErrorKind::NotADatabase, QStringLiteral("It is not a file."));
+    m_readOnly = isReadOnlyFile(info);
+
+    m_connection = newConnectionName();
+    {
+        QSqlDatabase db = openConnection(m_connection, path, m_readOnly);
+        if (!db.isOpen()) {
+            const QString text = engineText(db.lastError());
+            db = QSqlDatabase();
+            close();
+            return fail(QFileInfo::exists(path) ? ErrorKind::Engine : ErrorKind::Missing,
+                        QStringLiteral("The database engine cannot open it (%1).").arg(text));
+        }
+    }
+    if (!probe() || !refresh()) {
+        const CatalogueError error = m_error;
+        close();
+        m_error = error;
+        return false;
+    }
+    return true;
+}
+
+// SQLite opens any file lazily; the first statement tells whether it is a
+// database at all and whether it holds the table with the three fields.
+bool StarRecordSet::probe()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?"));
+    query.addBindValue(QString::fromLatin1(kTableName));
+    if (!query.exec() || !query.next())
+        return fail(ErrorKind::NotADatabase,
+                    QStringLiteral("It is not a star catalogue database (%1).").arg(engineText(query.lastError())));
+    if (query.value(0).toInt() == 0)
+        return fail(ErrorKind::NoTable,
+                    QStringLiteral("It has no table %1.").arg(quoted(kTableName)));
+    query.finish();
+
+    if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(kTableName))))
+        return fail(ErrorKind::Engine, engineText(query.lastError()));
+    QStringList columns;
+    while (query.next())
+        columns << query.value(1).toString();
+    for (const char *field : {kNameField, kTemperatureField, kMagnitudeField})
+        if (!columns.contains(QString::fromLatin1(field)))
+            return fail(ErrorKind::MissingField, QStringLiteral("Its table %1 has no field %2.")
+                                                     .arg(quoted(kTableName), quoted(field)));
+    return succeed();
+}
+
+void StarRecordSet::close()
+{
+    if (!m_connection.isEmpty()) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(m_connection);
+        m_connection.clear();
+    }
+    m_rows.clear();
+    m_position = -1;
+    m_onDeleted = false;
+    m_adding = false;
+    m_readOnly = false;
+}
+
+QList<ListEntry> StarRecordSet::list() const
+{
+    QList<ListEntry> entries;
+    entries.reserve(m_rows.size());
+    for (const Row &row : m_rows)
+        entries.append({row.id, row.fields.name});
+    return entries;
+}
+
+bool StarRecordSet::hasCurrent() const
+{
+    return !m_adding && !m_onDeleted && m_position >= 0 && m_position < m_rows.size();
+}
+
+StarRecord StarRecordSet::current() const { return hasCurrent() ? m_rows.at(m_position).fields : StarRecord{}; }
+
+qint64 StarRecordSet::bookmark() const { return hasCurrent() ? m_rows.at(m_position).id : -1; }
+
+bool StarRecordSet::setBookmark(qint64 bookmark)
+{
+    dropPending();
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        if (m_rows.at(i).id == bookmark) {
+            m_position = i;
+            m_onDeleted = false;
+            return succeed();
+        }
+    }
+    return fail(ErrorKind::AlreadyDeleted, QStringLiteral("The record no longer exists."));
+}
+
+void StarRecordSet::addNew()
+{
+    if (m_adding)
+        return;
+    m_positionBeforeAdd = m_position;
+    m_onDeletedBeforeAdd = m_onDeleted;
+    m_adding = true;
+}
+
+void StarRecordSet::dropPending()
+{
+    if (!m_adding)
+        return;
+    m_adding = false;
+    m_position = m_positionBeforeAdd;
+    m_onDeleted = m_onDeletedBeforeAdd;
+}
+
+void StarRecordSet::cancelUpdate() { dropPending(); }
+
+bool StarRecordSet::write(const QString &sql, const QList<QVariant> &values, qint64 *rowsAffected)
+{
+    if (!isOpen())
+        return fail(ErrorKind::Engine, QStringLiteral("The star catalogue is not open."));
+    if (m_readOnly)
+        return fail(ErrorKind::ReadOnly,
+                    QStringLiteral("The star catalogue %1 is read-only; it can be browsed and plotted but not changed.")
+                        .arg(QDir::toNativeSeparators(m_path)));
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery query(db);
+    // The write lock is taken up front so that the busy timeout, not a lock
+    // upgrade half-way, settles a race with another copy of the program.
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return fail(ErrorKind::Engine, engineText(query.lastError()));
+    query.prepare(sql);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        const bool constraint = error.nativeErrorCode().toInt() % 256 == 19; // SQLITE_CONSTRAINT
+        return fail(constraint ? ErrorKind::Rejected : ErrorKind::Engine, engineText(error));
+    }
+    if (rowsAffected)
+        *rowsAffected = query.numRowsAffected();
+    query.finish();
+    if (!query.exec(QStringLiteral("COMMIT"))) {
+        const QString text = engineText(query.lastError());
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return fail(ErrorKind::Engine, text);
+    }
+    return succeed();
+}
+
+bool StarRecordSet::update(const StarRecord &record)
+{
+    if (!m_adding)
+        return fail(ErrorKind::NoCurrentRecord, QStringLiteral("There is no new record to save."));
+    // Texts are stored as typed; an empty name is left for the table to refuse.
+    const QList<QVariant> values = {record.name, record.temperature, record.magnitude};
+    if (!write(insertSql(), values, nullptr))
+        return false;
+    m_adding = false;
+    m_position = m_positionBeforeAdd;
+    m_onDeleted = m_onDeletedBeforeAdd;
+    return true;
+}
+
+bool StarRecordSet::refresh()
+{
+    dropPending();
+    if (!isOpen())
+        return fail(ErrorKind::Engine, QStringLiteral("The star catalogue is not open."));
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QList<Row> rows;
+    {
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        if (!query.exec(selectSql()))
+            return fail(ErrorKind::Engine, engineText(query.lastError()));
+        while (query.next())
+            rows.append({query.value(0).toLongLong(),
+                         {fieldText(query.value(1)), fieldText(query.value(2)), fieldText(query.value(3))}});
+        if (query.lastError().isValid())
+            return fail(ErrorKind::Engine, engineText(query.lastError()));
+    }
+    m_rows = std::move(rows);
+    m_position = m_rows.isEmpty() ? -1 : 0;
+    m_onDeleted = false;
+    return succeed();
+}
+
+bool StarRecordSet::deleteCurrent()
+{
+    if (m_onDeleted)
+        return fail(ErrorKind::AlreadyDeleted, QStringLiteral("The record has already been deleted."));
+    if (!hasCurrent())
+        return fail(ErrorKind::NoCurrentRecord, QStringLiteral("There is no current record."));
+    const qint64 id = m_rows.at(m_position).id;
+    qint64 affected = 0;
+    if (!write(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(kTableName)), {id}, &affected))
+        return false;
+    m_rows.removeAt(m_position);
+    m_onDeleted = true; // m_position now names the record after the deleted one
+    if (affected == 0)
+        return fail(ErrorKind::AlreadyDeleted, QStringLiteral("The record has already been deleted."));
+    return true;
+}
+
+void StarRecordSet::moveNext()
+{
+    dropPending();
+    if (m_onDeleted)
+        m_onDeleted = false; // onto the record that followed the deleted one
+    else if (m_position < m_rows.size())
+        ++m_position;
+}
+
+void StarRecordSet::movePrevious()
+{
+    dropPending();
+    if (m_onDeleted) {
+        m_onDeleted = false;
+        --m_position;
+    } else if (m_position >= 0) {
+        --m_position;
+    }
+}
+
+bool StarRecordSet::isEOF() const { return m_rows.isEmpty() || m_position >= m_rows.size(); }
+
+bool StarRecordSet::isBOF() const { return m_rows.isEmpty() || m_position < 0; }
+
+bool WriteCatalogue(const QString &path, const QList<StarRecord> &records, QString *error)
+{
+    const auto failWith = [error](const QString &text) {
+        if (error)
+            *error = text;
+        return false;
+    };
+    // Built beside the target under another name and renamed when complete.
+    const QString partial = path + QStringLiteral(".partial");
+    QFile::remove(partial);
+    const QString connection = newConnectionName();
+    bool ok = false;
+    QString text;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(partial);
+        if (!db.open()) {
+            text = engineText(db.lastError());
+        } else {
+            QSqlQuery query(db);
+            ok = query.exec(QStringLiteral("BEGIN")) && query.exec(CreateTableSql());
+            if (ok && query.prepare(insertSql())) {
+                for (const StarRecord &record : records) {
+                    query.addBindValue(record.name);
+                    query.addBindValue(record.temperature);
+                    query.addBindValue(record.magnitude);
+                    if (!query.exec()) {
+                        ok = false;
+                        break;
+                    }
+                }
+            } else {
+                ok = false;
+            }
+            ok = ok && query.exec(QStringLiteral("COMMIT"));
+            if (!ok)
+                text = engineText(query.lastError());
+            query.finish();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+    if (!ok) {
+        QFile::remove(partial);
+        return failWith(text);
+    }
+    // rename() replaces the old file in one step.
+    std::error_code renameError;
+    std::filesystem::rename(std::filesystem::path(partial.toStdU16String()),
+                            std::filesystem::path(path.toStdU16String()), renameError);
+    if (renameError) {
+        QFile::remove(partial);
+        return failWith(QString::fromStdString(renameError.message()));
+    }
+    return true;
+}
+
+} // namespace stardb

@@ -1,0 +1,538 @@
+// The star catalogue's record set on fresh temporary copies: order, bookmarks,
+// adding, deleting, stepping, the failures of opening, read-only files, two
+// copies writing at once, and the catalogue that ships with the program.
+#include "model/number_format.h"
+#include "model/stellar_model.h"
+#include "stardb/star_catalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <thread>
+
+using namespace stardb;
+
+Q_DECLARE_METATYPE(stardb::ErrorKind)
+
+namespace {
+
+const QList<StarRecord> kFixture = {
+    {QStringLiteral("Alpha"), QStringLiteral("1000"), QStringLiteral("1.0")},
+    {QStringLiteral("Beta"), QStringLiteral("2000"), QStringLiteral("2.0")},
+    {QStringLiteral("Gamma"), QStringLiteral("3000"), QStringLiteral("3.0")},
+};
+
+QStringList names(const StarRecordSet &set)
+{
+    QStringList result;
+    for (const ListEntry &entry : set.list())
+        result << entry.name;
+    return result;
+}
+
+// What is in the file, read by a record set of its own.
+QStringList namesInFile(const QString &path)
+{
+    StarRecordSet reader;
+    if (!reader.open(path))
+        return {QStringLiteral("<cannot open: %1>").arg(reader.lastError().reason)};
+    return names(reader);
+}
+
+// Runs SQL on a file directly, for fixtures the record set must refuse.
+bool execOn(const QString &path, const QStringList &statements)
+{
+    bool ok = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fixture"));
+        db.setDatabaseName(path);
+        ok = db.open();
+        QSqlQuery query(db);
+        for (const QString &sql : statements)
+            ok = ok && query.exec(sql);
+        query.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("fixture"));
+    return ok;
+}
+
+} // namespace
+
+class TestStarCatalogue : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+
+    // Browsing
+    void opensInTableOrderWithFirstCurrent();
+    void bookmarkMakesItsRecordCurrent();
+    void steppingReachesBothEnds();
+    void emptyTableIsAtBothEnds();
+
+    // Adding
+    void addThenRefreshShowsFirstRecord();
+    void cancelledAddWritesNothing();
+    void movingWhileAddingDropsThePendingRecord();
+    void emptyNameIsRejectedByTheTable_data();
+    void emptyNameIsRejectedByTheTable();
+    void textsAreStoredAsTyped();
+
+    // Deleting
+    void deleteThenRefreshShowsFirstRemaining_data();
+    void deleteThenRefreshShowsFirstRemaining();
+    void stepAfterDelete_data();
+    void stepAfterDelete();
+    void deletingTheOnlyRecordLeavesBothEnds();
+    void deletingTwiceIsAlreadyDeleted();
+    void recordDeletedByAnotherCopyIsAlreadyDeleted();
+
+    // Opening
+    void openFailures_data();
+    void openFailures();
+    void readOnlyFileBrowsesButRefusesWrites();
+    void closingRemovesTheConnection();
+
+    // Two copies of the program on one file
+    void concurrentAddsLoseNothing();
+
+    // The catalogue built beside the program
+    void shippedCatalogue();
+    void shippedStarsLieOnTheDiagram();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_path;
+};
+
+void TestStarCatalogue::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_path = CataloguePath(m_dir->path());
+    QString error;
+    QVERIFY2(WriteCatalogue(m_path, kFixture, &error), qPrintable(error));
+}
+
+void TestStarCatalogue::opensInTableOrderWithFirstCurrent()
+{
+    StarRecordSet set;
+    QVERIFY2(set.open(m_path), qPrintable(set.lastError().reason));
+    QVERIFY(!set.isReadOnly());
+    QCOMPARE(names(set), (QStringList{"Alpha", "Beta", "Gamma"}));
+    QVERIFY(set.hasCurrent());
+    QCOMPARE(set.current(), kFixture.at(0));
+    QVERIFY(!set.isBOF());
+    QVERIFY(!set.isEOF());
+}
+
+void TestStarCatalogue::bookmarkMakesItsRecordCurrent()
+{
+    StarRecordSet set;
+    QVERIFY(set.open(m_path));
+    const QList<ListEntry> list = set.list();
+    QCOMPARE(list.size(), 3);
+    for (int i : {2, 0, 1}) {
+        QVERIFY(set.setBookmark(list.at(i).bookmark));
+        QCOMPARE(set.current(), kFixture.at(i));
+        QCOMPARE(set.bookmark(), list.at(i).bookmark);
+    }
+    QVERIFY(!set.setBookmark(9999));
+    QCOMPARE(set.current(), kFixture.at(1)); // an unknown bookmark leaves the position
+}
+
+void TestStarCatalogue::steppingReachesBothEnds()
+{
+    StarRecordSet set;
+    QVERIFY(set.open(m_path));
+    set.moveNext();
+    set.moveNext();
+    QCOMPARE(set.current().name, QStringLiteral("Gamma"));
+    set.moveNext();
+    QVERIFY(set.isEOF());
+    QVERIFY(!set.hasCurrent());
+    QCOMPARE(set.current(), StarRecord{});
+    set.moveNext(); // stays past the end
+    set.movePrevious();
+    QCOMPARE(set.current().name, QStringLiteral("Gamma"));
+    set.movePrevious();
+    set.movePrevious();
+    set.movePrevious();
+    QVERIFY(set.isBOF());
+    QVERIFY(!set.isEOF());
+    set.moveNext();
+    QCOMPARE(set.current().name, QStringLiteral("Alpha"));
+}
+
+void TestStarCatalogue::emptyTableIsAtBothEnds()
+{
+    QVERIFY(WriteCatalogue(m_path, {}, nullptr));
+    StarRecordSet set;
+    QVERIFY(set.open(m_path));
+    QVERIFY(set.isEOF());
+    QVERIFY(set.isBOF());
+    QVERIFY(set.list().isEmpty());
+    QCOMPARE(set.current(), StarRecord{});
+    QCOMPARE(set.deleteCurrent(), false);
+    QCOMPARE(set.lastError().kind, ErrorKind::NoCurrentRecord);
+}
+
+void TestStarCatalogue::addThenRefreshShowsFirstRecord()
+{
+    StarRecordSet set;
+    QVERIFY(set.open(m_path));
+    set.moveNext(); // Beta
+    set.addNew();
+    QVERIFY(set.isAdding());
+    QCOMPARE(set.current(), StarRecord{});
+    const StarRecord delta{QStringLiteral("Delta"), QStringLiteral("4000"), QStringLiteral("-4.5")};
+    QVERIFY2(set.update(delta), qPrintable(set.lastError().reason));
+    QVERIFY(!set.isAdding());
+    QVERIFY(set.refresh());
+    QCOMPARE(set.current(), kFixture.at(0));
+    QCOMPARE(names(set), (QStringList{"Alpha", "Beta", "Gamma", "Delta"}));
+    QCOMPARE(namesInFile(m_path), names(set));
+    QVERIFY(set.setBookmark(set.list().last().bookmark));
+    QCOMPARE(set.current(), delta);
+}
+
+void TestStarCatalogue::cancelledAddWritesNothing()
+{
+    StarRecordSet set;
+    QVERIFY(set.open(m_path));
+    set.moveNext();
+    set.addNew();
+    set.cancelUpdate();
+    QVERIFY(!set.isAdding());
+    QCOMPARE(set.current(), kFixture.at(1)); // back where it was
+    QCOMPARE(set.update(kFixture.at(0)), false); // nothing pending any more
+    QCOMPARE(set.lastError().kind, ErrorKind::NoCurrentRecord);
+    QCOMPARE(namesInFile(m_path), (QStringList{"Alpha", "Beta", "Gamma"}));
+}
+
+void TestStarCatalogue::movingWhileAddingDropsThePendingRecord()
+{
+    StarRecordSet set;
+    QVERIFY(set.open(m_path));
+    set.addNew();
+    QVERIFY(set.setBookmark(set.list().at(2).bookmark));
+    QVERIFY(!set.isAdding());
+    QCOMPARE(set.current(), kFixture.at(2));
+    set.addNew();
+    QVERIFY(set.refresh());
+    QVERIFY(!set.isAdding());
+    QCOMPARE(set.recordCount(), 3);
+}
+
+void TestStarCatalogue::emptyNameIsRejectedByTheTable_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("blanks") << QStringLiteral("   ");
+}
+
+void TestStarCatalogue::emptyNameIsRejectedByTheTable()
+{
+    QFETCH(QString, name);
+    StarRecordSet set;
+    QVERIFY(set.open(m_path));
+    set.addNew();
+    QCOMPARE(set.update({name, QStringLiteral("5000"), QStringLiteral("1")}), false);
+    QCOMPARE(set.lastError().kind, ErrorKind::Rejected);
+    QVERIFY(set.isAdding()); // still pending: the window decides what becomes of it
+    QCOMPARE(namesInFile(m_path), (QStringList{"Alpha", "Beta", "Gamma"}));
+    // A failed write leaves no transaction open behind it.
+    QVERIFY2(set.update({QStringLiteral("Epsilon"), {}, {}}), qPrintable(set.lastError().reason));
+}
+
+void TestStarCatalogue::textsAreStoredAsTyped()
+{
+    StarRecordSet set;
+    QVERIFY(set.open(m_path));
+    set.addNew();
+    const StarRecord typed{QStringLiteral("  Odd  "), QStringLiteral("hot"), QString()};
+    QVERIFY(set.update(typed));
+    QVERIFY(set.refresh());
+    QVERIFY(set.setBookmark(set.list().last().bookmark));
+    QCOMPARE(set.current(), typed);
+    set.addNew();
+    const StarRecord leadingZero{QStringLiteral("Zero"), QStringLiteral("05000"), QStringLiteral("1.50")};
+    QVERIFY(set.update(leadingZero));
+    QVERIFY(set.refresh());
+    QVERIFY(set.setBookmark(set.list().last().bookmark));
+    QCOMPARE(set.current(), leadingZero); // text, not a number turned back into text
+}
+
+void TestStarCatalogue::deleteThenRefreshShowsFirstRemaining_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QStringList>("remaining");
+    QTest::newRow("first") << 0 << QStringList{"Beta", "Gamma"};
+    QTest::newRow("middle") << 1 << QStringList{"Alpha", "Gamma"};
+    QTest::newRow("last") << 2 << QStringList{"Alpha", "Beta"};
+}
+
+void TestStarCatalogue::deleteThenRefreshShowsFirstRemaining()
+{
+    QFETCH(int, index);
+    QFETCH(QStringList, remaining);
+    StarRecordSet set;
+    QVERIFY(set.open(m_path));
+    QVERIFY(set.setBookmark(set.list().at(index).bookmark));
+    QVERIFY2(set.deleteCurrent(), qPrintable(set.lastError().reason));
+    QVERIFY(!set.hasCurrent());
+    QVERIFY(set.refresh());
+    QCOMPARE(names(set), remaining);
+    QCOMPARE(set.current().name, remaining.first());
+    QVERIFY(!set.isEOF());
+    QCOMPARE(namesInFile(m_path), remaining);
+}
+
+void TestStarCatalogue::stepAfterDelete_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<QString>("expected"); // "" = at an end
+    QTest::newRow("middle, next") << 1 << true << "Gamma";
+    QTest::newRow("middle, previous") << 1 << false << "Alpha";
+    QTest::newRow("last, next") << 2 << true << "";
+    QTest::newRow("first, previous") << 0 << false << "";
+}
+
+void TestStarCatalogue::stepAfterDelete()
+{
+    QFETCH(int, index);
+    QFETCH(bool, forward);
+    QFETCH(QString, expected);
+    StarRecordSet set;
+    QVERIFY(set.open(m_path));
+    QVERIFY(set.setBookmark(set.list().at(index).bookmark));
+    QVERIFY(set.deleteCurrent());
+    forward ? set.moveNext() : set.movePrevious();
+    QCOMPARE(set.current().name, expected);
+    if (expected.isEmpty())
+        QVERIFY(forward ? set.isEOF() : set.isBOF());
+}
+
+void TestStarCatalogue::deletingTheOnlyRecordLeavesBothEnds()
+{
+    QVERIFY(WriteCatalogue(m_path, {kFixture.at(0)}, nullptr));
+    StarRecordSet set;
+    QVERIFY(set.open(m_path));
+    QVERIFY(set.deleteCurrent());
+    QVERIFY(set.refresh());
+    QVERIFY(set.isEOF());
+    QVERIFY(set.isBOF());
+    QCOMPARE(namesInFile(m_path), QStringList{});
+}
+
+void TestStarCatalogue::deletingTwiceIsAlreadyDeleted()
+{
+    StarRecordSet set;
+    QVERIFY(set.open(m_path));
+    QVERIFY(set.deleteCurrent());
+    QCOMPARE(set.deleteCurrent(), false);
+    QCOMPARE(set.lastError().kind, ErrorKind::AlreadyDeleted);
+    QCOMPARE(namesInFile(m_path), (QStringList{"Beta", "Gamma"}));
+}
+
+void TestStarCatalogue::recordDeletedByAnotherCopyIsAlreadyDeleted()
+{
+    StarRecordSet mine;
+    StarRecordSet theirs;
+    QVERIFY(mine.open(m_path));
+    QVERIFY(theirs.open(m_path));
+    QVERIFY(theirs.deleteCurrent()); // Alpha, behind my back
+    QCOMPARE(mine.current().name, QStringLiteral("Alpha"));
+    QCOMPARE(mine.deleteCurrent(), false);
+    QCOMPARE(mine.lastError().kind, ErrorKind::AlreadyDeleted);
+    QVERIFY(mine.refresh());
+    QCOMPARE(names(mine), (QStringList{"Beta", "Gamma"}));
+    QCOMPARE(mine.current().name, QStringLiteral("Beta"));
+}
+
+void TestStarCatalogue::openFailures_data()
+{
+    QTest::addColumn<QByteArray>("content"); // written as the file, unless "-"
+    QTest::addColumn<QStringList>("sql");    // run on a fresh SQLite file instead
+    QTest::addColumn<stardb::ErrorKind>("kind");
+    QTest::newRow("missing") << QByteArray("-") << QStringList{} << ErrorKind::Missing;
+    QTest::newRow("garbage bytes") << QByteArray(4096, '\x5a') << QStringList{} << ErrorKind::NotADatabase;
+    QTest::newRow("text file") << QByteArray("Sun,5772,4.83\r\nSirius,9940,1.42\r\n") << QStringList{}
+                               << ErrorKind::NotADatabase;
+    QTest::newRow("empty file") << QByteArray() << QStringList{} << ErrorKind::NoTable;
+    QTest::newRow("other table") << QByteArray("sql")
+                                 << QStringList{"CREATE TABLE Stars (\"Star Name\" TEXT)"} << ErrorKind::NoTable;
+    QTest::newRow("temperature spelt otherwise")
+        << QByteArray("sql")
+        << QStringList{"CREATE TABLE \"Star_Q-T\" (\"Star Name\" TEXT, \"Average Surface Temperature\" TEXT, "
+                       "\"Absolute Magnitude\" TEXT)"}
+        << ErrorKind::MissingField;
+}
+
+void TestStarCatalogue::openFailures()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, sql);
+    QFETCH(stardb::ErrorKind, kind);
+    QVERIFY(QFile::remove(m_path));
+    if (content == "sql") {
+        QVERIFY(execOn(m_path, sql));
+    } else if (content != "-") {
+        QFile file(m_path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(content), content.size());
+    }
+    const QByteArray before = content == "-" ? QByteArray() : [this] {
+        QFile file(m_path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+    }();
+
+    StarRecordSet set;
+    QCOMPARE(set.open(m_path), false);
+    QCOMPARE(set.lastError().kind, kind);
+    QVERIFY(!set.lastError().reason.isEmpty());
+    QVERIFY(!set.isOpen());
+    QVERIFY(set.list().isEmpty());
+    QVERIFY(set.isEOF() && set.isBOF());
+    // Opening looks only: it neither creates nor changes the file.
+    QCOMPARE(QFile::exists(m_path), content != "-");
+    if (content != "-") {
+        QFile file(m_path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), content == "-" ? 0 : 1);
+}
+
+void TestStarCatalogue::readOnlyFileBrowsesButRefusesWrites()
+{
+    QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    StarRecordSet set;
+    QVERIFY2(set.open(m_path), qPrintable(set.lastError().reason));
+    QVERIFY(set.isReadOnly());
+    QCOMPARE(names(set), (QStringList{"Alpha", "Beta", "Gamma"}));
+    QVERIFY(set.setBookmark(set.list().at(1).bookmark));
+    QCOMPARE(set.current(), kFixture.at(1));
+
+    set.addNew();
+    QCOMPARE(set.update({QStringLiteral("Delta"), {}, {}}), false);
+    QCOMPARE(set.lastError().kind, ErrorKind::ReadOnly);
+    QVERIFY2(set.lastError().reason.contains(QStringLiteral("read-only")), qPrintable(set.lastError().reason));
+    set.cancelUpdate();
+    QCOMPARE(set.deleteCurrent(), false);
+    QCOMPARE(set.lastError().kind, ErrorKind::ReadOnly);
+    QCOMPARE(set.current(), kFixture.at(1)); // still there
+    QVERIFY(set.refresh());
+    QCOMPARE(names(set), (QStringList{"Alpha", "Beta", "Gamma"}));
+    QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+}
+
+void TestStarCatalogue::closingRemovesTheConnection()
+{
+    const QStringList before = QSqlDatabase::connectionNames();
+    {
+        StarRecordSet a;
+        StarRecordSet b;
+        QVERIFY(a.open(m_path));
+        QVERIFY(b.open(m_path));
+        QCOMPARE(QSqlDatabase::connectionNames().size(), before.size() + 2);
+        b.close();
+        QVERIFY(!b.isOpen());
+        QCOMPARE(QSqlDatabase::connectionNames().size(), before.size() + 1);
+        QVERIFY(b.open(m_path)); // reopens after a close
+    }
+    QCOMPARE(QSqlDatabase::connectionNames(), before);
+    StarRecordSet failed;
+    QVERIFY(!failed.open(m_path + QStringLiteral(".none")));
+    QCOMPARE(QSqlDatabase::connectionNames(), before);
+}
+
+void TestStarCatalogue::concurrentAddsLoseNothing()
+{
+    constexpr int kEach = 40;
+    QStringList failures[2];
+    const auto writer = [this, &failures](int copy) {
+        StarRecordSet set; // a connection of its own in its own thread
+        if (!set.open(m_path)) {
+            failures[copy] << set.lastError().reason;
+            return;
+        }
+        for (int i = 0; i < kEach; ++i) {
+            set.addNew();
+            if (!set.update({QStringLiteral("Copy %1 star %2").arg(copy).arg(i), QStringLiteral("5000"),
+                             QStringLiteral("1")}))
+                failures[copy] << set.lastError().reason;
+            if (!set.refresh())
+                failures[copy] << set.lastError().reason;
+        }
+    };
+    std::thread first(writer, 0);
+    std::thread second(writer, 1);
+    first.join();
+    second.join();
+    QVERIFY2(failures[0].isEmpty(), qPrintable(failures[0].join(QLatin1Char('\n'))));
+    QVERIFY2(failures[1].isEmpty(), qPrintable(failures[1].join(QLatin1Char('\n'))));
+    const QStringList inFile = namesInFile(m_path);
+    QCOMPARE(inFile.size(), 3 + 2 * kEach);
+    for (int copy : {0, 1})
+        for (int i = 0; i < kEach; ++i)
+            QVERIFY2(inFile.contains(QStringLiteral("Copy %1 star %2").arg(copy).arg(i)), "a record was lost");
+}
+
+void TestStarCatalogue::shippedCatalogue()
+{
+    const QString shipped = CataloguePath(qEnvironmentVariable("VELTRANE_PROGRAM_DIR"));
+    QVERIFY2(QFile::exists(shipped), qPrintable(shipped + QStringLiteral(" was not built")));
+    QVERIFY(QFile::remove(m_path));
+    QVERIFY(QFile::copy(shipped, m_path));
+    StarRecordSet set;
+    QVERIFY2(set.open(m_path), qPrintable(set.lastError().reason));
+    QVERIFY2(set.recordCount() >= 30 && set.recordCount() <= 60, qPrintable(QString::number(set.recordCount())));
+    QStringList seen;
+    StarRecord sirius, sun;
+    for (const ListEntry &entry : set.list()) {
+        QVERIFY2(!seen.contains(entry.name), qPrintable(entry.name + QStringLiteral(" twice")));
+        seen << entry.name;
+        QVERIFY(set.setBookmark(entry.bookmark));
+        if (entry.name == QStringLiteral("Sirius"))
+            sirius = set.current();
+        if (entry.name == QStringLiteral("Sun"))
+            sun = set.current();
+    }
+    QCOMPARE(sirius, (StarRecord{"Sirius", "9940", "1.42"}));
+    QCOMPARE(sun, (StarRecord{"Sun", "5772", "4.83"}));
+}
+
+// Every catalogued star reads as two numbers and lands inside the 320 x 472
+// picture, and the catalogue spans the diagram: hot and cool, bright and faint.
+void TestStarCatalogue::shippedStarsLieOnTheDiagram()
+{
+    StarRecordSet set;
+    QVERIFY(set.open(CataloguePath(qEnvironmentVariable("VELTRANE_PROGRAM_DIR"))));
+    double hottest = 0, coolest = 1e9, brightest = 99, faintest = -99;
+    for (const ListEntry &entry : set.list()) {
+        QVERIFY(set.setBookmark(entry.bookmark));
+        const StarRecord star = set.current();
+        const double t = model::ReadNumber(star.temperature.toStdString());
+        const double mv = model::ReadNumber(star.magnitude.toStdString());
+        const std::optional<double> column = model::ColumnFromTemperature(t);
+        QVERIFY2(column && *column >= 0 && *column < 320, qPrintable(star.name + QStringLiteral(" off the columns")));
+        const double row = model::RowFromHeight(model::HeightFromMagnitude(mv), 472);
+        QVERIFY2(row >= 0 && row < 472, qPrintable(star.name + QStringLiteral(" off the rows")));
+        hottest = std::max(hottest, t);
+        coolest = std::min(coolest, t);
+        brightest = std::min(brightest, mv);
+        faintest = std::max(faintest, mv);
+    }
+    QVERIFY2(hottest >= 30000 && coolest <= 4000, "the temperatures do not span the diagram");
+    QVERIFY2(brightest <= -7 && faintest >= 10, "the magnitudes do not span the diagram");
+}
+
+QTEST_GUILESS_MAIN(TestStarCatalogue)
+#include "test_star_catalogue.moc"
