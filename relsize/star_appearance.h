@@ -11,9 +11,29 @@ enum class DiagramKind { General, MainSequence };
 struct StarAppearance {
     int red = 0, green = 0, blue = 0; // fill colour of the star's disc
     double divisor = 1;               // k: the Sun's disc has radius H / k
+
+    // The usual 24-bit value red + 256 * green + 65536 * blue.
+    int rgb() const { return red + 256 * green + 65536 * blue; }
+    friend bool operator==(const StarAppearance &, const StarAppearance &) = default;
 };
+
+// Colour of the Sun's disc; the yellow class has the same colour.
+inline constexpr int kSunRed = 251, kSunGreen = 251, kSunBlue = 0;
 
 // Nothing for a star hotter than 75700 K.
 std::optional<StarAppearance> ClassifyStar(double temperature, double absMagnitude, DiagramKind kind);
+
+// One disc on the drawing surface, in the surface's units (twips).
+struct Disc {
+    double x = 0, y = 0, radius = 0;
+};
+
+// Where the star and the Sun go on a surface `width` x `height`: the star at
+// two thirds of the width with radius height * R / k, the Sun at one sixth
+// with radius height / k, both on the middle line.
+struct StarAndSun {
+    Disc star, sun;
+};
+StarAndSun DiscsFor(const StarAppearance &appearance, double radius, double width, double height);
 
 } // namespace relsize

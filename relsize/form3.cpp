@@ -1,0 +1,171 @@
+#include "relsize/form3.h"
+
+#include "app/window_registry.h"
+#include "platform/common_controls.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+
+#include <algorithm>
+#include <limits>
+
+using platform::Px;
+
+namespace {
+
+constexpr int kClientWidth = 9435, kClientHeight = 6015;
+
+// Writes the image as a Windows bitmap under exactly `path`; the file appears
+// only once it is complete. Returns the system's reason on failure.
+QString WriteBitmap(const QImage &image, const QString &path)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter encoder(&buffer, "bmp");
+    if (!encoder.write(image))
+        return encoder.errorString();
+
+    QSaveFile file(path);
+    // Unbuffered: a short write shows at once. Through the buffer, a write that
+    // fails while commit() flushes still renames the truncated file into place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    // A short write carries no reason; the next attempt fails with the system's.
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return reason;
+        }
+        done += written;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+// The surface takes single precision; a radius beyond its range (a huge star
+// plotted from typed values) is as large as a single can be, not undefined.
+float SinglePrecision(double value)
+{
+    constexpr double largest = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(value, -largest, largest));
+}
+
+} // namespace
+
+Form3::Form3() : QWidget(nullptr), m_surface(Px(kClientWidth), Px(kClientHeight))
+{
+    platform::InitCommonControls();
+    setWindowTitle(QStringLiteral("Relative Size"));
+    // Fixed single border: a close box, but neither minimise nor maximise.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(Px(kClientWidth), Px(kClientHeight));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFont(platform::DialogFont());
+    createControls();
+    placeControls();
+    connectControls();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Form3::createControls()
+{
+    auto caption = [this](const QString &name, const QString &text) {
+        auto *label = new QLabel(text, this);
+        label->setObjectName(name);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        palette.setColor(QPalette::Window, Qt::black);
+        label->setPalette(palette);
+        label->setAutoFillBackground(true);
+        return label;
+    };
+    Label1 = caption(QStringLiteral("Label1"), QStringLiteral("SUN"));
+    Label2 = caption(QStringLiteral("Label2"), QStringLiteral("STAR"));
+
+    auto button = [this](const QString &name, const QString &text) {
+        auto *command = new QPushButton(text, this);
+        command->setObjectName(name);
+        return command;
+    };
+    Command1 = button(QStringLiteral("Command1"), QStringLiteral("&SAVE"));
+    Command1->setToolTip(QStringLiteral("Save picture to a bitmap file"));
+    Command2 = button(QStringLiteral("Command2"), QStringLiteral("&HELP"));
+    Command3 = button(QStringLiteral("Command3"), QStringLiteral("&EXIT"));
+}
+
+void Form3::placeControls()
+{
+    auto place = [](QWidget *w, int left, int top, int width, int height) {
+        w->setGeometry(Px(left), Px(top), Px(width), Px(height));
+    };
+    place(Label1, 1320, 4320, 375, 255);
+    place(Label2, 6000, 4320, 495, 255);
+    place(Command1, 1530, 5400, 1455, 375);
+    place(Command2, 3930, 5400, 1455, 375);
+    place(Command3, 6450, 5400, 1455, 375);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Command3);
+}
+
+void Form3::connectControls()
+{
+    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
+}
+
+void Form3::Circle(float x, float y, float radius, const QColor &outline)
+{
+    m_surface.Circle(x, y, radius, outline);
+    update();
+}
+
+void Form3::DrawStarAndSun(const relsize::StarAppearance &appearance, double radius)
+{
+    const auto discs = relsize::DiscsFor(appearance, radius, ScaleWidth(), ScaleHeight());
+    const QColor star(appearance.red, appearance.green, appearance.blue);
+    const QColor sun(relsize::kSunRed, relsize::kSunGreen, relsize::kSunBlue);
+    setFillColor(star);
+    Circle(static_cast<float>(discs.star.x), static_cast<float>(discs.star.y), SinglePrecision(discs.star.radius),
+           star);
+    setFillColor(sun);
+    Circle(static_cast<float>(discs.sun.x), static_cast<float>(discs.sun.y), SinglePrecision(discs.sun.radius), sun);
+}
+
+void Form3::Command1_Click()
+{
+    const QString folder = platform::ProgramFolder();
+    const QString chosen = app::Desktop().saveFileName(
+        this, {QStringLiteral(" All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp"), 2, folder, true});
+    if (chosen.isEmpty())
+        return;
+    // A bare name lands in the program's folder, where the dialog opened.
+    const QString path = QDir(folder).absoluteFilePath(chosen);
+    const QString failure = WriteBitmap(m_surface.image(), path);
+    if (!failure.isEmpty())
+        app::MsgBox(this, QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + failure, platform::Buttons::Ok,
+                    platform::Icon::Critical);
+}
+
+void Form3::Command2_Click() { app::OpenHelp(this); }
+
+void Form3::Command3_Click() { app::Windows().unload<Form3>(); }
+
+void Form3::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_surface.image());
+}

@@ -1,0 +1,399 @@
+// The relative size window: its design state, the discs as pixels of the saved
+// bitmap, and SAVE, HELP and EXIT with the dialogs answered by a script.
+#include "app/window_registry.h"
+#include "platform/common_controls.h"
+#include "platform/scripted_desktop.h"
+#include "relsize/form3.h"
+#include "relsize/show_relative_size.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using platform::Icon;
+using relsize::DiagramKind;
+
+namespace {
+
+const QColor kBlack(0, 0, 0), kSun(251, 251, 0), kWhite(255, 255, 255), kOrange(255, 138, 21), kRed(226, 15, 3);
+
+model::StarPoint Star(double t, double m, double r)
+{
+    model::StarPoint star;
+    star.Temperature = t;
+    star.AbsMagnitude = m;
+    star.Radius = r;
+    return star;
+}
+
+void Show(const model::StarPoint &star, DiagramKind kind = DiagramKind::General)
+{
+    relsize::ShowRelativeSize(nullptr, QStringLiteral("x"), star, kind);
+}
+
+void Unload()
+{
+    app::Windows().unload<Form3>();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QString Describe(const QImage &image, int x, int y, const QColor &expected)
+{
+    return QStringLiteral("pixel (%1, %2) is %3, expected %4")
+        .arg(x)
+        .arg(y)
+        .arg(image.pixelColor(x, y).name(), expected.name());
+}
+
+#define QCOMPARE_PIXEL(image, x, y, colour)                                                                           \
+    QVERIFY2((image).pixelColor((x), (y)) == (colour), qPrintable(Describe((image), (x), (y), (colour))))
+
+} // namespace
+
+class TestRelativeSizeWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void designState();
+    void noStarSelected();
+    void workedGeometryInTheSavedBitmap();
+    void drawingsAccumulate();
+    void radiusNotPositiveDrawsOnlyTheSun_data();
+    void radiusNotPositiveDrawsOnlyTheSun();
+    void hugeRadiusFillsTheArea();
+    void tooHotShowsTheWindowBlack();
+    void exitDiscardsTheDrawing();
+    void drawingSurvivesBeingCovered();
+    void saveCancelledWritesNothing();
+    void saveReplacesAnExistingFile();
+    void saveFailureIsReported_data();
+    void saveFailureIsReported();
+    void failingWriteLeavesExistingFileIntact();
+    void helpOpensTheHelpFile();
+
+private:
+    QImage saved(const QString &name);
+
+    platform::ScriptedDesktop m_desktop;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestRelativeSizeWindow::initTestCase() { app::Windows().setDesktop(&m_desktop); }
+
+void TestRelativeSizeWindow::init()
+{
+    m_desktop.clear();
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    platform::SetProgramFolder(m_dir->path());
+}
+
+void TestRelativeSizeWindow::cleanup() { Unload(); }
+
+void TestRelativeSizeWindow::cleanupTestCase()
+{
+    app::Windows().setDesktop(nullptr);
+    platform::SetProgramFolder({});
+}
+
+// Saves the window's drawing through SAVE under `name` and reads it back.
+QImage TestRelativeSizeWindow::saved(const QString &name)
+{
+    Form3 *form = app::Windows().loaded<Form3>();
+    if (!form)
+        return {};
+    const QString path = m_dir->filePath(name);
+    m_desktop.fileNames.enqueue(path);
+    form->Command1->click();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    if (!bytes.startsWith("BM"))
+        return {};
+    return QImage::fromData(bytes, "BMP");
+}
+
+void TestRelativeSizeWindow::designState()
+{
+    Form3 *form = app::Windows().window<Form3>();
+    QCOMPARE(form->windowTitle(), QStringLiteral("Relative Size"));
+    QCOMPARE(form->size(), QSize(629, 401));
+    QCOMPARE(form->minimumSize(), form->maximumSize());
+    QVERIFY(!(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(form->ScaleWidth(), 9435.0f);
+    QCOMPARE(form->ScaleHeight(), 6015.0f);
+    QCOMPARE(form->image().size(), QSize(629, 401));
+    QVERIFY2(form->image().allGray() && form->image().pixelColor(300, 200) == kBlack, "a new window is black");
+
+    struct Control {
+        const char *name, *text;
+        QRect geometry;
+    };
+    // Twips of the layout table at 15 to a pixel.
+    const Control controls[] = {{"Label1", "SUN", {88, 288, 25, 17}},
+                                {"Label2", "STAR", {400, 288, 33, 17}},
+                                {"Command1", "&SAVE", {102, 360, 97, 25}},
+                                {"Command2", "&HELP", {262, 360, 97, 25}},
+                                {"Command3", "&EXIT", {430, 360, 97, 25}}};
+    for (const Control &c : controls) {
+        auto *w = form->findChild<QWidget *>(QLatin1String(c.name));
+        QVERIFY2(w, c.name);
+        QCOMPARE(w->geometry(), c.geometry);
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            QCOMPARE(label->text(), QLatin1String(c.text));
+            QCOMPARE(label->palette().color(QPalette::WindowText), kWhite);
+            QCOMPARE(label->palette().color(QPalette::Window), kBlack);
+        } else {
+            QCOMPARE(qobject_cast<QPushButton *>(w)->text(), QLatin1String(c.text));
+        }
+    }
+    QCOMPARE(form->Command1->toolTip(), QStringLiteral("Save picture to a bitmap file"));
+    QCOMPARE(form->Command1->nextInFocusChain(), form->Command2);
+    QCOMPARE(form->Command2->nextInFocusChain(), form->Command3);
+}
+
+void TestRelativeSizeWindow::noStarSelected()
+{
+    QWidget caller;
+    relsize::ShowRelativeSize(&caller, QString(), Star(5963, 4.78, 1), DiagramKind::MainSequence);
+    QCOMPARE(m_desktop.messages.size(), 1);
+    QCOMPARE(m_desktop.messages[0].text, QStringLiteral("Click The Image First !"));
+    QCOMPARE(m_desktop.messages[0].title, QStringLiteral("Error"));
+    QCOMPARE(m_desktop.messages[0].icon, Icon::Critical);
+    QCOMPARE(m_desktop.messages[0].buttons, platform::Buttons::Ok);
+    QVERIFY2(!app::Windows().loaded<Form3>(), "no window without a star");
+}
+
+void TestRelativeSizeWindow::workedGeometryInTheSavedBitmap()
+{
+    // Band 4 (k = 30), R = 2, white: star (6290, 3007.5) r 401, Sun (1572.5, 3007.5)
+    // r 200.5 twips, i.e. (419.3, 200.5) r 26.7 and (104.8, 200.5) r 13.4 pixels.
+    Show(Star(10000, -2, 2));
+    QVERIFY(app::Windows().loaded<Form3>()->isVisible());
+    // Typed without extension under the bitmap filter: kept as typed.
+    const QImage image = saved(QStringLiteral("pair"));
+    QVERIFY2(!image.isNull(), "SAVE writes a Windows bitmap");
+    QVERIFY(!QFile::exists(m_dir->filePath("pair.bmp")));
+    QCOMPARE(image.size(), QSize(629, 401));
+
+    QCOMPARE_PIXEL(image, 419, 200, kWhite);
+    QCOMPARE_PIXEL(image, 419 - 25, 200, kWhite);
+    QCOMPARE_PIXEL(image, 419 + 25, 200, kWhite);
+    QCOMPARE_PIXEL(image, 419, 200 - 25, kWhite);
+    QCOMPARE_PIXEL(image, 419, 200 + 25, kWhite);
+    QCOMPARE_PIXEL(image, 419 - 29, 200, kBlack);
+    QCOMPARE_PIXEL(image, 419 + 29, 200, kBlack);
+    QCOMPARE_PIXEL(image, 419, 200 - 29, kBlack);
+    QCOMPARE_PIXEL(image, 419 + 20, 200 + 20, kBlack); // the disc is round, not square
+
+    QCOMPARE_PIXEL(image, 104, 200, kSun);
+    QCOMPARE_PIXEL(image, 104 - 12, 200, kSun);
+    QCOMPARE_PIXEL(image, 104 + 12, 200, kSun);
+    QCOMPARE_PIXEL(image, 104 - 15, 200, kBlack);
+    QCOMPARE_PIXEL(image, 104 + 16, 200, kBlack);
+    QCOMPARE_PIXEL(image, 104, 200 + 15, kBlack);
+
+    // The captions and buttons are controls, not part of the drawing.
+    QCOMPARE_PIXEL(image, 95, 296, kBlack);
+    QCOMPARE_PIXEL(image, 150, 370, kBlack);
+    QCOMPARE(image.pixelColor(300, 100), kBlack);
+}
+
+void TestRelativeSizeWindow::drawingsAccumulate()
+{
+    // First an orange dwarf at band 1 (k = 3): star r 40 px, Sun r 134 px.
+    Show(Star(3000, 12, 0.3));
+    // Then the white star of band 4 (k = 30) on top, without closing the window.
+    Show(Star(10000, -2, 2));
+    QCOMPARE(app::Windows().loadedNames(), QStringList{"Form3"});
+    const QImage image = saved(QStringLiteral("both.bmp"));
+    QVERIFY(!image.isNull());
+    QCOMPARE_PIXEL(image, 419, 200, kWhite);
+    QCOMPARE_PIXEL(image, 419 + 34, 200, kOrange); // the larger earlier disc shows around the new one
+    QCOMPARE_PIXEL(image, 419 + 45, 200, kBlack);
+    QCOMPARE_PIXEL(image, 104, 200, kSun);
+    QCOMPARE_PIXEL(image, 104 + 100, 200, kSun);
+    QCOMPARE_PIXEL(image, 104 + 140, 200, kBlack);
+}
+
+void TestRelativeSizeWindow::radiusNotPositiveDrawsOnlyTheSun_data()
+{
+    QTest::addColumn<double>("radius");
+    QTest::newRow("zero") << 0.0;
+    QTest::newRow("slightly negative") << -0.0012;
+}
+
+void TestRelativeSizeWindow::radiusNotPositiveDrawsOnlyTheSun()
+{
+    QFETCH(double, radius);
+    Show(Star(75000, 18.9, radius)); // the hottest, faintest corner of the diagram
+    const QImage image = app::Windows().loaded<Form3>()->image();
+    QCOMPARE_PIXEL(image, 419, 200, kBlack);
+    QCOMPARE_PIXEL(image, 104, 200, kSun);
+}
+
+void TestRelativeSizeWindow::hugeRadiusFillsTheArea()
+{
+    // Typed values can make a star far larger than the window; only the area shows.
+    Show(Star(3000, -11, 1e300));
+    const QImage image = app::Windows().loaded<Form3>()->image();
+    QCOMPARE_PIXEL(image, 0, 0, kRed);
+    QCOMPARE_PIXEL(image, 628, 400, kRed);
+    QCOMPARE_PIXEL(image, 104, 200, kSun);
+}
+
+void TestRelativeSizeWindow::tooHotShowsTheWindowBlack()
+{
+    Show(Star(75700.01, 3, 1));
+    Form3 *form = app::Windows().loaded<Form3>();
+    QVERIFY(form && form->isVisible());
+    QVERIFY(m_desktop.messages.isEmpty());
+    const QImage image = saved(QStringLiteral("black.bmp"));
+    QVERIFY(!image.isNull());
+    QCOMPARE(image.size(), QSize(629, 401));
+    for (int y = 0; y < image.height(); y += 7)
+        for (int x = 0; x < image.width(); x += 7)
+            QCOMPARE_PIXEL(image, x, y, kBlack);
+}
+
+void TestRelativeSizeWindow::exitDiscardsTheDrawing()
+{
+    Show(Star(3000, 12, 0.3));
+    Form3 *first = app::Windows().loaded<Form3>();
+    QCOMPARE_PIXEL(first->image(), 104 + 100, 200, kSun);
+    first->Command3->click();
+    QVERIFY(!app::Windows().loaded<Form3>());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    Show(Star(10000, -2, 2));
+    const QImage image = app::Windows().loaded<Form3>()->image();
+    QCOMPARE_PIXEL(image, 104 + 100, 200, kBlack);
+    QCOMPARE_PIXEL(image, 419 + 34, 200, kBlack);
+    QCOMPARE_PIXEL(image, 419, 200, kWhite);
+}
+
+void TestRelativeSizeWindow::drawingSurvivesBeingCovered()
+{
+    Show(Star(10000, -2, 2));
+    Form3 *form = app::Windows().loaded<Form3>();
+    form->hide();
+    form->show();
+    const QImage shown = form->grab().toImage();
+    QCOMPARE_PIXEL(shown, 419, 200, kWhite);
+    QCOMPARE_PIXEL(shown, 104, 200, kSun);
+    QCOMPARE_PIXEL(shown, 300, 100, kBlack);
+}
+
+void TestRelativeSizeWindow::saveCancelledWritesNothing()
+{
+    Show(Star(10000, -2, 2));
+    app::Windows().loaded<Form3>()->Command1->click();
+    QCOMPARE(m_desktop.saves.size(), 1);
+    const auto &request = m_desktop.saves[0];
+    QCOMPARE(request.filter, QStringLiteral(" All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp"));
+    QCOMPARE(request.filterIndex, 2);
+    QCOMPARE(request.folder, m_dir->path());
+    QVERIFY(request.overwritePrompt);
+    QVERIFY(m_desktop.messages.isEmpty());
+    QVERIFY(QDir(m_dir->path()).isEmpty());
+}
+
+void TestRelativeSizeWindow::saveReplacesAnExistingFile()
+{
+    QFile old(m_dir->filePath("old.bmp"));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(2 << 20, 'x')); // larger than the bitmap: a leftover tail would show
+    old.close();
+    Show(Star(10000, -2, 2));
+    const QImage image = saved(QStringLiteral("old.bmp"));
+    QVERIFY(!image.isNull());
+    QCOMPARE_PIXEL(image, 419, 200, kWhite);
+    QVERIFY(QFileInfo(old).size() < (2 << 20));
+}
+
+void TestRelativeSizeWindow::saveFailureIsReported_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    // Both fail for any user, root included.
+    QTest::newRow("folder is a file") << "plain/star.bmp" << "Not a directory";
+    QTest::newRow("vanished folder") << "gone/star.bmp" << "No such file or directory";
+    QTest::newRow("name too long") << QString(300, QLatin1Char('n')) << "File name too long";
+}
+
+void TestRelativeSizeWindow::saveFailureIsReported()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QFile plain(m_dir->filePath("plain"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    Show(Star(10000, -2, 2));
+    Form3 *form = app::Windows().loaded<Form3>();
+    const QImage before = form->image();
+    m_desktop.fileNames.enqueue(m_dir->filePath(name));
+    form->Command1->click();
+
+    QCOMPARE(m_desktop.messages.size(), 1);
+    QCOMPARE(m_desktop.messages[0].icon, Icon::Critical);
+    QVERIFY2(m_desktop.messages[0].text.contains(reason, Qt::CaseInsensitive), qPrintable(m_desktop.messages[0].text));
+    QCOMPARE(app::Windows().loaded<Form3>(), form);
+    QVERIFY(form->image() == before);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"plain"});
+}
+
+void TestRelativeSizeWindow::failingWriteLeavesExistingFileIntact()
+{
+    const QByteArray old = "yesterday's picture";
+    QFile kept(m_dir->filePath("kept.bmp"));
+    QVERIFY(kept.open(QIODevice::WriteOnly));
+    kept.write(old);
+    kept.close();
+    Show(Star(10000, -2, 2));
+    m_desktop.fileNames.enqueue(kept.fileName());
+
+    // A file size limit far below the bitmap's size makes the write itself fail.
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    app::Windows().loaded<Form3>()->Command1->click();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), old);
+    QCOMPARE(m_desktop.messages.size(), 1);
+    QVERIFY2(m_desktop.messages[0].text.contains(QStringLiteral("too large"), Qt::CaseInsensitive),
+             qPrintable(m_desktop.messages[0].text));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"kept.bmp"});
+}
+
+void TestRelativeSizeWindow::helpOpensTheHelpFile()
+{
+    Show(Star(10000, -2, 2));
+    Form3 *form = app::Windows().loaded<Form3>();
+    form->Command2->click();
+    QCOMPARE(m_desktop.opens.size(), 1);
+    QCOMPARE(m_desktop.opens[0].owner.data(), form);
+    QCOMPARE(m_desktop.opens[0].file, QStringLiteral("vlt.chm"));
+    QCOMPARE(m_desktop.opens[0].directory, m_dir->path());
+}
+
+QTEST_MAIN(TestRelativeSizeWindow)
+#include "test_relative_size_window.moc"
