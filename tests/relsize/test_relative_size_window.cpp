@@ -73,6 +73,7 @@ private slots:
     void radiusNotPositiveDrawsOnlyTheSun();
     void hugeRadiusFillsTheArea();
     void tooHotShowsTheWindowBlack();
+    void exitDiscardsTheDrawing_data();
     void exitDiscardsTheDrawing();
     void drawingSurvivesBeingCovered();
     void saveCancelledWritesNothing();
@@ -268,14 +269,25 @@ void TestRelativeSizeWindow::tooHotShowsTheWindowBlack()
             QCOMPARE_PIXEL(image, x, y, kBlack);
 }
 
+void TestRelativeSizeWindow::exitDiscardsTheDrawing_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("EXIT button") << false;
+    QTest::newRow("title-bar close box") << true;
+}
+
 void TestRelativeSizeWindow::exitDiscardsTheDrawing()
 {
+    QFETCH(bool, closeBox);
     Show(Star(3000, 12, 0.3));
     Form3 *first = app::Windows().loaded<Form3>();
     QCOMPARE_PIXEL(first->image(), 104 + 100, 200, kSun);
-    first->Command3->click();
-    QVERIFY(!app::Windows().loaded<Form3>());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (closeBox)
+        first->close();
+    else
+        first->Command3->click();
+    // The close box unloads once the event loop has run.
+    QTRY_VERIFY(!app::Windows().loaded<Form3>());
 
     Show(Star(10000, -2, 2));
     const QImage image = app::Windows().loaded<Form3>()->image();
