@@ -1,0 +1,186 @@
+// From a click on a diagram picture to the discs on the relative size window
+// and the report file: the diagram windows' relative-size button and "Print
+// Data" with the dialogs answered by a script.
+#include "app/window_registry.h"
+#include "diagram/form1.h"
+#include "diagram/form2.h"
+#include "platform/common_controls.h"
+#include "platform/scripted_desktop.h"
+#include "relsize/form3.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QColor kBlack(0, 0, 0), kSun(251, 251, 0), kOrange(255, 138, 21), kRed(226, 15, 3);
+
+QString Describe(const QImage &image, int x, int y, const QColor &expected)
+{
+    return QStringLiteral("pixel (%1, %2) is %3, expected %4")
+        .arg(x)
+        .arg(y)
+        .arg(image.pixelColor(x, y).name(), expected.name());
+}
+
+#define QCOMPARE_PIXEL(image, x, y, colour)                                                                           \
+    QVERIFY2((image).pixelColor((x), (y)) == (colour), qPrintable(Describe((image), (x), (y), (colour))))
+
+QByteArray Contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Opens the diagram window named `form` as the user meets it and presses the
+// mouse on its picture at column x, row y of the drawing area.
+QWidget *OpenAndClick(const QString &form, int x, int y)
+{
+    auto click = [x, y](auto *window) {
+        QWidget *picture = window->Picture1;
+        QTest::mouseClick(picture, Qt::LeftButton, {}, picture->contentsRect().topLeft() + QPoint(x, y));
+        return window;
+    };
+    if (form == QLatin1String("Form1"))
+        return click(app::Windows().show<Form1>());
+    return click(app::Windows().show<Form2>());
+}
+
+QWidget *Open(const QString &form)
+{
+    if (form == QLatin1String("Form1"))
+        return app::Windows().show<Form1>();
+    return app::Windows().show<Form2>();
+}
+
+} // namespace
+
+class TestDiagramButtons : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void sunClickedOnEitherDiagram_data();
+    void sunClickedOnEitherDiagram();
+    void eachWindowPassesItsOwnKind();
+    void nothingClickedYet_data();
+    void nothingClickedYet();
+
+private:
+    platform::ScriptedDesktop m_desktop;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestDiagramButtons::initTestCase() { app::Windows().setDesktop(&m_desktop); }
+
+void TestDiagramButtons::init()
+{
+    m_desktop.clear();
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    platform::SetProgramFolder(m_dir->path());
+}
+
+void TestDiagramButtons::cleanup()
+{
+    app::Windows().unloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestDiagramButtons::cleanupTestCase()
+{
+    app::Windows().setDesktop(nullptr);
+    platform::SetProgramFolder({});
+}
+
+void TestDiagramButtons::sunClickedOnEitherDiagram_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("report");
+    QTest::newRow("general") << "Form1" << "general_187_249.txt";
+    QTest::newRow("main sequence") << "Form2" << "main_sequence_187_249.txt";
+}
+
+void TestDiagramButtons::sunClickedOnEitherDiagram()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, report);
+    QWidget *window = OpenAndClick(form, 187, 249);
+
+    // 5963 K at 4.78 is yellow in band 3 (k = 15): R .994 gives the star 26.6
+    // pixels, the Sun 26.7, at (419.3, 200.5) and (104.8, 200.5).
+    auto *button = window->findChild<QPushButton *>(QStringLiteral("ARButton3"));
+    QVERIFY(button);
+    button->click();
+    Form3 *form3 = app::Windows().loaded<Form3>();
+    QVERIFY2(form3 && form3->isVisible(), "the relative size window comes up");
+    const QImage image = form3->image();
+    for (int centre : {419, 104}) {
+        QCOMPARE_PIXEL(image, centre, 200, kSun);
+        QCOMPARE_PIXEL(image, centre + 25, 200, kSun);
+        QCOMPARE_PIXEL(image, centre, 200 - 25, kSun);
+        QCOMPARE_PIXEL(image, centre + 29, 200, kBlack);
+        QCOMPARE_PIXEL(image, centre, 200 + 29, kBlack);
+    }
+
+    auto *print = window->findChild<QAction *>(QStringLiteral("Fileprint"));
+    QVERIFY(print);
+    m_desktop.fileNames.enqueue(m_dir->filePath("sun.txt"));
+    m_desktop.answers.enqueue(platform::Answer::Yes);
+    print->trigger();
+    QFile expected(QStringLiteral(VELTRANE_REPORT_EXPECTED "/") + report);
+    QVERIFY(expected.open(QIODevice::ReadOnly));
+    QCOMPARE(Contents(m_dir->filePath("sun.txt")), expected.readAll());
+    QCOMPARE(m_desktop.opens.size(), 1);
+    QCOMPARE(m_desktop.opens[0].owner.data(), window);
+    QCOMPARE(m_desktop.opens[0].file, m_dir->filePath("sun.txt"));
+}
+
+void TestDiagramButtons::eachWindowPassesItsOwnKind()
+{
+    // Column 300, row 400: about 3300 K at magnitude 14.4, band 1 (k = 3). The
+    // general diagram draws it orange, the main-sequence diagram red; the
+    // second drawing lands on the first, on the same window.
+    for (const auto &[form, colour] : {std::pair{QStringLiteral("Form1"), kOrange}, {QStringLiteral("Form2"), kRed}}) {
+        QWidget *window = OpenAndClick(form, 300, 400);
+        window->findChild<QPushButton *>(QStringLiteral("ARButton3"))->click();
+        Form3 *form3 = app::Windows().loaded<Form3>();
+        QVERIFY(form3);
+        QCOMPARE_PIXEL(form3->image(), 419, 200, colour);
+        QCOMPARE_PIXEL(form3->image(), 419 + 80, 200, colour);
+        QCOMPARE_PIXEL(form3->image(), 419 + 95, 200, kBlack);
+        QCOMPARE_PIXEL(form3->image(), 104 + 120, 200, kSun);
+    }
+    QVERIFY(m_desktop.messages.isEmpty());
+}
+
+void TestDiagramButtons::nothingClickedYet_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("printMessage");
+    QTest::newRow("general") << "Form1" << "Click The Image First To Get Data";
+    QTest::newRow("main sequence") << "Form2" << "Click The Image First To Get Data ";
+}
+
+void TestDiagramButtons::nothingClickedYet()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, printMessage);
+    QWidget *window = Open(form);
+    window->findChild<QPushButton *>(QStringLiteral("ARButton3"))->click();
+    window->findChild<QAction *>(QStringLiteral("Fileprint"))->trigger();
+    QCOMPARE(m_desktop.messages.size(), 2);
+    QCOMPARE(m_desktop.messages[0].text, QStringLiteral("Click The Image First !"));
+    QCOMPARE(m_desktop.messages[1].text, printMessage);
+    QVERIFY(!app::Windows().loaded<Form3>());
+    QVERIFY(m_desktop.saves.isEmpty());
+}
+
+QTEST_MAIN(TestDiagramButtons)
+#include "test_diagram_buttons.moc"
