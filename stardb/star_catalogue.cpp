@@ -233,14 +233,23 @@ void StarRecordSet::dropPending()
 
 void StarRecordSet::cancelUpdate() { dropPending(); }
 
-bool StarRecordSet::write(const QString &sql, const QList<QVariant> &values, qint64 *rowsAffected)
+bool StarRecordSet::canWrite()
 {
     if (!isOpen())
-        return fail(ErrorKind::Engine, QStringLiteral("The star catalogue is not open."));
+        return fail(ErrorKind::Engine, QStringLiteral("The star catalogue %1 is not open; no star can be added or "
+                                                      "deleted.")
+                                           .arg(QDir::toNativeSeparators(m_path)));
     if (m_readOnly)
         return fail(ErrorKind::ReadOnly,
                     QStringLiteral("The star catalogue %1 is read-only; it can be browsed and plotted but not changed.")
                         .arg(QDir::toNativeSeparators(m_path)));
+    return succeed();
+}
+
+bool StarRecordSet::write(const QString &sql, const QList<QVariant> &values, qint64 *rowsAffected)
+{
+    if (!canWrite())
+        return false;
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
     // The write lock is taken up front so that the busy timeout, not a lock

@@ -70,6 +70,8 @@ public:
     void close();
     bool isOpen() const { return !m_connection.isEmpty(); }
     bool isReadOnly() const { return m_readOnly; }
+    // Whether records can be added and deleted; if not, lastError() says why.
+    bool canWrite();
     QString path() const { return m_path; }
 
     // All records in table order, for the list.

@@ -1,0 +1,377 @@
+#include "stardb/form6.h"
+
+#include "app/window_registry.h"
+#include "diagram/form1.h"
+#include "diagram/form2.h"
+#include "platform/common_controls.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+using platform::Buttons;
+using platform::Icon;
+
+namespace {
+
+constexpr QSize kClient(574, 281);
+
+struct ButtonDesign {
+    QPushButton *Form6::*member;
+    const char *name;
+    const char *caption;
+    const char *tip;
+    QRect geometry;
+    bool visible;
+};
+
+const ButtonDesign kButtons[] = {
+    {&Form6::add, "add", "&Add", "Click if you want to add data in database", {200, 152, 105, 33}, false},
+    {&Form6::ex, "ex", "&Exit", "Exit update", {320, 152, 105, 33}, false},
+    {&Form6::del, "del", "&Delete", "Delete any entry from the database", {440, 152, 105, 33}, false},
+    {&Form6::plot, "plot", "&Plot ", "Click to plot the data in Q-T diagram", {200, 192, 105, 33}, true},
+    {&Form6::Clse, "Clse", "Clo&se", "Close the database", {320, 192, 105, 33}, true},
+    {&Form6::upd, "upd", "&Update Database", "Click to update database", {440, 192, 105, 33}, true},
+    {&Form6::ok, "ok", "&OK", "Submit the data", {200, 232, 105, 33}, false},
+    {&Form6::cancel, "cancel", "&Cancel", "Cancel update", {440, 232, 105, 33}, false},
+};
+
+template <class W> W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+Form6::Form6()
+{
+    // Form_Initialize.
+    platform::InitCommonControls();
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Star Database"));
+    setFont(platform::DialogFont());
+    setFixedSize(kClient);
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+
+    createControls();
+    connectControls();
+    Form_Load();
+}
+
+// The data source closes with the window.
+Form6::~Form6() = default;
+
+void Form6::createControls()
+{
+    Frame2 = named(new QGroupBox(QStringLiteral("STAR NAME"), this), "Frame2");
+    Frame2->setGeometry(8, 8, 177, 265);
+    DBList1 = named(new QListWidget(Frame2), "DBList1");
+    DBList1->setGeometry(8, 32, 161, 225);
+    DBList1->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    Frame1 = named(new QGroupBox(QStringLiteral("DATA"), this), "Frame1");
+    Frame1->setGeometry(192, 8, 377, 129);
+    const QFont labelFont = platform::LayoutFont(QStringLiteral("Arial"), 8.25, true);
+    const auto label = [this, &labelFont](const char *name, const QString &caption, const QRect &geometry) {
+        QLabel *l = named(new QLabel(caption, Frame1), name);
+        l->setFont(labelFont);
+        l->setGeometry(geometry);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return l;
+    };
+    const auto box = [this](const char *name, const QRect &geometry) {
+        QLineEdit *b = named(new QLineEdit(Frame1), name);
+        b->setGeometry(geometry);
+        return b;
+    };
+    Label4 = label("Label4", QStringLiteral("Star Name"), {8, 16, 97, 25});
+    Text3 = box("Text3", {216, 16, 153, 25});
+    Label2 = label("Label2", QStringLiteral("Avarage Surface Temperature (K)"), {8, 56, 185, 25});
+    Text1 = box("Text1", {216, 56, 153, 25});
+    Label3 = label("Label3", QStringLiteral("Absolute Magnitude"), {8, 96, 129, 25});
+    Text2 = box("Text2", {216, 96, 153, 25});
+    Label4->hide();
+    Text3->hide();
+
+    for (const ButtonDesign &design : kButtons) {
+        auto *button = named(new QPushButton(QString::fromLatin1(design.caption), this), design.name);
+        button->setToolTip(QString::fromLatin1(design.tip));
+        button->setGeometry(design.geometry);
+        button->setAutoDefault(false);
+        button->setVisible(design.visible);
+        this->*design.member = button;
+    }
+
+    setTabOrder(plot, upd);
+    setTabOrder(upd, add);
+    setTabOrder(add, ok);
+    setTabOrder(ok, del);
+    setTabOrder(del, cancel);
+    setTabOrder(cancel, ex);
+    setTabOrder(ex, Clse);
+    setTabOrder(Clse, Text3);
+    setTabOrder(Text3, Text2);
+    setTabOrder(Text2, Text1);
+    setTabOrder(Text1, DBList1);
+}
+
+void Form6::connectControls()
+{
+    connect(add, &QPushButton::clicked, this, &Form6::add_Click);
+    connect(ok, &QPushButton::clicked, this, &Form6::ok_Click);
+    connect(cancel, &QPushButton::clicked, this, &Form6::cancel_Click);
+    connect(del, &QPushButton::clicked, this, &Form6::del_Click);
+    connect(upd, &QPushButton::clicked, this, &Form6::upd_Click);
+    connect(ex, &QPushButton::clicked, this, &Form6::ex_Click);
+    connect(plot, &QPushButton::clicked, this, &Form6::plot_Click);
+    connect(Clse, &QPushButton::clicked, this, &Form6::Clse_Click);
+    // A click on the current row shows its stored fields again; arrow keys
+    // move through the list like clicks.
+    connect(DBList1, &QListWidget::itemClicked, this, &Form6::DBList1_Click);
+    connect(DBList1, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
+        if (item && !m_filling)
+            DBList1_Click(item);
+    });
+}
+
+void Form6::Form_Load()
+{
+    const QString path = stardb::CataloguePath(platform::ProgramFolder());
+    if (!Data1.open(path))
+        app::MsgBox(this,
+                    QStringLiteral("The star catalogue %1 cannot be opened.\n\n%2")
+                        .arg(QDir::toNativeSeparators(path), Data1.lastError().reason),
+                    Buttons::Ok, Icon::Critical);
+    fillList();
+    showCurrentRecord();
+}
+
+void Form6::showCurrentRecord()
+{
+    const stardb::StarRecord record = Data1.current();
+    Text3->setText(record.name);
+    Text1->setText(record.temperature);
+    Text2->setText(record.magnitude);
+    // The list marks the current record.
+    m_filling = true;
+    DBList1->setCurrentItem(nullptr);
+    const qint64 bookmark = Data1.bookmark();
+    for (int row = 0; bookmark >= 0 && row < DBList1->count(); ++row) {
+        if (DBList1->item(row)->data(kBookmarkRole).toLongLong() == bookmark) {
+            DBList1->setCurrentRow(row);
+            break;
+        }
+    }
+    m_filling = false;
+}
+
+void Form6::fillList()
+{
+    m_filling = true;
+    DBList1->clear();
+    for (const stardb::ListEntry &entry : Data1.list()) {
+        auto *item = new QListWidgetItem(entry.name, DBList1);
+        item->setData(kBookmarkRole, entry.bookmark);
+    }
+    m_filling = false;
+}
+
+void Form6::refreshData()
+{
+    if (!Data1.refresh() && Data1.isOpen())
+        reportCatalogueError();
+    fillList();
+    showCurrentRecord();
+}
+
+void Form6::reportCatalogueError()
+{
+    app::MsgBox(this, Data1.lastError().reason, Buttons::Ok, Icon::Exclamation);
+}
+
+void Form6::ShowButtons()
+{
+    add->show();
+    del->show();
+    ok->hide();
+    cancel->hide();
+}
+
+void Form6::HideButtons()
+{
+    add->hide();
+    del->hide();
+    ok->show();
+    cancel->show();
+    ex->hide();
+}
+
+void Form6::DBList1_Click(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    const bool wasAdding = Data1.isAdding();
+    // Choosing a star drops a pending new record; a row whose record has gone
+    // meanwhile brings the list up to date.
+    if (Data1.setBookmark(item->data(kBookmarkRole).toLongLong()))
+        showCurrentRecord();
+    else
+        refreshData();
+    if (wasAdding) {
+        ShowButtons();
+        ex->show();
+    }
+}
+
+void Form6::upd_Click()
+{
+    Label4->show();
+    Text3->show();
+    add->show();
+    del->show();
+    plot->hide();
+    upd->hide();
+    Clse->hide();
+    ex->show();
+}
+
+void Form6::add_Click()
+{
+    // A catalogue that cannot take a new star says so before anything is typed.
+    if (!Data1.canWrite()) {
+        reportCatalogueError();
+        return;
+    }
+    HideButtons();
+    ex->hide();
+    Data1.addNew();
+    showCurrentRecord();
+}
+
+void Form6::ok_Click()
+{
+    const stardb::StarRecord typed{Text3->text(), Text1->text(), Text2->text()};
+    if (!Data1.update(typed)) {
+        if (Text3->text().trimmed().isEmpty()) {
+            app::MsgBox(this, QStringLiteral("Please Enter The Star Name and Other Data"), Buttons::Ok,
+                        Icon::Critical);
+            Data1.cancelUpdate();
+            showCurrentRecord();
+            ShowButtons();
+            ex->show();
+        } else {
+            // Still adding, with the typed texts kept for another try or cancel.
+            reportCatalogueError();
+        }
+        return;
+    }
+    refreshData();
+    ShowButtons();
+    ex->show();
+}
+
+void Form6::cancel_Click()
+{
+    ex->show();
+    ShowButtons();
+    Data1.cancelUpdate();
+    showCurrentRecord();
+}
+
+void Form6::del_Click()
+{
+    const QString selectFirst = QStringLiteral("Please Select Star Name to Delete ");
+    if (Text3->text().isEmpty()) {
+        app::MsgBox(this, selectFirst, Buttons::Ok, Icon::Information);
+        return;
+    }
+    if (app::MsgBox(this, QStringLiteral("Are You Sure to Delete Record?"), Buttons::YesNo, Icon::None) !=
+        platform::Answer::Yes)
+        return;
+    if (!Data1.deleteCurrent()) {
+        switch (Data1.lastError().kind) {
+        case stardb::ErrorKind::AlreadyDeleted:
+            refreshData();
+            break;
+        case stardb::ErrorKind::NoCurrentRecord:
+            app::MsgBox(this, selectFirst, Buttons::Ok, Icon::Information);
+            break;
+        default:
+            reportCatalogueError();
+            break;
+        }
+        return;
+    }
+    refreshData();
+    if (!Data1.isEOF()) {
+        Data1.moveNext();
+        refreshData();
+    } else if (!Data1.isBOF()) {
+        Data1.movePrevious();
+        refreshData();
+    } else {
+        app::MsgBox(this, QStringLiteral("Last Record"), Buttons::Ok, Icon::None);
+    }
+}
+
+void Form6::ex_Click()
+{
+    plot->show();
+    upd->show();
+    add->hide();
+    del->hide();
+    ok->hide();
+    cancel->hide();
+    Clse->show();
+    ex->hide();
+}
+
+void Form6::plot_Click()
+{
+    move(platform::Px(2), y());
+    app::Windows().show<Form1>();
+    if (Text1->text().isEmpty()) {
+        app::MsgBox(this, QStringLiteral("Please Choose A Star First to Plot"), Buttons::Ok, Icon::Information);
+        return;
+    }
+    Form1 *general = app::Windows().window<Form1>();
+    Form2 *mainSequence = app::Windows().window<Form2>(); // loaded, not shown
+    general->ClearPicture();
+    mainSequence->ClearPicture();
+    // The texts go over as they are; Draw and Draw2 read and report them.
+    general->Text1->setText(Text1->text());
+    mainSequence->Text1->setText(Text1->text());
+    general->Text2->setText(Text2->text());
+    mainSequence->Text2->setText(Text2->text());
+    general->Draw();
+    // Draw may have failed and said so; the main-sequence window plots anyway.
+    if (Form2 *again = app::Windows().loaded<Form2>())
+        again->Draw2();
+}
+
+void Form6::Clse_Click()
+{
+    // Only windows that are there are cleared: creating one just to clear it
+    // would be pointless.
+    Form1 *general = app::Windows().loaded<Form1>();
+    Form2 *mainSequence = app::Windows().loaded<Form2>();
+    if (general)
+        general->ClearPicture();
+    if (mainSequence)
+        mainSequence->ClearPicture();
+    if (app::Windows().loaded<Form6>() == this)
+        app::Windows().unload<Form6>();
+    else
+        close();
+    if (general)
+        general->Label1->show();
+    if (mainSequence)
+        mainSequence->Label10->show();
+}
