@@ -2,6 +2,7 @@
 
 #include "app/window_registry.h"
 #include "platform/common_controls.h"
+#include "platform/whole_file.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 
 #include <algorithm>
@@ -32,25 +32,7 @@ QString WriteBitmap(const QImage &image, const QString &path)
     QImageWriter encoder(&buffer, "bmp");
     if (!encoder.write(image))
         return encoder.errorString();
-
-    QSaveFile file(path);
-    // Unbuffered: a short write shows at once. Through the buffer, a write that
-    // fails while commit() flushes still renames the truncated file into place.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    // A short write carries no reason; the next attempt fails with the system's.
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return reason;
-        }
-        done += written;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return platform::WriteWholeFile(path, bytes);
 }
 
 // The surface takes single precision; a radius beyond its range (a huge star

@@ -2,38 +2,11 @@
 
 #include "app/window_registry.h"
 #include "platform/common_controls.h"
+#include "platform/whole_file.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace report {
-namespace {
-
-// The report appears under its name only once it is complete; an existing file
-// stays as it was when anything fails. Returns the system's reason on failure.
-QString WriteWhole(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    // Unbuffered: a short write shows at once. Through the buffer, a write that
-    // fails while commit() flushes still renames the truncated file into place.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    // A short write carries no reason; the next attempt fails with the system's.
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return reason;
-        }
-        done += written;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
-}
-
-} // namespace
 
 void PrintData(QWidget *owner, Variant variant, const ReadOuts &readOuts)
 {
@@ -51,7 +24,7 @@ void PrintData(QWidget *owner, Variant variant, const ReadOuts &readOuts)
         return;
     // A bare name lands in the program's folder, where the dialog opened.
     const QString path = QDir(folder).absoluteFilePath(chosen);
-    const QString failure = WriteWhole(path, ReportText(variant, readOuts));
+    const QString failure = platform::WriteWholeFile(path, ReportText(variant, readOuts));
     if (!failure.isEmpty()) {
         app::MsgBox(owner, QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + failure, platform::Buttons::Ok,
                     platform::Icon::Critical);
