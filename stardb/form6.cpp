@@ -132,12 +132,14 @@ void Form6::connectControls()
     connect(ex, &QPushButton::clicked, this, &Form6::ex_Click);
     connect(plot, &QPushButton::clicked, this, &Form6::plot_Click);
     connect(Clse, &QPushButton::clicked, this, &Form6::Clse_Click);
-    // A click on the current row shows its stored fields again; arrow keys
-    // move through the list like clicks.
+    // The selection, not the current row, follows the user: a list that takes
+    // the focus makes its first row current without anyone choosing it. A
+    // click on the selected row shows its stored fields again.
     connect(DBList1, &QListWidget::itemClicked, this, &Form6::DBList1_Click);
-    connect(DBList1, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
-        if (item && !m_filling)
-            DBList1_Click(item);
+    connect(DBList1, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> selected = DBList1->selectedItems();
+        if (!m_filling && !selected.isEmpty())
+            DBList1_Click(selected.first());
     });
 }
 
@@ -161,11 +163,11 @@ void Form6::showCurrentRecord()
     Text2->setText(record.magnitude);
     // The list marks the current record.
     m_filling = true;
-    DBList1->setCurrentItem(nullptr);
+    DBList1->clearSelection();
     const qint64 bookmark = Data1.bookmark();
     for (int row = 0; bookmark >= 0 && row < DBList1->count(); ++row) {
         if (DBList1->item(row)->data(kBookmarkRole).toLongLong() == bookmark) {
-            DBList1->setCurrentRow(row);
+            DBList1->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
             break;
         }
     }

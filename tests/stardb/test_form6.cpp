@@ -118,6 +118,8 @@ private slots:
     void okWithoutNameAsksForIt();
     void cancelWritesNothing();
     void choosingAStarWhileAddingDropsTheNewOne();
+    void focusOnTheListKeepsTheNewOne();
+    void arrowKeysChooseStars();
     void editsToAStoredStarAreNotWritten();
 
     // Deleting
@@ -415,6 +417,33 @@ void TestForm6::choosingAStarWhileAddingDropsTheNewOne()
     QCOMPARE(boxes(form), kFixture.at(1));
     QCOMPARE(visibleButtons(form), kUpdate);
     QCOMPARE(namesInFile(m_path), (QStringList{"Sun", "Sirius", "Betelgeuse"}));
+}
+
+// A list that takes the focus with no row current must not pick a star by
+// itself: that would drop the record being typed.
+void TestForm6::focusOnTheListKeepsTheNewOne()
+{
+    Form6 *form = openForm();
+    press(form->upd);
+    press(form->add);
+    form->Text3->setText(QStringLiteral("Vega"));
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(form->DBList1, &focusIn);
+    QCOMPARE(visibleButtons(form), kAdding);
+    QCOMPARE(form->Text3->text(), QStringLiteral("Vega"));
+    press(form->ok);
+    QCOMPARE(namesInFile(m_path), (QStringList{"Sun", "Sirius", "Betelgeuse", "Vega"}));
+}
+
+void TestForm6::arrowKeysChooseStars()
+{
+    Form6 *form = openForm();
+    QTest::keyClick(form->DBList1, Qt::Key_Down);
+    QCOMPARE(boxes(form), kFixture.at(1));
+    QTest::keyClick(form->DBList1, Qt::Key_End);
+    QCOMPARE(boxes(form), kFixture.at(2));
+    QTest::keyClick(form->DBList1, Qt::Key_Home);
+    QCOMPARE(boxes(form), kFixture.at(0));
 }
 
 void TestForm6::editsToAStoredStarAreNotWritten()
