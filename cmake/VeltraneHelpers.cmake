@@ -9,6 +9,10 @@ if(VELTRANE_SANITIZE)
                                                       -fno-sanitize-recover=undefined)
     target_link_options(veltrane_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(VELTRANE_FUZZ)
+    # Coverage for libFuzzer in every library the fuzz targets link.
+    target_compile_options(veltrane_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
 
 # veltrane_library(name SOURCES ... LIBS ...): one static library of a subsystem.
 function(veltrane_library name)
