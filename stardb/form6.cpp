@@ -52,8 +52,8 @@ Form6::Form6()
 {
     // Form_Initialize.
     platform::InitCommonControls();
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Star Database"));
     setFont(platform::DialogFont());
     setFixedSize(kClient);
@@ -148,9 +148,9 @@ void Form6::Form_Load()
     const QString path = stardb::CataloguePath(platform::ProgramFolder());
     if (!Data1.open(path))
         app::MsgBox(this,
-                    QStringLiteral("The star catalogue %1 cannot be opened.\n\n%2")
-                        .arg(QDir::toNativeSeparators(path), Data1.lastError().reason),
-                    Buttons::Ok, Icon::Critical);
+            QStringLiteral("The star catalogue %1 cannot be opened.\n\n%2")
+                .arg(QDir::toNativeSeparators(path), Data1.lastError().reason),
+            Buttons::Ok, Icon::Critical);
     fillList();
     showCurrentRecord();
 }
@@ -259,11 +259,10 @@ void Form6::add_Click()
 
 void Form6::ok_Click()
 {
-    const stardb::StarRecord typed{Text3->text(), Text1->text(), Text2->text()};
+    const stardb::StarRecord typed {Text3->text(), Text1->text(), Text2->text()};
     if (!Data1.update(typed)) {
         if (Text3->text().trimmed().isEmpty()) {
-            app::MsgBox(this, QStringLiteral("Please Enter The Star Name and Other Data"), Buttons::Ok,
-                        Icon::Critical);
+            app::MsgBox(this, QStringLiteral("Please Enter The Star Name and Other Data"), Buttons::Ok, Icon::Critical);
             Data1.cancelUpdate();
             showCurrentRecord();
             ShowButtons();
@@ -294,8 +293,8 @@ void Form6::del_Click()
         app::MsgBox(this, selectFirst, Buttons::Ok, Icon::Information);
         return;
     }
-    if (app::MsgBox(this, QStringLiteral("Are You Sure to Delete Record?"), Buttons::YesNo, Icon::None) !=
-        platform::Answer::Yes)
+    if (app::MsgBox(this, QStringLiteral("Are You Sure to Delete Record?"), Buttons::YesNo, Icon::None)
+        != platform::Answer::Yes)
         return;
     if (!Data1.deleteCurrent()) {
         switch (Data1.lastError().kind) {

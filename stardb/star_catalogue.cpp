@@ -37,7 +37,7 @@ QString insertSql()
 
 QString newConnectionName()
 {
-    static std::atomic<int> counter{0};
+    static std::atomic<int> counter {0};
     return QStringLiteral("veltrane-stardb-%1").arg(++counter);
 }
 
@@ -50,7 +50,10 @@ QString engineText(const QSqlError &error)
 }
 
 // Values that are NULL in the file show as empty text.
-QString fieldText(const QVariant &value) { return value.isNull() ? QString() : value.toString(); }
+QString fieldText(const QVariant &value)
+{
+    return value.isNull() ? QString() : value.toString();
+}
 
 QSqlDatabase openConnection(const QString &name, const QString &path, bool readOnly)
 {
@@ -92,7 +95,10 @@ QString CreateTableSql()
 
 StarRecordSet::StarRecordSet() = default;
 
-StarRecordSet::~StarRecordSet() { close(); }
+StarRecordSet::~StarRecordSet()
+{
+    close();
+}
 
 bool StarRecordSet::fail(ErrorKind kind, const QString &reason)
 {
@@ -125,7 +131,7 @@ bool StarRecordSet::open(const QString &path)
             db = QSqlDatabase();
             close();
             return fail(QFileInfo::exists(path) ? ErrorKind::Engine : ErrorKind::Missing,
-                        QStringLiteral("The database engine cannot open it (%1).").arg(text));
+                QStringLiteral("The database engine cannot open it (%1).").arg(text));
         }
     }
     if (!probe() || !refresh()) {
@@ -147,10 +153,9 @@ bool StarRecordSet::probe()
     query.addBindValue(QString::fromLatin1(kTableName));
     if (!query.exec() || !query.next())
         return fail(ErrorKind::NotADatabase,
-                    QStringLiteral("It is not a star catalogue database (%1).").arg(engineText(query.lastError())));
+            QStringLiteral("It is not a star catalogue database (%1).").arg(engineText(query.lastError())));
     if (query.value(0).toInt() == 0)
-        return fail(ErrorKind::NoTable,
-                    QStringLiteral("It has no table %1.").arg(quoted(kTableName)));
+        return fail(ErrorKind::NoTable, QStringLiteral("It has no table %1.").arg(quoted(kTableName)));
     query.finish();
 
     if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(kTableName))))
@@ -160,8 +165,8 @@ bool StarRecordSet::probe()
         columns << query.value(1).toString();
     for (const char *field : {kNameField, kTemperatureField, kMagnitudeField})
         if (!columns.contains(QString::fromLatin1(field)))
-            return fail(ErrorKind::MissingField, QStringLiteral("Its table %1 has no field %2.")
-                                                     .arg(quoted(kTableName), quoted(field)));
+            return fail(ErrorKind::MissingField,
+                QStringLiteral("Its table %1 has no field %2.").arg(quoted(kTableName), quoted(field)));
     return succeed();
 }
 
@@ -196,9 +201,15 @@ bool StarRecordSet::hasCurrent() const
     return !m_adding && !m_onDeleted && m_position >= 0 && m_position < m_rows.size();
 }
 
-StarRecord StarRecordSet::current() const { return hasCurrent() ? m_rows.at(m_position).fields : StarRecord{}; }
+StarRecord StarRecordSet::current() const
+{
+    return hasCurrent() ? m_rows.at(m_position).fields : StarRecord {};
+}
 
-qint64 StarRecordSet::bookmark() const { return hasCurrent() ? m_rows.at(m_position).id : -1; }
+qint64 StarRecordSet::bookmark() const
+{
+    return hasCurrent() ? m_rows.at(m_position).id : -1;
+}
 
 bool StarRecordSet::setBookmark(qint64 bookmark)
 {
@@ -231,18 +242,22 @@ void StarRecordSet::dropPending()
     m_onDeleted = m_onDeletedBeforeAdd;
 }
 
-void StarRecordSet::cancelUpdate() { dropPending(); }
+void StarRecordSet::cancelUpdate()
+{
+    dropPending();
+}
 
 bool StarRecordSet::canWrite()
 {
     if (!isOpen())
-        return fail(ErrorKind::Engine, QStringLiteral("The star catalogue %1 is not open; no star can be added or "
-                                                      "deleted.")
-                                           .arg(QDir::toNativeSeparators(m_path)));
+        return fail(ErrorKind::Engine,
+            QStringLiteral("The star catalogue %1 is not open; no star can be added or "
+                           "deleted.")
+                .arg(QDir::toNativeSeparators(m_path)));
     if (m_readOnly)
         return fail(ErrorKind::ReadOnly,
-                    QStringLiteral("The star catalogue %1 is read-only; it can be browsed and plotted but not changed.")
-                        .arg(QDir::toNativeSeparators(m_path)));
+            QStringLiteral("The star catalogue %1 is read-only; it can be browsed and plotted but not changed.")
+                .arg(QDir::toNativeSeparators(m_path)));
     return succeed();
 }
 
@@ -304,7 +319,7 @@ bool StarRecordSet::refresh()
             return fail(ErrorKind::Engine, engineText(query.lastError()));
         while (query.next())
             rows.append({query.value(0).toLongLong(),
-                         {fieldText(query.value(1)), fieldText(query.value(2)), fieldText(query.value(3))}});
+                {fieldText(query.value(1)), fieldText(query.value(2)), fieldText(query.value(3))}});
         if (query.lastError().isValid())
             return fail(ErrorKind::Engine, engineText(query.lastError()));
     }
@@ -351,9 +366,15 @@ void StarRecordSet::movePrevious()
     }
 }
 
-bool StarRecordSet::isEOF() const { return m_rows.isEmpty() || m_position >= m_rows.size(); }
+bool StarRecordSet::isEOF() const
+{
+    return m_rows.isEmpty() || m_position >= m_rows.size();
+}
 
-bool StarRecordSet::isBOF() const { return m_rows.isEmpty() || m_position < 0; }
+bool StarRecordSet::isBOF() const
+{
+    return m_rows.isEmpty() || m_position < 0;
+}
 
 bool WriteCatalogue(const QString &path, const QList<StarRecord> &records, QString *error)
 {
@@ -403,8 +424,8 @@ bool WriteCatalogue(const QString &path, const QList<StarRecord> &records, QStri
     }
     // rename() replaces the old file in one step.
     std::error_code renameError;
-    std::filesystem::rename(std::filesystem::path(partial.toStdU16String()),
-                            std::filesystem::path(path.toStdU16String()), renameError);
+    std::filesystem::rename(
+        std::filesystem::path(partial.toStdU16String()), std::filesystem::path(path.toStdU16String()), renameError);
     if (renameError) {
         QFile::remove(partial);
         return failWith(QString::fromStdString(renameError.message()));

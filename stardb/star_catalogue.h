@@ -4,8 +4,8 @@
 #pragma once
 
 #include <QList>
-#include <QVariant>
 #include <QString>
+#include <QVariant>
 #include <QtGlobal>
 
 namespace stardb {
@@ -37,15 +37,15 @@ struct ListEntry {
 
 enum class ErrorKind {
     None,
-    Missing,         // the file does not exist
-    NotADatabase,    // the file is not an SQLite database, or is damaged
-    NoTable,         // no table Star_Q-T
-    MissingField,    // the table lacks one of the three fields
-    ReadOnly,        // a write on a catalogue that can only be read
+    Missing, // the file does not exist
+    NotADatabase, // the file is not an SQLite database, or is damaged
+    NoTable, // no table Star_Q-T
+    MissingField, // the table lacks one of the three fields
+    ReadOnly, // a write on a catalogue that can only be read
     NoCurrentRecord, // delete or update with nothing current or pending
-    AlreadyDeleted,  // the record is gone already (deleted here or by another copy)
-    Rejected,        // the engine refused the record (an empty name, say)
-    Engine           // any other failure of the engine, with its own text
+    AlreadyDeleted, // the record is gone already (deleted here or by another copy)
+    Rejected, // the engine refused the record (an empty name, say)
+    Engine // any other failure of the engine, with its own text
 };
 
 struct CatalogueError {
@@ -124,7 +124,7 @@ private:
     bool m_readOnly = false;
     QList<Row> m_rows;
     qsizetype m_position = -1; // -1 before the first record, size() past the last
-    bool m_onDeleted = false;  // the current record was deleted
+    bool m_onDeleted = false; // the current record was deleted
     bool m_adding = false;
     qsizetype m_positionBeforeAdd = -1;
     bool m_onDeletedBeforeAdd = false;

@@ -59,14 +59,17 @@ QStringList namesInFile(const QString &path)
     return names;
 }
 
-StarRecord boxes(const Form6 *form) { return {form->Text3->text(), form->Text1->text(), form->Text2->text()}; }
+StarRecord boxes(const Form6 *form)
+{
+    return {form->Text3->text(), form->Text1->text(), form->Text2->text()};
+}
 
 // The buttons a mode shows, in the order add ex del plot Clse upd ok cancel.
 QString visibleButtons(const Form6 *form)
 {
     QStringList shown;
-    for (QPushButton *button : {form->add, form->ex, form->del, form->plot, form->Clse, form->upd, form->ok,
-                                form->cancel})
+    for (QPushButton *button :
+        {form->add, form->ex, form->del, form->plot, form->Clse, form->upd, form->ok, form->cancel})
         if (button->isVisibleTo(const_cast<Form6 *>(form)))
             shown << button->objectName();
     return shown.join(QLatin1Char(' '));
@@ -156,7 +159,10 @@ private:
     QString m_path;
 };
 
-void TestForm6::initTestCase() { app::Windows().setDesktop(&m_desktop); }
+void TestForm6::initTestCase()
+{
+    app::Windows().setDesktop(&m_desktop);
+}
 
 void TestForm6::init()
 {
@@ -204,28 +210,57 @@ void TestForm6::layout_data()
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("tip");
-    QTest::newRow("Frame2") << "Frame2" << "Form6" << QRect(8, 8, 177, 265) << "STAR NAME" << "";
-    QTest::newRow("DBList1") << "DBList1" << "Frame2" << QRect(8, 32, 161, 225) << "" << "";
-    QTest::newRow("Frame1") << "Frame1" << "Form6" << QRect(192, 8, 377, 129) << "DATA" << "";
-    QTest::newRow("Label4") << "Label4" << "Frame1" << QRect(8, 16, 97, 25) << "Star Name" << "";
-    QTest::newRow("Text3") << "Text3" << "Frame1" << QRect(216, 16, 153, 25) << "" << "";
-    QTest::newRow("Label2") << "Label2" << "Frame1" << QRect(8, 56, 185, 25) << "Avarage Surface Temperature (K)"
+    QTest::newRow("Frame2") << "Frame2"
+                            << "Form6" << QRect(8, 8, 177, 265) << "STAR NAME"
                             << "";
-    QTest::newRow("Text1") << "Text1" << "Frame1" << QRect(216, 56, 153, 25) << "" << "";
-    QTest::newRow("Label3") << "Label3" << "Frame1" << QRect(8, 96, 129, 25) << "Absolute Magnitude" << "";
-    QTest::newRow("Text2") << "Text2" << "Frame1" << QRect(216, 96, 153, 25) << "" << "";
-    QTest::newRow("add") << "add" << "Form6" << QRect(200, 152, 105, 33) << "&Add"
+    QTest::newRow("DBList1") << "DBList1"
+                             << "Frame2" << QRect(8, 32, 161, 225) << ""
+                             << "";
+    QTest::newRow("Frame1") << "Frame1"
+                            << "Form6" << QRect(192, 8, 377, 129) << "DATA"
+                            << "";
+    QTest::newRow("Label4") << "Label4"
+                            << "Frame1" << QRect(8, 16, 97, 25) << "Star Name"
+                            << "";
+    QTest::newRow("Text3") << "Text3"
+                           << "Frame1" << QRect(216, 16, 153, 25) << ""
+                           << "";
+    QTest::newRow("Label2") << "Label2"
+                            << "Frame1" << QRect(8, 56, 185, 25) << "Avarage Surface Temperature (K)"
+                            << "";
+    QTest::newRow("Text1") << "Text1"
+                           << "Frame1" << QRect(216, 56, 153, 25) << ""
+                           << "";
+    QTest::newRow("Label3") << "Label3"
+                            << "Frame1" << QRect(8, 96, 129, 25) << "Absolute Magnitude"
+                            << "";
+    QTest::newRow("Text2") << "Text2"
+                           << "Frame1" << QRect(216, 96, 153, 25) << ""
+                           << "";
+    QTest::newRow("add") << "add"
+                         << "Form6" << QRect(200, 152, 105, 33) << "&Add"
                          << "Click if you want to add data in database";
-    QTest::newRow("ex") << "ex" << "Form6" << QRect(320, 152, 105, 33) << "&Exit" << "Exit update";
-    QTest::newRow("del") << "del" << "Form6" << QRect(440, 152, 105, 33) << "&Delete"
+    QTest::newRow("ex") << "ex"
+                        << "Form6" << QRect(320, 152, 105, 33) << "&Exit"
+                        << "Exit update";
+    QTest::newRow("del") << "del"
+                         << "Form6" << QRect(440, 152, 105, 33) << "&Delete"
                          << "Delete any entry from the database";
-    QTest::newRow("plot") << "plot" << "Form6" << QRect(200, 192, 105, 33) << "&Plot "
+    QTest::newRow("plot") << "plot"
+                          << "Form6" << QRect(200, 192, 105, 33) << "&Plot "
                           << "Click to plot the data in Q-T diagram";
-    QTest::newRow("Clse") << "Clse" << "Form6" << QRect(320, 192, 105, 33) << "Clo&se" << "Close the database";
-    QTest::newRow("upd") << "upd" << "Form6" << QRect(440, 192, 105, 33) << "&Update Database"
+    QTest::newRow("Clse") << "Clse"
+                          << "Form6" << QRect(320, 192, 105, 33) << "Clo&se"
+                          << "Close the database";
+    QTest::newRow("upd") << "upd"
+                         << "Form6" << QRect(440, 192, 105, 33) << "&Update Database"
                          << "Click to update database";
-    QTest::newRow("ok") << "ok" << "Form6" << QRect(200, 232, 105, 33) << "&OK" << "Submit the data";
-    QTest::newRow("cancel") << "cancel" << "Form6" << QRect(440, 232, 105, 33) << "&Cancel" << "Cancel update";
+    QTest::newRow("ok") << "ok"
+                        << "Form6" << QRect(200, 232, 105, 33) << "&OK"
+                        << "Submit the data";
+    QTest::newRow("cancel") << "cancel"
+                            << "Form6" << QRect(440, 232, 105, 33) << "&Cancel"
+                            << "Cancel update";
 }
 
 void TestForm6::layout()
@@ -262,15 +297,15 @@ void TestForm6::designState()
     QCOMPARE(visibleButtons(form), kBrowse);
     QVERIFY(!form->Label4->isVisibleTo(form));
     QVERIFY(!form->Text3->isVisibleTo(form));
-    QVERIFY(form->Label2->isVisible() && form->Text1->isVisible() && form->Label3->isVisible() &&
-            form->Text2->isVisible());
+    QVERIFY(
+        form->Label2->isVisible() && form->Text1->isVisible() && form->Label3->isVisible() && form->Text2->isVisible());
 }
 
 void TestForm6::tabOrder()
 {
     Form6 *form = openForm();
-    const QList<QWidget *> expected = {form->plot, form->upd,  form->add,  form->ok,   form->del,    form->cancel,
-                                       form->ex,   form->Clse, form->Text3, form->Text2, form->Text1, form->DBList1};
+    const QList<QWidget *> expected = {form->plot, form->upd, form->add, form->ok, form->del, form->cancel, form->ex,
+        form->Clse, form->Text3, form->Text2, form->Text1, form->DBList1};
     QWidget *widget = form->plot;
     for (int i = 1; i < expected.size(); ++i) {
         widget = widget->nextInFocusChain();
@@ -284,7 +319,7 @@ void TestForm6::opensOnTheFirstRecord()
 {
     Form6 *form = openForm();
     QVERIFY(m_desktop.messages.isEmpty());
-    QCOMPARE(listNames(form), (QStringList{"Sun", "Sirius", "Betelgeuse"}));
+    QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
     QCOMPARE(boxes(form), kFixture.at(0));
     for (int row = 0; row < 3; ++row)
         QVERIFY(form->DBList1->item(row)->data(Form6::kBookmarkRole).toLongLong() > 0);
@@ -309,13 +344,13 @@ void TestForm6::modes_data()
     QTest::addColumn<QStringList>("presses");
     QTest::addColumn<QString>("buttons");
     QTest::addColumn<bool>("nameShown");
-    QTest::newRow("browse") << QStringList{} << kBrowse << false;
-    QTest::newRow("update") << QStringList{"upd"} << kUpdate << true;
-    QTest::newRow("adding") << QStringList{"upd", "add"} << kAdding << true;
-    QTest::newRow("cancelled adding") << QStringList{"upd", "add", "cancel"} << kUpdate << true;
-    QTest::newRow("browse after update") << QStringList{"upd", "ex"} << kBrowse << true;
-    QTest::newRow("update again") << QStringList{"upd", "ex", "upd"} << kUpdate << true;
-    QTest::newRow("delete keeps update") << QStringList{"upd", "del"} << kUpdate << true;
+    QTest::newRow("browse") << QStringList {} << kBrowse << false;
+    QTest::newRow("update") << QStringList {"upd"} << kUpdate << true;
+    QTest::newRow("adding") << QStringList {"upd", "add"} << kAdding << true;
+    QTest::newRow("cancelled adding") << QStringList {"upd", "add", "cancel"} << kUpdate << true;
+    QTest::newRow("browse after update") << QStringList {"upd", "ex"} << kBrowse << true;
+    QTest::newRow("update again") << QStringList {"upd", "ex", "upd"} << kUpdate << true;
+    QTest::newRow("delete keeps update") << QStringList {"upd", "del"} << kUpdate << true;
 }
 
 void TestForm6::modes()
@@ -347,7 +382,7 @@ void TestForm6::okSavesAndShowsTheFirstRecord()
     press(form->upd);
     choose(form, QStringLiteral("Sirius"));
     press(form->add);
-    QCOMPARE(boxes(form), StarRecord{});
+    QCOMPARE(boxes(form), StarRecord {});
     form->Text3->setText(QStringLiteral("Vega"));
     form->Text1->setText(QStringLiteral("9602"));
     form->Text2->setText(QStringLiteral("0.58"));
@@ -355,10 +390,10 @@ void TestForm6::okSavesAndShowsTheFirstRecord()
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(visibleButtons(form), kUpdate);
     QCOMPARE(boxes(form), kFixture.at(0)); // the first record, not the new one
-    QCOMPARE(listNames(form), (QStringList{"Sun", "Sirius", "Betelgeuse", "Vega"}));
+    QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse", "Vega"}));
     QCOMPARE(namesInFile(m_path), listNames(form));
     choose(form, QStringLiteral("Vega"));
-    QCOMPARE(boxes(form), (StarRecord{"Vega", "9602", "0.58"}));
+    QCOMPARE(boxes(form), (StarRecord {"Vega", "9602", "0.58"}));
 }
 
 void TestForm6::okWithoutNameAsksForIt_data()
@@ -385,7 +420,7 @@ void TestForm6::okWithoutNameAsksForIt()
     QCOMPARE(m_desktop.messages.at(0).title, QStringLiteral("Veltrane"));
     QCOMPARE(visibleButtons(form), kUpdate);
     QCOMPARE(boxes(form), kFixture.at(1)); // the new record is dropped
-    QCOMPARE(namesInFile(m_path), (QStringList{"Sun", "Sirius", "Betelgeuse"}));
+    QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
 }
 
 void TestForm6::cancelWritesNothing()
@@ -399,12 +434,12 @@ void TestForm6::cancelWritesNothing()
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(visibleButtons(form), kUpdate);
     QCOMPARE(boxes(form), kFixture.at(2));
-    QCOMPARE(namesInFile(m_path), (QStringList{"Sun", "Sirius", "Betelgeuse"}));
+    QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
     // A later save writes only its own record.
     press(form->add);
     form->Text3->setText(QStringLiteral("Deneb"));
     press(form->ok);
-    QCOMPARE(namesInFile(m_path), (QStringList{"Sun", "Sirius", "Betelgeuse", "Deneb"}));
+    QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse", "Deneb"}));
 }
 
 void TestForm6::choosingAStarWhileAddingDropsTheNewOne()
@@ -416,7 +451,7 @@ void TestForm6::choosingAStarWhileAddingDropsTheNewOne()
     choose(form, QStringLiteral("Sirius"));
     QCOMPARE(boxes(form), kFixture.at(1));
     QCOMPARE(visibleButtons(form), kUpdate);
-    QCOMPARE(namesInFile(m_path), (QStringList{"Sun", "Sirius", "Betelgeuse"}));
+    QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
 }
 
 // A list that takes the focus with no row current must not pick a star by
@@ -432,7 +467,7 @@ void TestForm6::focusOnTheListKeepsTheNewOne()
     QCOMPARE(visibleButtons(form), kAdding);
     QCOMPARE(form->Text3->text(), QStringLiteral("Vega"));
     press(form->ok);
-    QCOMPARE(namesInFile(m_path), (QStringList{"Sun", "Sirius", "Betelgeuse", "Vega"}));
+    QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse", "Vega"}));
 }
 
 void TestForm6::arrowKeysChooseStars()
@@ -492,7 +527,7 @@ void TestForm6::deleteAnsweredNoKeepsTheStar()
     QCOMPARE(m_desktop.messages.at(0).buttons, Buttons::YesNo);
     QCOMPARE(m_desktop.messages.at(0).icon, Icon::None);
     QCOMPARE(boxes(form), kFixture.at(1));
-    QCOMPARE(namesInFile(m_path), (QStringList{"Sun", "Sirius", "Betelgeuse"}));
+    QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
 }
 
 void TestForm6::deleteShowsTheFirstRemainingStar()
@@ -503,7 +538,7 @@ void TestForm6::deleteShowsTheFirstRemainingStar()
     m_desktop.answers.enqueue(Answer::Yes);
     press(form->del);
     QCOMPARE(m_desktop.messages.size(), 1); // the question only
-    QCOMPARE(listNames(form), (QStringList{"Sirius", "Betelgeuse"}));
+    QCOMPARE(listNames(form), (QStringList {"Sirius", "Betelgeuse"}));
     QCOMPARE(boxes(form), kFixture.at(1));
     QCOMPARE(namesInFile(m_path), listNames(form));
     QCOMPARE(visibleButtons(form), kUpdate);
@@ -522,8 +557,8 @@ void TestForm6::deletingTheLastStarSaysSo()
     QCOMPARE(m_desktop.messages.at(1).icon, Icon::None);
     QCOMPARE(m_desktop.messages.at(1).buttons, Buttons::Ok);
     QCOMPARE(form->DBList1->count(), 0);
-    QCOMPARE(boxes(form), StarRecord{});
-    QCOMPARE(namesInFile(m_path), QStringList{});
+    QCOMPARE(boxes(form), StarRecord {});
+    QCOMPARE(namesInFile(m_path), QStringList {});
 }
 
 void TestForm6::deletingAStarAnotherCopyDeletedRefreshes()
@@ -540,7 +575,7 @@ void TestForm6::deletingAStarAnotherCopyDeletedRefreshes()
     m_desktop.answers.enqueue(Answer::Yes);
     press(form->del);
     QCOMPARE(m_desktop.messages.size(), 1); // no error for a record that is gone already
-    QCOMPARE(listNames(form), (QStringList{"Sun", "Betelgeuse"}));
+    QCOMPARE(listNames(form), (QStringList {"Sun", "Betelgeuse"}));
     QCOMPARE(boxes(form), kFixture.at(0));
 }
 
@@ -572,7 +607,7 @@ void TestForm6::unusableCatalogue()
     QCOMPARE(QFile::exists(m_path), content != "-");
     // Still usable, and empty.
     QCOMPARE(form->DBList1->count(), 0);
-    QCOMPARE(boxes(form), StarRecord{});
+    QCOMPARE(boxes(form), StarRecord {});
     m_desktop.clear();
     press(form->plot);
     QCOMPARE(m_desktop.messages.size(), 1);
@@ -580,8 +615,8 @@ void TestForm6::unusableCatalogue()
     press(form->upd);
     press(form->add);
     QCOMPARE(m_desktop.messages.size(), 2);
-    QVERIFY2(m_desktop.messages.at(1).text.contains(QStringLiteral("not open")),
-             qPrintable(m_desktop.messages.at(1).text));
+    QVERIFY2(
+        m_desktop.messages.at(1).text.contains(QStringLiteral("not open")), qPrintable(m_desktop.messages.at(1).text));
     QCOMPARE(visibleButtons(form), kUpdate);
     press(form->Clse->isVisible() ? form->Clse : form->ex);
     QCOMPARE(QFile::exists(m_path), content != "-");
@@ -592,22 +627,22 @@ void TestForm6::readOnlyCatalogueReportsWrites()
     QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     Form6 *form = openForm();
     QVERIFY(m_desktop.messages.isEmpty());
-    QCOMPARE(listNames(form), (QStringList{"Sun", "Sirius", "Betelgeuse"}));
+    QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
     press(form->upd);
     press(form->add);
     QCOMPARE(m_desktop.messages.size(), 1);
-    QVERIFY2(m_desktop.messages.at(0).text.contains(QStringLiteral("read-only")),
-             qPrintable(m_desktop.messages.at(0).text));
+    QVERIFY2(
+        m_desktop.messages.at(0).text.contains(QStringLiteral("read-only")), qPrintable(m_desktop.messages.at(0).text));
     QCOMPARE(visibleButtons(form), kUpdate);
     choose(form, QStringLiteral("Sirius"));
     m_desktop.answers.enqueue(Answer::Yes);
     press(form->del);
     QCOMPARE(m_desktop.messages.size(), 3);
     QCOMPARE(m_desktop.messages.at(1).text, kSureToDelete);
-    QVERIFY2(m_desktop.messages.at(2).text.contains(QStringLiteral("read-only")),
-             qPrintable(m_desktop.messages.at(2).text));
+    QVERIFY2(
+        m_desktop.messages.at(2).text.contains(QStringLiteral("read-only")), qPrintable(m_desktop.messages.at(2).text));
     QCOMPARE(boxes(form), kFixture.at(1));
-    QCOMPARE(listNames(form), (QStringList{"Sun", "Sirius", "Betelgeuse"}));
+    QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
     QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 }
 
@@ -657,8 +692,8 @@ void TestForm6::plotDrawsOnBothDiagrams()
 
 void TestForm6::plotNameOnlyRecordReachesDrawsMessage()
 {
-    QVERIFY(stardb::WriteCatalogue(m_path, {{QStringLiteral("Nameless data"), QStringLiteral("5000"), QString()}},
-                                   nullptr));
+    QVERIFY(stardb::WriteCatalogue(
+        m_path, {{QStringLiteral("Nameless data"), QStringLiteral("5000"), QString()}}, nullptr));
     Form6 *form = openForm();
     QCOMPARE(form->Text2->text(), QString());
     press(form->plot);
@@ -684,11 +719,11 @@ void TestForm6::everyShippedStarPlots()
         const QString name = form->DBList1->item(row)->text();
         QCOMPARE(form->Text3->text(), name);
         press(form->plot);
-        QVERIFY2(m_desktop.messages.isEmpty(),
-                 qPrintable(name + QStringLiteral(": ") + m_desktop.messages.value(0).text));
+        QVERIFY2(
+            m_desktop.messages.isEmpty(), qPrintable(name + QStringLiteral(": ") + m_desktop.messages.value(0).text));
         auto *general = app::Windows().loaded<Form1>();
         QVERIFY2(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()) > 0,
-                 qPrintable(name + QStringLiteral(" left no mark")));
+            qPrintable(name + QStringLiteral(" left no mark")));
     }
 }
 

@@ -124,7 +124,7 @@ void TestStarCatalogue::opensInTableOrderWithFirstCurrent()
     StarRecordSet set;
     QVERIFY2(set.open(m_path), qPrintable(set.lastError().reason));
     QVERIFY(!set.isReadOnly());
-    QCOMPARE(names(set), (QStringList{"Alpha", "Beta", "Gamma"}));
+    QCOMPARE(names(set), (QStringList {"Alpha", "Beta", "Gamma"}));
     QVERIFY(set.hasCurrent());
     QCOMPARE(set.current(), kFixture.at(0));
     QVERIFY(!set.isBOF());
@@ -156,7 +156,7 @@ void TestStarCatalogue::steppingReachesBothEnds()
     set.moveNext();
     QVERIFY(set.isEOF());
     QVERIFY(!set.hasCurrent());
-    QCOMPARE(set.current(), StarRecord{});
+    QCOMPARE(set.current(), StarRecord {});
     set.moveNext(); // stays past the end
     set.movePrevious();
     QCOMPARE(set.current().name, QStringLiteral("Gamma"));
@@ -177,7 +177,7 @@ void TestStarCatalogue::emptyTableIsAtBothEnds()
     QVERIFY(set.isEOF());
     QVERIFY(set.isBOF());
     QVERIFY(set.list().isEmpty());
-    QCOMPARE(set.current(), StarRecord{});
+    QCOMPARE(set.current(), StarRecord {});
     QCOMPARE(set.deleteCurrent(), false);
     QCOMPARE(set.lastError().kind, ErrorKind::NoCurrentRecord);
 }
@@ -189,13 +189,13 @@ void TestStarCatalogue::addThenRefreshShowsFirstRecord()
     set.moveNext(); // Beta
     set.addNew();
     QVERIFY(set.isAdding());
-    QCOMPARE(set.current(), StarRecord{});
-    const StarRecord delta{QStringLiteral("Delta"), QStringLiteral("4000"), QStringLiteral("-4.5")};
+    QCOMPARE(set.current(), StarRecord {});
+    const StarRecord delta {QStringLiteral("Delta"), QStringLiteral("4000"), QStringLiteral("-4.5")};
     QVERIFY2(set.update(delta), qPrintable(set.lastError().reason));
     QVERIFY(!set.isAdding());
     QVERIFY(set.refresh());
     QCOMPARE(set.current(), kFixture.at(0));
-    QCOMPARE(names(set), (QStringList{"Alpha", "Beta", "Gamma", "Delta"}));
+    QCOMPARE(names(set), (QStringList {"Alpha", "Beta", "Gamma", "Delta"}));
     QCOMPARE(namesInFile(m_path), names(set));
     QVERIFY(set.setBookmark(set.list().last().bookmark));
     QCOMPARE(set.current(), delta);
@@ -212,7 +212,7 @@ void TestStarCatalogue::cancelledAddWritesNothing()
     QCOMPARE(set.current(), kFixture.at(1)); // back where it was
     QCOMPARE(set.update(kFixture.at(0)), false); // nothing pending any more
     QCOMPARE(set.lastError().kind, ErrorKind::NoCurrentRecord);
-    QCOMPARE(namesInFile(m_path), (QStringList{"Alpha", "Beta", "Gamma"}));
+    QCOMPARE(namesInFile(m_path), (QStringList {"Alpha", "Beta", "Gamma"}));
 }
 
 void TestStarCatalogue::movingWhileAddingDropsThePendingRecord()
@@ -245,7 +245,7 @@ void TestStarCatalogue::emptyNameIsRejectedByTheTable()
     QCOMPARE(set.update({name, QStringLiteral("5000"), QStringLiteral("1")}), false);
     QCOMPARE(set.lastError().kind, ErrorKind::Rejected);
     QVERIFY(set.isAdding()); // still pending: the window decides what becomes of it
-    QCOMPARE(namesInFile(m_path), (QStringList{"Alpha", "Beta", "Gamma"}));
+    QCOMPARE(namesInFile(m_path), (QStringList {"Alpha", "Beta", "Gamma"}));
     // A failed write leaves no transaction open behind it.
     QVERIFY2(set.update({QStringLiteral("Epsilon"), {}, {}}), qPrintable(set.lastError().reason));
 }
@@ -255,13 +255,13 @@ void TestStarCatalogue::textsAreStoredAsTyped()
     StarRecordSet set;
     QVERIFY(set.open(m_path));
     set.addNew();
-    const StarRecord typed{QStringLiteral("  Odd  "), QStringLiteral("hot"), QString()};
+    const StarRecord typed {QStringLiteral("  Odd  "), QStringLiteral("hot"), QString()};
     QVERIFY(set.update(typed));
     QVERIFY(set.refresh());
     QVERIFY(set.setBookmark(set.list().last().bookmark));
     QCOMPARE(set.current(), typed);
     set.addNew();
-    const StarRecord leadingZero{QStringLiteral("Zero"), QStringLiteral("05000"), QStringLiteral("1.50")};
+    const StarRecord leadingZero {QStringLiteral("Zero"), QStringLiteral("05000"), QStringLiteral("1.50")};
     QVERIFY(set.update(leadingZero));
     QVERIFY(set.refresh());
     QVERIFY(set.setBookmark(set.list().last().bookmark));
@@ -272,9 +272,9 @@ void TestStarCatalogue::deleteThenRefreshShowsFirstRemaining_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QStringList>("remaining");
-    QTest::newRow("first") << 0 << QStringList{"Beta", "Gamma"};
-    QTest::newRow("middle") << 1 << QStringList{"Alpha", "Gamma"};
-    QTest::newRow("last") << 2 << QStringList{"Alpha", "Beta"};
+    QTest::newRow("first") << 0 << QStringList {"Beta", "Gamma"};
+    QTest::newRow("middle") << 1 << QStringList {"Alpha", "Gamma"};
+    QTest::newRow("last") << 2 << QStringList {"Alpha", "Beta"};
 }
 
 void TestStarCatalogue::deleteThenRefreshShowsFirstRemaining()
@@ -328,7 +328,7 @@ void TestStarCatalogue::deletingTheOnlyRecordLeavesBothEnds()
     QVERIFY(set.refresh());
     QVERIFY(set.isEOF());
     QVERIFY(set.isBOF());
-    QCOMPARE(namesInFile(m_path), QStringList{});
+    QCOMPARE(namesInFile(m_path), QStringList {});
 }
 
 void TestStarCatalogue::deletingTwiceIsAlreadyDeleted()
@@ -338,7 +338,7 @@ void TestStarCatalogue::deletingTwiceIsAlreadyDeleted()
     QVERIFY(set.deleteCurrent());
     QCOMPARE(set.deleteCurrent(), false);
     QCOMPARE(set.lastError().kind, ErrorKind::AlreadyDeleted);
-    QCOMPARE(namesInFile(m_path), (QStringList{"Beta", "Gamma"}));
+    QCOMPARE(namesInFile(m_path), (QStringList {"Beta", "Gamma"}));
 }
 
 void TestStarCatalogue::recordDeletedByAnotherCopyIsAlreadyDeleted()
@@ -352,26 +352,26 @@ void TestStarCatalogue::recordDeletedByAnotherCopyIsAlreadyDeleted()
     QCOMPARE(mine.deleteCurrent(), false);
     QCOMPARE(mine.lastError().kind, ErrorKind::AlreadyDeleted);
     QVERIFY(mine.refresh());
-    QCOMPARE(names(mine), (QStringList{"Beta", "Gamma"}));
+    QCOMPARE(names(mine), (QStringList {"Beta", "Gamma"}));
     QCOMPARE(mine.current().name, QStringLiteral("Beta"));
 }
 
 void TestStarCatalogue::openFailures_data()
 {
     QTest::addColumn<QByteArray>("content"); // written as the file, unless "-"
-    QTest::addColumn<QStringList>("sql");    // run on a fresh SQLite file instead
+    QTest::addColumn<QStringList>("sql"); // run on a fresh SQLite file instead
     QTest::addColumn<stardb::ErrorKind>("kind");
-    QTest::newRow("missing") << QByteArray("-") << QStringList{} << ErrorKind::Missing;
-    QTest::newRow("garbage bytes") << QByteArray(4096, '\x5a') << QStringList{} << ErrorKind::NotADatabase;
-    QTest::newRow("text file") << QByteArray("Sun,5772,4.83\r\nSirius,9940,1.42\r\n") << QStringList{}
+    QTest::newRow("missing") << QByteArray("-") << QStringList {} << ErrorKind::Missing;
+    QTest::newRow("garbage bytes") << QByteArray(4096, '\x5a') << QStringList {} << ErrorKind::NotADatabase;
+    QTest::newRow("text file") << QByteArray("Sun,5772,4.83\r\nSirius,9940,1.42\r\n") << QStringList {}
                                << ErrorKind::NotADatabase;
-    QTest::newRow("empty file") << QByteArray() << QStringList{} << ErrorKind::NoTable;
-    QTest::newRow("other table") << QByteArray("sql")
-                                 << QStringList{"CREATE TABLE Stars (\"Star Name\" TEXT)"} << ErrorKind::NoTable;
+    QTest::newRow("empty file") << QByteArray() << QStringList {} << ErrorKind::NoTable;
+    QTest::newRow("other table") << QByteArray("sql") << QStringList {"CREATE TABLE Stars (\"Star Name\" TEXT)"}
+                                 << ErrorKind::NoTable;
     QTest::newRow("temperature spelt otherwise")
         << QByteArray("sql")
-        << QStringList{"CREATE TABLE \"Star_Q-T\" (\"Star Name\" TEXT, \"Average Surface Temperature\" TEXT, "
-                       "\"Absolute Magnitude\" TEXT)"}
+        << QStringList {"CREATE TABLE \"Star_Q-T\" (\"Star Name\" TEXT, \"Average Surface Temperature\" TEXT, "
+                        "\"Absolute Magnitude\" TEXT)"}
         << ErrorKind::MissingField;
 }
 
@@ -416,7 +416,7 @@ void TestStarCatalogue::readOnlyFileBrowsesButRefusesWrites()
     StarRecordSet set;
     QVERIFY2(set.open(m_path), qPrintable(set.lastError().reason));
     QVERIFY(set.isReadOnly());
-    QCOMPARE(names(set), (QStringList{"Alpha", "Beta", "Gamma"}));
+    QCOMPARE(names(set), (QStringList {"Alpha", "Beta", "Gamma"}));
     QVERIFY(set.setBookmark(set.list().at(1).bookmark));
     QCOMPARE(set.current(), kFixture.at(1));
 
@@ -429,7 +429,7 @@ void TestStarCatalogue::readOnlyFileBrowsesButRefusesWrites()
     QCOMPARE(set.lastError().kind, ErrorKind::ReadOnly);
     QCOMPARE(set.current(), kFixture.at(1)); // still there
     QVERIFY(set.refresh());
-    QCOMPARE(names(set), (QStringList{"Alpha", "Beta", "Gamma"}));
+    QCOMPARE(names(set), (QStringList {"Alpha", "Beta", "Gamma"}));
     QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 }
 
@@ -465,8 +465,8 @@ void TestStarCatalogue::concurrentAddsLoseNothing()
         }
         for (int i = 0; i < kEach; ++i) {
             set.addNew();
-            if (!set.update({QStringLiteral("Copy %1 star %2").arg(copy).arg(i), QStringLiteral("5000"),
-                             QStringLiteral("1")}))
+            if (!set.update(
+                    {QStringLiteral("Copy %1 star %2").arg(copy).arg(i), QStringLiteral("5000"), QStringLiteral("1")}))
                 failures[copy] << set.lastError().reason;
             if (!set.refresh())
                 failures[copy] << set.lastError().reason;
@@ -505,8 +505,8 @@ void TestStarCatalogue::shippedCatalogue()
         if (entry.name == QStringLiteral("Sun"))
             sun = set.current();
     }
-    QCOMPARE(sirius, (StarRecord{"Sirius", "9940", "1.42"}));
-    QCOMPARE(sun, (StarRecord{"Sun", "5772", "4.83"}));
+    QCOMPARE(sirius, (StarRecord {"Sirius", "9940", "1.42"}));
+    QCOMPARE(sun, (StarRecord {"Sun", "5772", "4.83"}));
 }
 
 // Every catalogued star reads as two numbers and lands inside the 320 x 472

@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
         const QStringList fields = line.split(QLatin1Char(','));
         if (fields.size() < 5)
             return fail(QStringLiteral("line %1: five fields expected").arg(lineNumber));
-        const stardb::StarRecord record{fields.at(0).trimmed(), fields.at(1).trimmed(), fields.at(2).trimmed()};
+        const stardb::StarRecord record {fields.at(0).trimmed(), fields.at(1).trimmed(), fields.at(2).trimmed()};
         if (record.name.isEmpty() || !isNumber(record.temperature) || !isNumber(record.magnitude))
             return fail(QStringLiteral("line %1: a name and two numbers expected").arg(lineNumber));
         records.append(record);
