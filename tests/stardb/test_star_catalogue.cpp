@@ -101,6 +101,9 @@ private slots:
     // Two copies of the program on one file
     void concurrentAddsLoseNothing();
 
+    // Writing a whole catalogue (the build's starting one)
+    void writingReplacesTheWholeFile();
+
     // The catalogue built beside the program
     void shippedCatalogue();
     void shippedStarsLieOnTheDiagram();
@@ -483,6 +486,19 @@ void TestStarCatalogue::concurrentAddsLoseNothing()
     for (int copy : {0, 1})
         for (int i = 0; i < kEach; ++i)
             QVERIFY2(inFile.contains(QStringLiteral("Copy %1 star %2").arg(copy).arg(i)), "a record was lost");
+}
+
+void TestStarCatalogue::writingReplacesTheWholeFile()
+{
+    QString error;
+    QVERIFY2(WriteCatalogue(m_path, {kFixture.at(2)}, &error), qPrintable(error));
+    QCOMPARE(namesInFile(m_path), QStringList {"Gamma"});
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList {kCatalogueFileName});
+    // A record the table refuses leaves the old file as it was.
+    QVERIFY(!WriteCatalogue(m_path, {kFixture.at(0), {QString(), QStringLiteral("1"), QStringLiteral("2")}}, &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(namesInFile(m_path), QStringList {"Gamma"});
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList {kCatalogueFileName});
 }
 
 void TestStarCatalogue::shippedCatalogue()
