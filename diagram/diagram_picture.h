@@ -1,0 +1,51 @@
+// The picture surface of the diagram windows: the diagram picture in a
+// persistent image that marks are drawn into, behind a sunken border.
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+
+namespace diagram {
+
+// Draws a circle into the image as the picture surfaces do: outline colour,
+// fill colour, solid or transparent fill; centre and radius in pixels.
+void DrawCircleMark(
+    QImage &image, float x, float y, float radius, const QColor &outline, const QColor &fill, bool solidFill);
+
+// The diagram pictures compiled into the program; a null image if missing.
+QImage GeneralDiagramPicture();
+QImage MainSequenceDiagramPicture();
+
+} // namespace diagram
+
+class DiagramPicture : public QFrame {
+    Q_OBJECT
+public:
+    // The drawing area takes the picture's size; the border adds two pixels a side.
+    DiagramPicture(const QString &objectName, const QImage &picture, QWidget *parent);
+
+    const QImage &image() const { return m_image; }
+    // Height of the drawing area in pixels (472 for the diagram pictures).
+    double scaleHeight() const { return contentsRect().height(); }
+
+    void ClearPicture();
+    void drawCircle(float x, float y, float radius, const QColor &outline, const QColor &fill, bool solidFill);
+
+signals:
+    // Positions in pixels from the drawing area's top-left corner. `button`
+    // and `shift` are bit sets: left 1, right 2, middle 4; Shift 1, Ctrl 2, Alt 4.
+    void mouseDown(int button, int shift, double x, double y);
+    // Also while a button pressed here is held and the pointer leaves the picture.
+    void mouseMove(int button, int shift, double x, double y);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    QPointF drawingPosition(const QMouseEvent *event) const;
+
+    QImage m_bare;
+    QImage m_image;
+};

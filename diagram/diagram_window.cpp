@@ -1,0 +1,227 @@
+#include "diagram/diagram_window.h"
+
+#include "app/window_registry.h"
+#include "platform/common_controls.h"
+#include "relsize/show_relative_size.h"
+#include "report/print_data.h"
+
+#include <QDateTime>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+
+using diagram::Stage;
+using model::Pattern;
+
+namespace {
+
+constexpr int kStatusBarHeight = 17;
+constexpr int kPictureLeft = 8, kPictureTop = 8;
+const QColor kLiveReadoutColour {255, 128, 0};
+
+} // namespace
+
+DiagramWindow::DiagramWindow(diagram::WindowDesign design)
+    : m_design(std::move(design))
+{
+    // Form_Initialize.
+    platform::InitCommonControls();
+    setFont(platform::DialogFont());
+    m_client = new QWidget(this);
+    m_client->setFixedSize(m_design.client.width(), m_design.client.height() - kStatusBarHeight);
+    setCentralWidget(m_client);
+    Picture1 = new DiagramPicture(QStringLiteral("Picture1"), m_design.picture, m_client);
+    Picture1->setGeometry(kPictureLeft, kPictureTop, m_design.picture.width() + 2 * Picture1->frameWidth(),
+        m_design.picture.height() + 2 * Picture1->frameWidth());
+    connect(Picture1, &DiagramPicture::mouseDown, this, &DiagramWindow::Picture1_MouseDown);
+    connect(Picture1, &DiagramPicture::mouseMove, this, &DiagramWindow::Picture1_MouseMove);
+    createStatusBar();
+}
+
+void DiagramWindow::ClearPicture()
+{
+    Picture1->ClearPicture();
+}
+
+QGroupBox *DiagramWindow::addFrame(const char *name, const QString &caption, const QRect &geometry)
+{
+    auto *frame = new QGroupBox(caption, m_client);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+QList<QLineEdit *> DiagramWindow::addReadOuts(
+    QGroupBox *frame, std::span<const diagram::ReadOutRow> rows, const diagram::ReadOutColumns &columns)
+{
+    QList<QLineEdit *> boxes;
+    for (const diagram::ReadOutRow &row : rows) {
+        auto *label = new QLabel(QString::fromLatin1(row.caption), frame);
+        label->setObjectName(QString::fromLatin1(row.label));
+        label->setGeometry(columns.labelLeft, row.labelTop, columns.labelWidth, columns.labelHeight);
+        auto *box = new QLineEdit(frame);
+        box->setObjectName(QString::fromLatin1(row.box));
+        box->setGeometry(columns.boxLeft, row.boxTop, columns.boxWidth, columns.boxHeight);
+        // Read-only for the user, on the button face like the designer's locked boxes.
+        box->setReadOnly(true);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+        box->setPalette(palette);
+        boxes << box;
+    }
+    return boxes;
+}
+
+QLabel *DiagramWindow::addLiveReadout(QGroupBox *frame, const char *name, const QRect &geometry)
+{
+    auto *label = new QLabel(frame);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kLiveReadoutColour);
+    label->setPalette(palette);
+    m_liveReadout = label;
+    return label;
+}
+
+QMenu *DiagramWindow::addMenu(const char *name, const QString &caption)
+{
+    QMenu *menu = menuBar()->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+void DiagramWindow::finishWithHelpMenu()
+{
+    QMenu *help = addMenu("Helpmenu", QStringLiteral("Help"));
+    addMenuItem(help, "Filehelp", QStringLiteral("Help"), this, &DiagramWindow::openHelp);
+    addMenuItem(help, "fileabout", QStringLiteral("About"), this, &DiagramWindow::showAbout);
+
+    // The layout's client area lies below the menu bar.
+    setFixedSize(m_design.client.width(), menuBar()->sizeHint().height() + m_design.client.height());
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void DiagramWindow::createStatusBar()
+{
+    auto *bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setFixedHeight(kStatusBarHeight);
+    bar->setSizeGripEnabled(false);
+    auto panel = [bar](const char *name, int width, int stretch) {
+        auto *label = new QLabel(bar);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        if (width > 0)
+            label->setFixedWidth(width);
+        bar->addPermanentWidget(label, stretch);
+        return label;
+    };
+    QLabel *time = panel("TimePanel", 80, 0);
+    QLabel *date = panel("DatePanel", 90, 0);
+    panel("TextPanel", 0, 1)->setText(m_design.statusText);
+    // The time and date panels follow the clock, as the platform's panels do.
+    auto refresh = [time, date] {
+        const QDateTime now = QDateTime::currentDateTime();
+        time->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
+        date->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
+    };
+    refresh();
+    auto *clock = new QTimer(bar);
+    connect(clock, &QTimer::timeout, bar, refresh);
+    clock->start(1000);
+    setStatusBar(bar);
+}
+
+void DiagramWindow::write(QLineEdit *box, double value, Pattern pattern) const
+{
+    if (box)
+        box->setText(diagram::Show(value, pattern, diagram::DecimalSeparator()));
+}
+
+void DiagramWindow::showProgress(const diagram::Progress &progress, bool plotted)
+{
+    if (progress.temperatureChanged && !plotted)
+        write(m_boxes.temperature, star.Temperature, Pattern::Whole);
+    if (plotted && progress.reachedAtLeast(Stage::Position)) {
+        // The scale height is read afresh for each circle.
+        const auto column = static_cast<float>(star.PlotColumn), row = static_cast<float>(star.PlotRow);
+        Picture1->drawCircle(column, row, static_cast<float>(Picture1->scaleHeight() / 200), diagram::kDotColour,
+            diagram::kDotColour, true);
+        Picture1->drawCircle(
+            column, row, static_cast<float>(Picture1->scaleHeight() / 100), m_design.ring, m_design.ring, false);
+    }
+    if (progress.reachedAtLeast(Stage::Luminosity)) {
+        // A plot on the general window leaves the typed magnitude as it is.
+        if (!plotted || m_design.mainSequence)
+            write(m_boxes.magnitude, star.AbsMagnitude, Pattern::Fixed2);
+        write(m_boxes.luminosity, star.Luminosity, Pattern::Fixed2);
+        if (m_design.mainSequence) {
+            write(m_boxes.mass, star.Mass, Pattern::Fixed2);
+            write(m_boxes.massKg, star.MassKg, Pattern::Scientific3);
+            write(m_boxes.lifetime, star.Lifetime, Pattern::Scientific2);
+        }
+    }
+    if (progress.reachedAtLeast(Stage::Radius))
+        write(m_boxes.radius, star.Radius, Pattern::Fixed4);
+    if (progress.reachedAtLeast(Stage::RadiusKm))
+        write(m_boxes.radiusKm, star.RadiusKm, Pattern::Fixed3);
+    if (progress.failed())
+        app::MsgBox(this, progress.error);
+}
+
+void DiagramWindow::Picture1_MouseDown(int, int, double x, double y)
+{
+    showProgress(diagram::ClickStar(star, x, y, Picture1->scaleHeight(), m_design.mainSequence), false);
+}
+
+void DiagramWindow::Picture1_MouseMove(int, int, double x, double y)
+{
+    const auto text = diagram::LiveReadout(x, y, Picture1->scaleHeight(), diagram::DecimalSeparator());
+    if (text && m_liveReadout)
+        m_liveReadout->setText(*text);
+}
+
+void DiagramWindow::plot()
+{
+    const diagram::Progress progress = diagram::PlotStar(star, m_boxes.temperature->text(), m_boxes.magnitude->text(),
+        diagram::DecimalSeparator(), Picture1->scaleHeight(), m_design.columnRule, m_design.mainSequence);
+    showProgress(progress, true);
+}
+
+void DiagramWindow::showRelativeSize()
+{
+    relsize::ShowRelativeSize(this, m_boxes.temperature->text(), star,
+        m_design.mainSequence ? relsize::DiagramKind::MainSequence : relsize::DiagramKind::General);
+}
+
+void DiagramWindow::printData()
+{
+    auto text = [](const QLineEdit *box) { return box ? box->text() : QString(); };
+    const report::ReadOuts readOuts {text(m_boxes.temperature), text(m_boxes.magnitude), text(m_boxes.luminosity),
+        text(m_boxes.radius), text(m_boxes.radiusKm), text(m_boxes.mass), text(m_boxes.massKg), text(m_boxes.lifetime)};
+    report::PrintData(this, m_design.mainSequence ? report::Variant::MainSequence : report::Variant::General, readOuts);
+}
+
+void DiagramWindow::openHelp()
+{
+    app::OpenHelp(this);
+}
+
+void DiagramWindow::showAbout()
+{
+    app::Windows().show(QStringLiteral("frmAbout"));
+}
+
+void DiagramWindow::exitProgram()
+{
+    app::Windows().unloadAll();
+}

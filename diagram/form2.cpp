@@ -1,0 +1,79 @@
+#include "diagram/form2.h"
+
+#include "app/window_registry.h"
+#include "diagram/form1.h"
+#include "platform/common_controls.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+using platform::Px;
+
+namespace {
+
+// The layout of this window is in twips.
+constexpr diagram::ReadOutRow kReadOuts[] = {
+    {"Label2", "TEMPERATURE", "Text1", Px(480), Px(360)},
+    {"Label3", "ABSOLUTE MAGNITUDE", "Text2", Px(915), Px(810)},
+    {"Label8", "LUMINOSITY (SUN=1)", "Text8", Px(1335), Px(1245)},
+    {"Label4", "RADIUS (SUN=1)", "Text3", Px(1770), Px(1695)},
+    {"Label5", "RADIUS (km)", "Text4", Px(2190), Px(2145)},
+    {"Label1", "MASS (SUN=1)", "Text5", Px(2625), Px(2580)},
+    {"Label6", "MASS (kg)", "Text6", Px(3045), Px(3030)},
+    {"Label7", "LIFE EXPECTENCY", "Text7", Px(3480), Px(3480)},
+};
+constexpr diagram::ReadOutColumns kColumns {Px(120), Px(2055), Px(255), Px(2400), Px(2055), Px(375)};
+
+QRect twips(int left, int top, int width, int height)
+{
+    return {Px(left), Px(top), Px(width), Px(height)};
+}
+
+} // namespace
+
+Form2::Form2()
+    : DiagramWindow(
+        {QSize(Px(9900), Px(7545)), diagram::MainSequenceDiagramPicture(), true, diagram::ColumnRule::StartAtZero,
+            diagram::kMainSequenceRing, QStringLiteral("Main sequence: mass and lifetime follow from the luminosity")})
+{
+    QGroupBox *frame1
+        = addFrame("Frame1", QStringLiteral("FOR SUN T = 5946K , M = 4.78"), twips(5160, 240, 4575, 3975));
+    const QList<QLineEdit *> boxes = addReadOuts(frame1, kReadOuts, kColumns);
+    Text1 = boxes[0];
+    Text2 = boxes[1];
+    Text8 = boxes[2];
+    Text3 = boxes[3];
+    Text4 = boxes[4];
+    Text5 = boxes[5];
+    Text6 = boxes[6];
+    Text7 = boxes[7];
+    setReadOutBoxes({Text1, Text2, Text8, Text3, Text4, Text5, Text6, Text7});
+
+    addButton("ARButton3", QStringLiteral("&SHOW RELATIVE SIZE AND COLOUR"), twips(5400, 4440, 3975, 495), this,
+        &Form2::showRelativeSize);
+    QGroupBox *frame2 = addFrame("Frame2", QStringLiteral("DISPLAY"), twips(5160, 5160, 4575, 1215));
+    Label10 = addLiveReadout(frame2, "Label10", twips(840, 360, 2655, 615));
+    addButton("ARButton1", QStringLiteral("&BACK"), twips(5400, 6720, 1575, 375), this, &Form2::ARButton1_Click);
+    addButton("ARButton2", QStringLiteral("&EXIT"), twips(7680, 6720, 1575, 375), this, &Form2::exitProgram);
+
+    QMenu *file = addMenu("FileMenu", QStringLiteral("File"));
+    addMenuItem(file, "Fileprint", QStringLiteral("Print Data"), this, &Form2::printData);
+    addMenuItem(file, "Back", QStringLiteral("Back"), this, &Form2::ARButton1_Click);
+    addMenuItem(file, "Exit", QStringLiteral("Exit"), this, &Form2::exitProgram);
+    finishWithHelpMenu();
+
+    // Form_Load.
+    setWindowTitle(QStringLiteral("Veltrane [Main - Sequence]"));
+}
+
+void Form2::Draw2()
+{
+    plot();
+}
+
+void Form2::ARButton1_Click()
+{
+    app::Windows().show<Form1>();
+    app::Windows().unload<Form2>();
+}

@@ -1,0 +1,18 @@
+// One executable for the diagram windows: the pure steps, the windows, the pictures.
+#include "tests/diagram/diagram_tests.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    int failures = 0;
+    for (auto make : {NewDiagramStepsTest, NewDiagramWindowsTest, NewDiagramPicturesTest}) {
+        std::unique_ptr<QObject> suite(make());
+        failures += QTest::qExec(suite.get(), argc, argv);
+    }
+    return failures == 0 ? 0 : 1;
+}
