@@ -1,0 +1,44 @@
+#include "app/form5.h"
+
+#include "app/window_look.h"
+#include "app/window_registry.h"
+#include "platform/arbutton.h"
+#include "platform/common_controls.h"
+#include "resources/app/app_resources.h"
+
+#include <QLabel>
+
+Form5::Form5()
+    : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+{
+    platform::InitCommonControls();
+    setFont(platform::DialogFont());
+    setWindowTitle(QStringLiteral("Other Aspects Of Veltrane"));
+    setFixedSize(662, 342);
+    createControls();
+    app::CentreOnScreen(this);
+}
+
+void Form5::createControls()
+{
+    // Each picture stands centred above its caption.
+    Picture1 = app::PlacePicture(this, QStringLiteral("Picture1"), app::res::kRadiusRelation, {31, 16, 242, 225});
+    Picture2 = app::PlacePicture(this, QStringLiteral("Picture2"), app::res::kLifetimeRelation, {342, 19, 292, 222});
+    // Tahoma's free stand-in runs wider than Tahoma; its condensed cut keeps
+    // the captions inside their 289 pixels.
+    QFont bold = platform::LayoutFont(QStringLiteral("Tahoma"), 9.75, true);
+    bold.setStretch(QFont::SemiCondensed);
+    Label1 = app::PlaceLabel(this, QStringLiteral("Label1"), QStringLiteral("Temperature - Luminosity - Radius Relation"),
+                             {8, 256, 289, 25}, QColor(128, 0, 128), bold);
+    Label2 = app::PlaceLabel(this, QStringLiteral("Label2"), QStringLiteral("Main - Sequence Mass - Lifetime Relation"),
+                             {344, 256, 289, 25}, QColor(0, 0, 255), bold);
+    ARButton1 = new platform::ARButton(QStringLiteral("ARButton1"), QStringLiteral("&OK"), this);
+    ARButton1->setGeometry(251, 296, 161, 33);
+    connect(ARButton1, &QPushButton::clicked, this, &Form5::ARButton1_Click);
+}
+
+void Form5::ARButton1_Click()
+{
+    app::Windows().show(QStringLiteral("Form1"));
+    app::Windows().unload<Form5>();
+}

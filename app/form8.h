@@ -1,0 +1,41 @@
+// The startup window: the program's name and welcome over a night sky, and
+// the choice to skip the introduction.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+namespace platform {
+class ARButton;
+}
+
+class Form8 : public QWidget {
+    Q_OBJECT
+public:
+    Form8();
+
+    // The window "&OK" leads to: the general diagram when the introduction
+    // is not wanted, else the introduction.
+    static QString NextWindow(bool introductionSkipped);
+
+    QLabel *Image1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    platform::ARButton *ARButton1 = nullptr;
+    QCheckBox *Check1 = nullptr;
+    QLabel *Label4 = nullptr;
+
+    void ARButton1_Click();
+
+    static QString WelcomeText();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void createControls();
+
+    QPixmap m_background;
+};

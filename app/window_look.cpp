@@ -1,0 +1,55 @@
+#include "app/window_look.h"
+
+#include "resources/app/app_resources.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+#include <QWidget>
+
+namespace app {
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const QString &file : res::IconSizes())
+        icon.addFile(file);
+    return icon;
+}
+
+void CentreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    window->move(available.center() - QPoint(window->width() / 2, window->height() / 2));
+}
+
+QLabel *PlaceLabel(QWidget *parent, const QString &objectName, const QString &text, const QRect &geometry,
+                   const QColor &colour, const QFont &font)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QLabel *PlacePicture(QWidget *parent, const QString &objectName, const QString &resource, const QRect &geometry)
+{
+    auto *picture = new QLabel(parent);
+    picture->setObjectName(objectName);
+    picture->setGeometry(geometry);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setPixmap(QPixmap(resource));
+    return picture;
+}
+
+} // namespace app

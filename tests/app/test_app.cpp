@@ -1,0 +1,485 @@
+// Startup, navigation between the windows, the end of the program, the
+// information windows and their resources.
+#include "app/form4.h"
+#include "app/form5.h"
+#include "app/form8.h"
+#include "app/frmabout.h"
+#include "app/startup.h"
+#include "app/window_registry.h"
+#include "platform/arbutton.h"
+#include "platform/common_controls.h"
+#include "platform/scripted_desktop.h"
+#include "resources/app/app_resources.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <algorithm>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTextBrowser>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTest>
+#include <QTimer>
+
+using app::Windows;
+
+namespace {
+
+void ProcessUnloads() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+QStringList VisibleWindows()
+{
+    QStringList names;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            names << w->objectName();
+    names.sort();
+    return names;
+}
+
+// Lines a word-wrapped plain-text label lays its text out in.
+QStringList WrappedLines(const QLabel *label)
+{
+    QTextLayout layout(label->text(), label->font());
+    layout.beginLayout();
+    QStringList lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label->width());
+        lines << label->text().mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines;
+}
+
+} // namespace
+
+class TestApp : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    // Navigation
+    void everyWindowReachedByNameIsRegistered_data();
+    void everyWindowReachedByNameIsRegistered();
+    void startupChoice_data();
+    void startupChoice();
+    void introductionPathsEndInTheGeneralDiagram_data();
+    void introductionPathsEndInTheGeneralDiagram();
+    void closingTheStartupWindowEndsTheProgram();
+    void exitUnloadsEveryWindow();
+    void windowsComeBackAtTheirDesignState();
+    void programEnds_data();
+    void programEnds();
+
+    // Information windows
+    void feedbackTwiceMakesTwoShellCallsAndTheBoxStays();
+    void aboutBoxIsBroughtForwardNotDuplicated();
+    void helpFromEveryWindowOpensTheSameFile_data();
+    void helpFromEveryWindowOpensTheSameFile();
+    void textsFitTheirLabels_data();
+    void textsFitTheirLabels();
+    void welcomeWrapsOntoTwoLines();
+
+    // Resources
+    void everyPictureLoads_data();
+    void everyPictureLoads();
+    void introductionShowsItsPicture();
+    void feedbackMessageIsAConformingDraft();
+
+private:
+    platform::ScriptedDesktop m_desktop;
+};
+
+void TestApp::initTestCase()
+{
+    platform::InitCommonControls();
+    Windows().setDesktop(&m_desktop);
+    app::RegisterWindows();
+}
+
+void TestApp::cleanup()
+{
+    Windows().unloadAll();
+    ProcessUnloads();
+    QVERIFY2(Windows().loadedNames().isEmpty(), qPrintable(Windows().loadedNames().join(", ")));
+    m_desktop.clear();
+}
+
+void TestApp::everyWindowReachedByNameIsRegistered_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"Form1", "Form2", "Form4", "Form5", "Form6", "Form8", "frmAbout"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestApp::everyWindowReachedByNameIsRegistered()
+{
+    // A name nobody registered is shown as nothing at all: the user would be
+    // left without a window.
+    QFETCH(QString, name);
+    QVERIFY2(Windows().isRegistered(name), qPrintable(name + " is not registered"));
+    QWidget *w = Windows().window(name);
+    QVERIFY(w);
+    QCOMPARE(QString::fromLatin1(w->metaObject()->className()), name);
+    QVERIFY2(!w->isVisible(), "referring to a window loads it without showing it");
+}
+
+void TestApp::startupChoice_data()
+{
+    QTest::addColumn<bool>("ticked");
+    QTest::addColumn<QString>("next");
+    QTest::newRow("ticked skips the introduction") << true << "Form1";
+    QTest::newRow("unticked opens the introduction") << false << "Form4";
+}
+
+void TestApp::startupChoice()
+{
+    QFETCH(bool, ticked);
+    QFETCH(QString, next);
+    auto *startup = Windows().show<Form8>();
+    QVERIFY(!startup->Check1->isChecked());
+    if (ticked)
+        QTest::mouseClick(startup->Check1, Qt::LeftButton, {}, QPoint(8, 8));
+    QCOMPARE(startup->Check1->isChecked(), ticked);
+    QTest::mouseClick(startup->ARButton1, Qt::LeftButton);
+    ProcessUnloads();
+    QCOMPARE(Windows().loadedNames(), QStringList{next});
+    QCOMPARE(VisibleWindows(), QStringList{next});
+}
+
+void TestApp::introductionPathsEndInTheGeneralDiagram_data()
+{
+    QTest::addColumn<bool>("furtherProceed");
+    QTest::newRow("OK") << false;
+    QTest::newRow("Further Proceed, then OK") << true;
+}
+
+void TestApp::introductionPathsEndInTheGeneralDiagram()
+{
+    QFETCH(bool, furtherProceed);
+    auto *intro = Windows().show<Form4>();
+    if (furtherProceed) {
+        QTest::mouseClick(intro->ARButton1, Qt::LeftButton);
+        ProcessUnloads();
+        QCOMPARE(VisibleWindows(), QStringList{"Form5"});
+        QTest::mouseClick(Windows().loaded<Form5>()->ARButton1, Qt::LeftButton);
+    } else {
+        QCOMPARE(intro->ARButton2->toolTip(), QStringLiteral("Go to program"));
+        QTest::mouseClick(intro->ARButton2, Qt::LeftButton);
+    }
+    ProcessUnloads();
+    QCOMPARE(Windows().loadedNames(), QStringList{"Form1"});
+    QCOMPARE(VisibleWindows(), QStringList{"Form1"});
+}
+
+void TestApp::closingTheStartupWindowEndsTheProgram()
+{
+    // The startup window is a tool window, which Qt does not count for
+    // "last window closed"; the registry's end signal must still come.
+    QSignalSpy ended(&Windows(), &app::WindowRegistry::allUnloaded);
+    auto *startup = Windows().show<Form8>();
+    QVERIFY(startup->close());
+    ProcessUnloads();
+    QVERIFY(Windows().loadedNames().isEmpty());
+    QVERIFY(ended.count() >= 1);
+}
+
+void TestApp::exitUnloadsEveryWindow()
+{
+    QSignalSpy ended(&Windows(), &app::WindowRegistry::allUnloaded);
+    const QStringList open = {"Form1", "Form3", "Form6", "frmAbout"};
+    for (const QString &name : open)
+        QVERIFY2(Windows().show(name), qPrintable(name));
+    Windows().window("Form2"); // loaded, not shown, as "Import Data" leaves it
+    QCOMPARE(Windows().loadedNames().size(), open.size() + 1);
+
+    Windows().unloadAll();
+    QVERIFY(Windows().loadedNames().isEmpty());
+    QCOMPARE(VisibleWindows(), QStringList{});
+    QVERIFY(ended.count() >= 1);
+    ProcessUnloads();
+    const QWidgetList alive = QApplication::topLevelWidgets();
+    const bool anyLeft = std::any_of(alive.cbegin(), alive.cend(), [&open](QWidget *w) {
+        return open.contains(w->objectName()) || w->objectName() == QLatin1String("Form2");
+    });
+    QVERIFY2(!anyLeft, "an unloaded window is still alive");
+}
+
+void TestApp::windowsComeBackAtTheirDesignState()
+{
+    auto *startup = Windows().show<Form8>();
+    startup->Check1->setChecked(true);
+    QPointer<Form8> old = startup;
+    Windows().unload<Form8>();
+    ProcessUnloads();
+    QVERIFY(old.isNull());
+    QVERIFY(!Windows().window<Form8>()->Check1->isChecked());
+
+    auto *intro = Windows().show<Form4>();
+    intro->RichTextBox1->setHtml(QStringLiteral("changed"));
+    Windows().unload<Form4>();
+    ProcessUnloads();
+    QTextDocument design;
+    design.setHtml(Form4::IntroductionDocument());
+    QCOMPARE(Windows().window<Form4>()->RichTextBox1->toPlainText(), design.toPlainText());
+}
+
+void TestApp::programEnds_data()
+{
+    QTest::addColumn<bool>("byExit");
+    QTest::newRow("exit unloads every window") << true;
+    QTest::newRow("last visible window closed, another loaded but hidden") << false;
+}
+
+void TestApp::programEnds()
+{
+    // The whole run: the startup window first, straight on to the general
+    // diagram, then the end; afterwards no window may be left alive.
+    QFETCH(bool, byExit);
+    bool startedAtForm8 = false;
+    bool timedOut = false;
+    QTimer::singleShot(0, this, [&] {
+        startedAtForm8 = Windows().loadedNames() == QStringList{"Form8"} && Windows().loaded<Form8>()->isVisible();
+        auto *startup = Windows().loaded<Form8>();
+        startup->Check1->setChecked(true);
+        startup->ARButton1->click();
+        Windows().window("Form2"); // loaded, not shown
+        QTimer::singleShot(0, this, [byExit] {
+            if (byExit)
+                Windows().unloadAll();
+            else
+                Windows().loaded("Form1")->close();
+        });
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, this, [&timedOut] {
+        timedOut = true;
+        QCoreApplication::quit();
+    });
+    watchdog.start(10000);
+    const int result = app::Run(*qApp);
+    watchdog.stop();
+    QVERIFY(startedAtForm8);
+    QVERIFY2(!timedOut, "the program did not end");
+    QCOMPARE(result, 0);
+    QVERIFY(Windows().loadedNames().isEmpty());
+    QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+}
+
+void TestApp::feedbackTwiceMakesTwoShellCallsAndTheBoxStays()
+{
+    auto *about = Windows().show<frmAbout>();
+    QTest::mouseClick(about->Command2, Qt::LeftButton);
+    QTest::mouseClick(about->Command2, Qt::LeftButton);
+    ProcessUnloads();
+    QCOMPARE(m_desktop.opens.size(), 2);
+    for (const auto &call : m_desktop.opens) {
+        QCOMPARE(call.file, QStringLiteral("fdbk.eml"));
+        QCOMPARE(call.directory, platform::ProgramFolder());
+        QCOMPARE(call.owner.data(), about);
+    }
+    QCOMPARE(Windows().loaded<frmAbout>(), about);
+    QVERIFY(about->isVisible());
+    QVERIFY(m_desktop.messages.isEmpty());
+
+    QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+    ProcessUnloads();
+    QVERIFY(!Windows().loaded<frmAbout>());
+}
+
+void TestApp::aboutBoxIsBroughtForwardNotDuplicated()
+{
+    auto *first = Windows().show(QStringLiteral("frmAbout"));
+    auto *second = Windows().show(QStringLiteral("frmAbout"));
+    QCOMPARE(second, first);
+    const auto boxes = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(boxes.cbegin(), boxes.cend(), [](QWidget *w) { return w->objectName() == "frmAbout"; }), 1);
+    QVERIFY(static_cast<frmAbout *>(first)->cmdOK->isDefault());
+}
+
+void TestApp::helpFromEveryWindowOpensTheSameFile_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("general diagram, Help menu") << "Form1" << "Filehelp";
+    QTest::newRow("main-sequence diagram, Help menu") << "Form2" << "Filehelp";
+    QTest::newRow("relative size, HELP button") << "Form3" << "Command2";
+}
+
+void TestApp::helpFromEveryWindowOpensTheSameFile()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QWidget *w = Windows().show(window);
+    QVERIFY2(w, qPrintable(window));
+    if (auto *action = w->findChild<QAction *>(control))
+        action->trigger();
+    else if (auto *button = w->findChild<QPushButton *>(control))
+        button->click();
+    else
+        QFAIL(qPrintable(window + " has no " + control));
+
+    app::OpenHelp(w); // the way every window is meant to open it
+    QCOMPARE(m_desktop.opens.size(), 2);
+    for (const auto &call : m_desktop.opens) {
+        QCOMPARE(call.file, QStringLiteral("vlt.chm"));
+        QCOMPARE(call.directory, platform::ProgramFolder());
+        QCOMPARE(call.owner.data(), w);
+    }
+}
+
+void TestApp::textsFitTheirLabels_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("startup title") << "Form8" << "Label1";
+    QTest::newRow("startup welcome") << "Form8" << "Label2";
+    QTest::newRow("startup check box text") << "Form8" << "Label4";
+    QTest::newRow("upper portrait caption") << "Form4" << "Label2";
+    QTest::newRow("lower portrait caption") << "Form4" << "Label1";
+    QTest::newRow("radius relation caption") << "Form5" << "Label1";
+    QTest::newRow("lifetime relation caption") << "Form5" << "Label2";
+    QTest::newRow("about title") << "frmAbout" << "lblTitle";
+    QTest::newRow("about version") << "frmAbout" << "Label1";
+    QTest::newRow("about disclaimer") << "frmAbout" << "lblDisclaimer";
+}
+
+void TestApp::textsFitTheirLabels()
+{
+    // The layouts name Windows fonts; with their free substitutes a text
+    // must still fit the label's fixed box, or part of it is cut off.
+    QFETCH(QString, window);
+    QFETCH(QString, label);
+    QWidget *w = Windows().window(window);
+    QVERIFY(w);
+    auto *l = w->findChild<QLabel *>(label);
+    QVERIFY2(l, qPrintable(label));
+    const QFontMetrics metrics(l->font());
+    const QRect needed = metrics.boundingRect(QRect(0, 0, l->width(), 10000),
+                                              int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0), l->text());
+    QVERIFY2(needed.width() <= l->width() && needed.height() <= l->height(),
+             qPrintable(QStringLiteral("\"%1\" needs %2 x %3, the label is %4 x %5")
+                            .arg(l->text().simplified())
+                            .arg(needed.width())
+                            .arg(needed.height())
+                            .arg(l->width())
+                            .arg(l->height())));
+}
+
+void TestApp::welcomeWrapsOntoTwoLines()
+{
+    auto *startup = Windows().window<Form8>();
+    QCOMPARE(startup->Label2->text().count(QLatin1Char(' ')), 8 + 43 + 1);
+    const QStringList lines = WrappedLines(startup->Label2);
+    QCOMPARE(lines, (QStringList{"WELCOME TO THE MOST USEFUL SOFTWARE FOR THE ASTRONOMERS", "AND ASTROPHYSICST"}));
+}
+
+void TestApp::everyPictureLoads_data()
+{
+    QTest::addColumn<QString>("resource");
+    QTest::addColumn<QSize>("size");
+    const int iconSizes[] = {16, 32, 48, 64, 256};
+    const QStringList icons = app::res::IconSizes();
+    QCOMPARE(icons.size(), int(std::size(iconSizes)));
+    for (int i = 0; i < icons.size(); ++i)
+        QTest::newRow(qPrintable(icons[i])) << icons[i] << QSize(iconSizes[i], iconSizes[i]);
+    QTest::newRow("icon as SVG") << app::res::kIconSvg << QSize(32, 32);
+    QTest::newRow("startup sky") << app::res::kStartupPicture << QSize(481, 215);
+    QTest::newRow("upper portrait") << app::res::kUpperPortrait << QSize(145, 168);
+    QTest::newRow("lower portrait") << app::res::kLowerPortrait << QSize(145, 168);
+    QTest::newRow("radius relation") << app::res::kRadiusRelation << QSize(242, 225);
+    QTest::newRow("lifetime relation") << app::res::kLifetimeRelation << QSize(292, 222);
+    QTest::newRow("introduction diagram") << ":/app/intro_diagram.png" << QSize(220, 250);
+}
+
+void TestApp::everyPictureLoads()
+{
+    QFETCH(QString, resource);
+    QFETCH(QSize, size);
+    if (resource.endsWith(QLatin1String(".svg"))) {
+        // No SVG module here: check that it is a whole SVG document of that size.
+        QFile file(resource);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray svg = file.readAll();
+        QVERIFY(svg.contains("<svg") && svg.trimmed().endsWith("</svg>"));
+        QVERIFY(svg.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(size.width()).arg(size.height()).toLatin1()));
+        return;
+    }
+    const QPixmap picture(resource);
+    QVERIFY2(!picture.isNull(), qPrintable(resource + " does not load"));
+    QCOMPARE(picture.size(), size);
+    // Not a blank: a picture has at least a few distinct colours.
+    const QImage image = picture.toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3)
+            colours.insert(image.pixel(x, y));
+    QVERIFY2(colours.size() > 4, qPrintable(resource + " is blank"));
+}
+
+void TestApp::introductionShowsItsPicture()
+{
+    auto *intro = Windows().window<Form4>();
+    QTextDocument *doc = intro->RichTextBox1->document();
+    QVERIFY(intro->RichTextBox1->isReadOnly());
+    QVERIFY(doc->toPlainText().contains(QStringLiteral("Hertzsprung")));
+    int images = 0;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat())
+                continue;
+            ++images;
+            const QVariant image = doc->resource(QTextDocument::ImageResource, QUrl(format.toImageFormat().name()));
+            QVERIFY2(image.isValid() && !image.value<QImage>().isNull(), qPrintable(format.toImageFormat().name()));
+        }
+    }
+    QCOMPARE(images, 1);
+    QVERIFY(!intro->Picture1->pixmap().isNull());
+    QVERIFY(!intro->Picture2->pixmap().isNull());
+}
+
+void TestApp::feedbackMessageIsAConformingDraft()
+{
+    // The file the FEEDBACK button opens: a mail message with CR LF line
+    // ends that mail programs open as an unsent draft.
+    QFile file(qEnvironmentVariable("VELTRANE_PROGRAM_DIR") + QStringLiteral("/fdbk.eml"));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName() + ": " + file.errorString()));
+    const QByteArray message = file.readAll();
+    QVERIFY(message.endsWith("\r\n"));
+    QCOMPARE(message.count('\n'), message.count("\r\n"));
+    QCOMPARE(message.count('\r'), message.count("\r\n"));
+    for (char c : message)
+        QVERIFY2(uchar(c) < 128 && (c >= ' ' || c == '\r' || c == '\n'), "not plain 7-bit text");
+    const QList<QByteArray> lines = message.chopped(2).split('\n');
+    for (const QByteArray &line : lines)
+        QVERIFY2(line.size() <= 79, line.constData()); // 78 characters and the CR
+
+    const qsizetype end = lines.indexOf("\r");
+    QVERIFY2(end > 0, "no blank line after the header");
+    QHash<QByteArray, QByteArray> fields;
+    for (qsizetype i = 0; i < end; ++i) {
+        const QByteArray line = lines[i].chopped(1);
+        const qsizetype colon = line.indexOf(':');
+        QVERIFY2(colon > 0, line.constData());
+        fields.insert(line.left(colon).toLower(), line.mid(colon + 1).trimmed());
+    }
+    for (const char *required : {"date", "from", "to", "subject", "x-unsent", "mime-version", "content-type"})
+        QVERIFY2(fields.contains(required), required);
+    QVERIFY(QDateTime::fromString(QString::fromLatin1(fields["date"]), Qt::RFC2822Date).isValid());
+    QCOMPARE(fields["x-unsent"], QByteArray("1"));
+    QVERIFY(fields["to"].endsWith("@example.org>"));
+    QVERIFY(lines.size() > end + 3);
+}
+
+QTEST_MAIN(TestApp)
+#include "test_app.moc"
