@@ -4,6 +4,7 @@
 #include "diagram/form1.h"
 #include "diagram/form2.h"
 #include "platform/common_controls.h"
+#include "stardb/catalogue_location.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -12,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 
 using platform::Buttons;
 using platform::Icon;
@@ -145,11 +147,17 @@ void Form6::connectControls()
 
 void Form6::Form_Load()
 {
-    const QString path = stardb::CataloguePath(platform::ProgramFolder());
-    if (!Data1.open(path))
+    // Beside the program, or the user's own copy where the program's folder
+    // cannot be written (an installed package).
+    const stardb::CataloguePlace place = stardb::CatalogueLocation(
+        platform::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (!place.error.isEmpty())
+        app::MsgBox(this, place.error, Buttons::Ok, Icon::Exclamation);
+    using Access = stardb::StarRecordSet::Access;
+    if (!Data1.open(place.path, place.readOnly ? Access::ReadOnly : Access::ReadWrite))
         app::MsgBox(this,
             QStringLiteral("The star catalogue %1 cannot be opened.\n\n%2")
-                .arg(QDir::toNativeSeparators(path), Data1.lastError().reason),
+                .arg(QDir::toNativeSeparators(place.path), Data1.lastError().reason),
             Buttons::Ok, Icon::Critical);
     fillList();
     showCurrentRecord();

@@ -112,7 +112,7 @@ bool StarRecordSet::succeed()
     return true;
 }
 
-bool StarRecordSet::open(const QString &path)
+bool StarRecordSet::open(const QString &path, Access access)
 {
     close();
     m_path = path;
@@ -121,7 +121,7 @@ bool StarRecordSet::open(const QString &path)
         return fail(ErrorKind::Missing, QStringLiteral("The file does not exist."));
     if (!info.isFile())
         return fail(ErrorKind::NotADatabase, QStringLiteral("It is not a file."));
-    m_readOnly = isReadOnlyFile(info);
+    m_readOnly = access == Access::ReadOnly || isReadOnlyFile(info);
 
     m_connection = newConnectionName();
     {

@@ -63,10 +63,12 @@ public:
     StarRecordSet(const StarRecordSet &) = delete;
     StarRecordSet &operator=(const StarRecordSet &) = delete;
 
+    enum class Access { ReadWrite, ReadOnly };
+
     // Opens an existing catalogue (never creates one) and reads it; the first
-    // record becomes current. A catalogue that cannot be written is opened for
-    // reading only.
-    bool open(const QString &path);
+    // record becomes current. A catalogue that cannot be written, or that is
+    // asked for ReadOnly, is opened for reading only.
+    bool open(const QString &path, Access access = Access::ReadWrite);
     void close();
     bool isOpen() const { return !m_connection.isEmpty(); }
     bool isReadOnly() const { return m_readOnly; }

@@ -1,12 +1,16 @@
 // The star catalogue's record set on fresh temporary copies: order, bookmarks,
 // adding, deleting, stepping, the failures of opening, read-only files, two
-// copies writing at once, and the catalogue that ships with the program.
+// copies writing at once, and the catalogue that ships with the program; and
+// where the catalogue lives: beside the program or in the user's own copy.
 #include "model/number_format.h"
 #include "model/stellar_model.h"
+#include "stardb/catalogue_location.h"
 #include "stardb/star_catalogue.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -43,6 +47,16 @@ QStringList namesInFile(const QString &path)
         return {QStringLiteral("<cannot open: %1>").arg(reader.lastError().reason)};
     return names(reader);
 }
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+const QFileDevice::Permissions kReadOnlyFolder = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+    | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+const QFileDevice::Permissions kWritableFolder = kReadOnlyFolder | QFileDevice::WriteOwner;
 
 // Runs SQL on a file directly, for fixtures the record set must refuse.
 bool execOn(const QString &path, const QStringList &statements)
@@ -107,6 +121,13 @@ private slots:
     // The catalogue built beside the program
     void shippedCatalogue();
     void shippedStarsLieOnTheDiagram();
+
+    // Where the catalogue lives
+    void location_data();
+    void location();
+    void readOnlyProgramFolderUsesTheUserCopy();
+    void userCopyOfAReadOnlyShippedFileCanBeWritten();
+    void failedCopyLeavesTheShippedCatalogueToBrowse();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -548,6 +569,148 @@ void TestStarCatalogue::shippedStarsLieOnTheDiagram()
     }
     QVERIFY2(hottest >= 30000 && coolest <= 4000, "the temperatures do not span the diagram");
     QVERIFY2(brightest <= -7 && faintest >= 10, "the magnitudes do not span the diagram");
+}
+
+void TestStarCatalogue::location_data()
+{
+    QTest::addColumn<bool>("writable"); // the program's folder
+    QTest::addColumn<bool>("shipped"); // a catalogue beside the program
+    QTest::addColumn<bool>("ownCopy"); // the user's copy made earlier
+    QTest::addColumn<QString>("opened"); // "beside" or "own"
+    QTest::newRow("portable") << true << true << false << "beside";
+    QTest::newRow("portable, an own copy ignored") << true << true << true << "beside";
+    QTest::newRow("portable, nothing shipped") << true << false << false << "beside";
+    QTest::newRow("installed, first time") << false << true << false << "own";
+    QTest::newRow("installed, later") << false << true << true << "own";
+    QTest::newRow("installed, later, nothing shipped") << false << false << true << "own";
+    QTest::newRow("installed, nothing shipped") << false << false << false << "beside";
+}
+
+// The decision with the folder's writability given, so that it holds whoever
+// runs the tests (root writes into read-only folders).
+void TestStarCatalogue::location()
+{
+    QFETCH(bool, writable);
+    QFETCH(bool, shipped);
+    QFETCH(bool, ownCopy);
+    QFETCH(QString, opened);
+    const QString program = m_dir->filePath(QStringLiteral("program"));
+    const QString user = m_dir->filePath(QStringLiteral("share/veltrane"));
+    QVERIFY(QDir().mkpath(program));
+    if (shipped)
+        QVERIFY(QFile::rename(m_path, CataloguePath(program)));
+    if (ownCopy) {
+        QVERIFY(QDir().mkpath(user));
+        QVERIFY(WriteCatalogue(CataloguePath(user), {{QStringLiteral("Own"), {}, {}}}, nullptr));
+    }
+    const QByteArray shippedBefore = bytesOf(CataloguePath(program));
+    const QByteArray ownBefore = bytesOf(CataloguePath(user));
+
+    const CataloguePlace place = CatalogueLocation(program, writable, user);
+    QVERIFY2(place.error.isEmpty(), qPrintable(place.error));
+    QVERIFY(!place.readOnly);
+    QCOMPARE(place.path, CataloguePath(opened == QStringLiteral("beside") ? program : user));
+
+    // The shipped catalogue is never touched, an own copy never replaced, and
+    // a copy is made only for an installed program that ships one.
+    QCOMPARE(bytesOf(CataloguePath(program)), shippedBefore);
+    const bool copyMade = !writable && shipped && !ownCopy;
+    if (ownCopy)
+        QCOMPARE(bytesOf(CataloguePath(user)), ownBefore);
+    else if (copyMade)
+        QCOMPARE(bytesOf(CataloguePath(user)), shippedBefore);
+    else
+        QVERIFY(!QFileInfo::exists(user)); // not even the folder
+    if (QFileInfo::exists(user))
+        QCOMPARE(QDir(user).entryList(QDir::Files | QDir::Hidden), QStringList {kCatalogueFileName});
+
+    StarRecordSet set;
+    QCOMPARE(set.open(place.path), shipped || (ownCopy && !writable));
+    if (!set.isOpen())
+        QCOMPARE(set.lastError().kind, ErrorKind::Missing);
+    else
+        QCOMPARE(names(set), (ownCopy && !writable ? QStringList {"Own"} : QStringList {"Alpha", "Beta", "Gamma"}));
+}
+
+// A folder marked read-only counts as such even for root: the user works on a
+// copy of their own from then on, and the shipped catalogue stays as it is.
+void TestStarCatalogue::readOnlyProgramFolderUsesTheUserCopy()
+{
+    const QString program = m_dir->path();
+    const QTemporaryDir home;
+    const QString user = home.filePath(QStringLiteral("share/veltrane"));
+    QVERIFY(IsWritableFolder(program));
+    QVERIFY(!IsWritableFolder(m_path)); // a file is no folder
+    QVERIFY(!IsWritableFolder(m_dir->filePath(QStringLiteral("nowhere"))));
+    QCOMPARE(CatalogueLocation(program, user).path, m_path);
+
+    QVERIFY(QFile::setPermissions(program, kReadOnlyFolder));
+    const auto restore = qScopeGuard([&program] { QFile::setPermissions(program, kWritableFolder); });
+    const QByteArray shippedBefore = bytesOf(m_path);
+    QVERIFY(!IsWritableFolder(program));
+    const CataloguePlace first = CatalogueLocation(program, user);
+    QVERIFY2(first.error.isEmpty(), qPrintable(first.error));
+    QCOMPARE(first.path, CataloguePath(user));
+
+    StarRecordSet set;
+    QVERIFY2(set.open(first.path), qPrintable(set.lastError().reason));
+    QVERIFY(!set.isReadOnly());
+    set.addNew();
+    QVERIFY2(set.update({QStringLiteral("Delta"), QStringLiteral("4000"), QStringLiteral("5.0")}),
+        qPrintable(set.lastError().reason));
+    set.close();
+
+    const CataloguePlace later = CatalogueLocation(program, user);
+    QCOMPARE(later.path, first.path);
+    QCOMPARE(namesInFile(later.path), (QStringList {"Alpha", "Beta", "Gamma", "Delta"}));
+    QCOMPARE(bytesOf(m_path), shippedBefore);
+    QCOMPARE(QDir(program).entryList(QDir::Files | QDir::Hidden), QStringList {kCatalogueFileName});
+}
+
+// Installed files are often read-only; the user's copy of one is not.
+void TestStarCatalogue::userCopyOfAReadOnlyShippedFileCanBeWritten()
+{
+    const QString user = m_dir->filePath(QStringLiteral("share/veltrane"));
+    QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    const CataloguePlace place = CatalogueLocation(m_dir->path(), false, user);
+    QVERIFY2(place.error.isEmpty(), qPrintable(place.error));
+    QVERIFY(QFileInfo(place.path).permissions() & QFileDevice::WriteOwner);
+    StarRecordSet set;
+    QVERIFY(set.open(place.path));
+    QVERIFY(!set.isReadOnly());
+    QVERIFY(set.setBookmark(set.list().at(1).bookmark));
+    QVERIFY2(set.deleteCurrent(), qPrintable(set.lastError().reason));
+    QCOMPARE(namesInFile(place.path), (QStringList {"Alpha", "Gamma"}));
+    QCOMPARE(namesInFile(m_path), (QStringList {"Alpha", "Beta", "Gamma"}));
+    QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+}
+
+void TestStarCatalogue::failedCopyLeavesTheShippedCatalogueToBrowse()
+{
+    // A file where the user's data folder should be stops even root.
+    const QString blocker = m_dir->filePath(QStringLiteral("share"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString user = blocker + QStringLiteral("/veltrane");
+    const CataloguePlace place = CatalogueLocation(m_dir->path(), false, user);
+    QCOMPARE(place.path, m_path);
+    QVERIFY(place.readOnly);
+    QVERIFY2(place.error.contains(QDir::toNativeSeparators(user)), qPrintable(place.error));
+    QVERIFY2(place.error.contains(QStringLiteral("Not a directory")), qPrintable(place.error)); // the system's reason
+
+    StarRecordSet set;
+    QVERIFY(set.open(place.path, StarRecordSet::Access::ReadOnly));
+    QVERIFY(set.isReadOnly());
+    QCOMPARE(names(set), (QStringList {"Alpha", "Beta", "Gamma"}));
+    QCOMPARE(set.canWrite(), false);
+    QCOMPARE(set.lastError().kind, ErrorKind::ReadOnly);
+
+    // No folder to hold a copy at all.
+    const CataloguePlace nowhere = CatalogueLocation(m_dir->path(), false, QString());
+    QCOMPARE(nowhere.path, m_path);
+    QVERIFY(nowhere.readOnly);
+    QVERIFY(!nowhere.error.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestStarCatalogue)

@@ -1,0 +1,133 @@
+#include "stardb/catalogue_location.h"
+
+#include "stardb/star_catalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include <unistd.h>
+
+namespace stardb {
+namespace {
+
+CataloguePlace placeAt(const QString &path)
+{
+    return {path, false, QString()};
+}
+
+std::filesystem::path fsPath(const QString &path)
+{
+    return std::filesystem::path(path.toStdU16String());
+}
+
+QString systemText(const std::error_code &error)
+{
+    return QString::fromLocal8Bit(error.message());
+}
+
+// Copies the shipped catalogue into the user's folder as `target`. Nothing
+// appears under the target's name until the copy is complete and on disk.
+bool copyOnce(const QString &shipped, const QString &folder, const QString &target, QString *reason)
+{
+    std::error_code error;
+    std::filesystem::create_directories(fsPath(folder), error);
+    if (error) {
+        *reason = systemText(error);
+        return false;
+    }
+    QFile source(shipped);
+    if (!source.open(QIODevice::ReadOnly)) {
+        *reason = source.errorString();
+        return false;
+    }
+    // Created for the owner to read and write, whatever the shipped file's
+    // own bits: an installed file is often read-only.
+    QTemporaryFile partial(QDir(folder).filePath(QString::fromLatin1(kCatalogueFileName) + QStringLiteral(".XXXXXX")));
+    if (!partial.open()) {
+        *reason = partial.errorString();
+        return false;
+    }
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 got = source.read(buffer, sizeof buffer);
+        if (got < 0) {
+            *reason = source.errorString();
+            return false;
+        }
+        if (got == 0)
+            break;
+        if (partial.write(buffer, got) != got) {
+            *reason = partial.errorString();
+            return false;
+        }
+    }
+    if (!partial.flush()) {
+        *reason = partial.errorString();
+        return false;
+    }
+    if (::fsync(partial.handle()) != 0) {
+        *reason = systemText(std::error_code(errno, std::system_category()));
+        return false;
+    }
+    // A hard link never replaces a file: should another copy of the program
+    // have put its catalogue there meanwhile (and perhaps written to it), that
+    // one is kept. The temporary name goes when `partial` does.
+    std::filesystem::create_hard_link(fsPath(partial.fileName()), fsPath(target), error);
+    if (!error || error == std::errc::file_exists)
+        return true;
+    // A file system without hard links: rename, which is just as whole.
+    std::error_code renameError;
+    std::filesystem::rename(fsPath(partial.fileName()), fsPath(target), renameError);
+    if (renameError) {
+        *reason = systemText(renameError);
+        return false;
+    }
+    partial.setAutoRemove(false);
+    return true;
+}
+
+} // namespace
+
+bool IsWritableFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable() && (info.permissions() & QFileDevice::WriteOwner);
+}
+
+CataloguePlace CatalogueLocation(const QString &programFolder, const QString &userDataFolder)
+{
+    return CatalogueLocation(programFolder, IsWritableFolder(programFolder), userDataFolder);
+}
+
+CataloguePlace CatalogueLocation(
+    const QString &programFolder, bool programFolderWritable, const QString &userDataFolder)
+{
+    const QString shipped = CataloguePath(programFolder);
+    if (programFolderWritable)
+        return placeAt(shipped);
+    // Without a copy of their own the user can still browse and plot.
+    const auto browseShipped = [&shipped](const QString &reason) {
+        return CataloguePlace {shipped, true,
+            QStringLiteral("%1 It can be browsed and plotted, but no star can be added or deleted.").arg(reason)};
+    };
+    if (userDataFolder.isEmpty())
+        return browseShipped(QStringLiteral("There is no folder for your own copy of the star catalogue."));
+    const QString copy = CataloguePath(userDataFolder);
+    if (QFileInfo::exists(copy))
+        return placeAt(copy);
+    if (!QFileInfo(shipped).isFile())
+        return placeAt(shipped); // opening it says what is wrong
+    QString reason;
+    if (!copyOnce(shipped, userDataFolder, copy, &reason))
+        return browseShipped(QStringLiteral("The star catalogue cannot be copied to %1 (%2).")
+                                 .arg(QDir::toNativeSeparators(userDataFolder), reason));
+    return placeAt(copy);
+}
+
+} // namespace stardb
