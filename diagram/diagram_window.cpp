@@ -15,6 +15,8 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <algorithm>
+
 using diagram::Stage;
 using model::Pattern;
 
@@ -56,11 +58,15 @@ QGroupBox *DiagramWindow::addFrame(const char *name, const QString &caption, con
     return frame;
 }
 
-QList<QLineEdit *> DiagramWindow::addReadOuts(
-    QGroupBox *frame, std::span<const diagram::ReadOutRow> rows, const diagram::ReadOutColumns &columns)
+void DiagramWindow::addReadOuts(QGroupBox *frame, std::span<const diagram::ReadOutRow> rows,
+    const diagram::ReadOutColumns &columns, std::initializer_list<QLineEdit **> boxes)
 {
-    QList<QLineEdit *> boxes;
-    for (const diagram::ReadOutRow &row : rows) {
+    QLineEdit **quantities[] = {&m_boxes.temperature, &m_boxes.magnitude, &m_boxes.luminosity, &m_boxes.radius,
+        &m_boxes.radiusKm, &m_boxes.mass, &m_boxes.massKg, &m_boxes.lifetime};
+    const std::size_t count = std::min({rows.size(), boxes.size(), std::size(quantities)});
+    auto target = boxes.begin();
+    for (std::size_t i = 0; i < count; ++i, ++target) {
+        const diagram::ReadOutRow &row = rows[i];
         auto *label = new QLabel(QString::fromLatin1(row.caption), frame);
         label->setObjectName(QString::fromLatin1(row.label));
         label->setGeometry(columns.labelLeft, row.labelTop, columns.labelWidth, columns.labelHeight);
@@ -72,9 +78,9 @@ QList<QLineEdit *> DiagramWindow::addReadOuts(
         QPalette palette = box->palette();
         palette.setColor(QPalette::Base, palette.color(QPalette::Button));
         box->setPalette(palette);
-        boxes << box;
+        **target = box;
+        *quantities[i] = box;
     }
-    return boxes;
 }
 
 QLabel *DiagramWindow::addLiveReadout(QGroupBox *frame, const char *name, const QRect &geometry)

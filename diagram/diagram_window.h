@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QMenu>
 
+#include <initializer_list>
 #include <span>
 
 class QGroupBox;
@@ -67,12 +68,13 @@ protected:
 
     QWidget *client() const { return m_client; }
     QGroupBox *addFrame(const char *name, const QString &caption, const QRect &geometry);
-    // One label and box per row, in the rows' order; returns the boxes.
-    QList<QLineEdit *> addReadOuts(
-        QGroupBox *frame, std::span<const diagram::ReadOutRow> rows, const diagram::ReadOutColumns &columns);
+    // One label and box per row. Both windows list their rows in the order of
+    // the quantities: temperature, magnitude, luminosity, radius, radius in km,
+    // then mass, mass in kg and lifetime; `boxes` receive the boxes in that order.
+    void addReadOuts(QGroupBox *frame, std::span<const diagram::ReadOutRow> rows,
+        const diagram::ReadOutColumns &columns, std::initializer_list<QLineEdit **> boxes);
     // The live read-out that Picture1_MouseMove writes.
     QLabel *addLiveReadout(QGroupBox *frame, const char *name, const QRect &geometry);
-    void setReadOutBoxes(const ReadOutBoxes &boxes) { m_boxes = boxes; }
 
     template <class W, class Handler>
     platform::ARButton *addButton(

@@ -34,13 +34,7 @@ Form1::Form1()
         diagram::kGeneralRing, QStringLiteral("VELTRANE - click the diagram to read a star")})
 {
     QGroupBox *frame1 = addFrame("Frame1", QStringLiteral("FOR SUN T = 5946K , M = 4.78"), {344, 16, 305, 201});
-    const QList<QLineEdit *> boxes = addReadOuts(frame1, kReadOuts, kColumns);
-    Text1 = boxes[0];
-    Text2 = boxes[1];
-    Text5 = boxes[2];
-    Text3 = boxes[3];
-    Text4 = boxes[4];
-    setReadOutBoxes({Text1, Text2, Text5, Text3, Text4});
+    addReadOuts(frame1, kReadOuts, kColumns, {&Text1, &Text2, &Text5, &Text3, &Text4});
 
     addButton("ARButton3", QStringLiteral("&SHOW RELATIVE SIZE AND COLOUR"), {360, 240, 273, 33}, this,
         &Form1::showRelativeSize);

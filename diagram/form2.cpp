@@ -39,16 +39,7 @@ Form2::Form2()
 {
     QGroupBox *frame1
         = addFrame("Frame1", QStringLiteral("FOR SUN T = 5946K , M = 4.78"), twips(5160, 240, 4575, 3975));
-    const QList<QLineEdit *> boxes = addReadOuts(frame1, kReadOuts, kColumns);
-    Text1 = boxes[0];
-    Text2 = boxes[1];
-    Text8 = boxes[2];
-    Text3 = boxes[3];
-    Text4 = boxes[4];
-    Text5 = boxes[5];
-    Text6 = boxes[6];
-    Text7 = boxes[7];
-    setReadOutBoxes({Text1, Text2, Text8, Text3, Text4, Text5, Text6, Text7});
+    addReadOuts(frame1, kReadOuts, kColumns, {&Text1, &Text2, &Text8, &Text3, &Text4, &Text5, &Text6, &Text7});
 
     addButton("ARButton3", QStringLiteral("&SHOW RELATIVE SIZE AND COLOUR"), twips(5400, 4440, 3975, 495), this,
         &Form2::showRelativeSize);
