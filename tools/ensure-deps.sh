@@ -1,19 +1,21 @@
 #!/bin/sh
 # Installs the Debian packages the build, the tests or the program need.
 # As root it installs what is missing; otherwise it prints the apt-get line.
-# Usage: tools/ensure-deps.sh build|run|fuzz
+# Usage: tools/ensure-deps.sh build|run|fuzz|package
 set -eu
 
 build_packages="cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
 libxkbcommon-dev libbenchmark-dev fp-utils-3.2.2 fonts-urw-base35 fonts-liberation2 fonts-dejavu-core"
 run_packages="xchm xdg-utils"
 fuzz_packages="clang-14 libclang-rt-14-dev"
+package_packages="desktop-file-utils appstream dpkg-dev file"
 
 case "${1:-build}" in
     build) wanted="$build_packages" ;;
     run) wanted="$build_packages $run_packages" ;;
     fuzz) wanted="$build_packages $fuzz_packages" ;;
-    *) echo "usage: $0 build|run|fuzz" >&2; exit 2 ;;
+    package) wanted="$build_packages $package_packages" ;;
+    *) echo "usage: $0 build|run|fuzz|package" >&2; exit 2 ;;
 esac
 
 missing=""
