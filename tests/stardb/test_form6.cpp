@@ -1,5 +1,6 @@
 // The star database window: its layout, its three modes, every handler's
-// messages, plotting on both diagram windows, and leaving it.
+// messages, plotting on both diagram windows, and leaving it; the catalogue of
+// an installed copy, and a user whose numbers are written with a comma.
 #include "app/window_registry.h"
 #include "diagram/diagram_picture.h"
 #include "diagram/form1.h"
@@ -16,6 +17,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -143,6 +146,13 @@ private slots:
     void plotNameOnlyRecordReachesDrawsMessage();
     void everyShippedStarPlots();
 
+    // An installed copy: the program's folder cannot be written
+    void installedCopyWorksOnTheUserCopy();
+    void installedCopyWithoutCatalogueSaysItIsMissing();
+
+    // A locale that writes numbers with a comma
+    void commaLocaleAddsAndPlots();
+
     // Leaving
     void closeClearsAndRestoresTheDiagrams();
     void closeCreatesNoDiagramWindow();
@@ -153,6 +163,7 @@ private:
     void press(QPushButton *button);
     void choose(Form6 *form, const QString &name);
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    void makeProgramFolderReadOnly();
 
     platform::ScriptedDesktop m_desktop;
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -161,6 +172,9 @@ private:
 
 void TestForm6::initTestCase()
 {
+    // The user's data folder of these tests lies under ~/.qttest, not in the
+    // user's own ~/.local/share.
+    QStandardPaths::setTestModeEnabled(true);
     app::Windows().setDesktop(&m_desktop);
 }
 
@@ -180,6 +194,18 @@ void TestForm6::cleanup()
     app::Windows().unloadAll();
     flushDeletes();
     QVERIFY(app::Windows().loadedNames().isEmpty());
+    QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
+}
+
+// As an installed package: root's folder, which the user cannot write. The
+// folder's own write bit decides, so this holds for root as well.
+void TestForm6::makeProgramFolderReadOnly()
+{
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
+    QVERIFY(QFile::setPermissions(m_dir->path(),
+        QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup
+            | QFileDevice::ReadOther | QFileDevice::ExeOther));
 }
 
 Form6 *TestForm6::openForm()
@@ -725,6 +751,87 @@ void TestForm6::everyShippedStarPlots()
         QVERIFY2(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()) > 0,
             qPrintable(name + QStringLiteral(" left no mark")));
     }
+}
+
+void TestForm6::installedCopyWorksOnTheUserCopy()
+{
+    makeProgramFolderReadOnly();
+    const QString own = stardb::CataloguePath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    QVERIFY(!QFile::exists(own));
+    Form6 *form = openForm();
+    QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
+    QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
+    QVERIFY(QFile::exists(own));
+    press(form->upd);
+    press(form->add);
+    form->Text3->setText(QStringLiteral("Vega"));
+    press(form->ok);
+    choose(form, QStringLiteral("Sun"));
+    m_desktop.answers.enqueue(Answer::Yes);
+    press(form->del);
+    QCOMPARE(m_desktop.messages.size(), 1); // the question only
+    QCOMPARE(listNames(form), (QStringList {"Sirius", "Betelgeuse", "Vega"}));
+    QCOMPARE(namesInFile(own), listNames(form));
+    QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
+
+    // The copy, not the shipped catalogue, from then on.
+    press(form->ex);
+    press(form->Clse);
+    flushDeletes();
+    form = openForm();
+    QCOMPARE(listNames(form), (QStringList {"Sirius", "Betelgeuse", "Vega"}));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList {stardb::kCatalogueFileName});
+}
+
+void TestForm6::installedCopyWithoutCatalogueSaysItIsMissing()
+{
+    QVERIFY(QFile::remove(m_path));
+    makeProgramFolderReadOnly();
+    Form6 *form = openForm();
+    QCOMPARE(m_desktop.messages.size(), 1);
+    const QString text = m_desktop.messages.at(0).text;
+    QVERIFY2(text.contains(QDir::toNativeSeparators(m_path)) && text.contains(QStringLiteral("does not exist")),
+        qPrintable(text));
+    QCOMPARE(form->DBList1->count(), 0);
+    // No empty catalogue stands in for it.
+    QVERIFY(!QFileInfo::exists(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    QVERIFY(!QFile::exists(m_path));
+}
+
+// A user whose locale writes 5963,5 adds a star, picks it and plots it; both
+// diagrams mark it and the read-outs answer with the comma.
+void TestForm6::commaLocaleAddsAndPlots()
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
+    Form6 *form = openForm();
+    press(form->upd);
+    press(form->add);
+    QTest::keyClicks(form->Text3, QStringLiteral("Test"));
+    QTest::keyClicks(form->Text1, QStringLiteral("5963,5"));
+    QTest::keyClicks(form->Text2, QStringLiteral("4,78"));
+    press(form->ok);
+    QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
+    press(form->ex);
+    choose(form, QStringLiteral("Test"));
+    QCOMPARE(boxes(form), (StarRecord {"Test", "5963,5", "4,78"}));
+    press(form->plot);
+    QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
+
+    auto *general = app::Windows().loaded<Form1>();
+    auto *mainSequence = app::Windows().loaded<Form2>();
+    QVERIFY(general && mainSequence);
+    QCOMPARE(general->star.Temperature, 5963.5);
+    QCOMPARE(general->star.AbsMagnitude, 4.78);
+    QCOMPARE(mainSequence->star.Temperature, 5963.5);
+    QVERIFY(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()) > 0);
+    QVERIFY(differingPixels(mainSequence->Picture1->image(), diagram::MainSequenceDiagramPicture()) > 0);
+    QCOMPARE(general->Text1->text(), QStringLiteral("5963,5"));
+    QCOMPARE(general->Text5->text(), QStringLiteral("1,00"));
+    for (QLineEdit *box : {general->Text3, general->Text4, general->Text5})
+        QVERIFY2(
+            !box->text().contains(QLatin1Char('.')), qPrintable(box->objectName() + QLatin1Char(' ') + box->text()));
 }
 
 void TestForm6::closeClearsAndRestoresTheDiagrams()
