@@ -2,7 +2,7 @@
  * window is mapped, and its peak resident memory a moment later.
  * Usage: map_wait SETTLE_MS PROGRAM [ARGS...]   (needs $DISPLAY)
  * Prints: "<milliseconds to first map> <peak RSS in KiB>" */
-#define _POSIX_C_SOURCE 200809L
+#define _DEFAULT_SOURCE
 #include <X11/Xlib.h>
 #include <signal.h>
 #include <stdio.h>
