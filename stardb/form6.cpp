@@ -1,10 +1,12 @@
 #include "stardb/form6.h"
 
 #include "app/window_registry.h"
+#include "diagram/diagram_steps.h"
 #include "diagram/form1.h"
 #include "diagram/form2.h"
 #include "platform/common_controls.h"
 #include "stardb/catalogue_location.h"
+#include "stardb/catalogue_numbers.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -166,9 +168,10 @@ void Form6::Form_Load()
 void Form6::showCurrentRecord()
 {
     const stardb::StarRecord record = Data1.current();
+    const char separator = diagram::DecimalSeparator();
     Text3->setText(record.name);
-    Text1->setText(record.temperature);
-    Text2->setText(record.magnitude);
+    Text1->setText(stardb::ShownNumber(record.temperature, separator));
+    Text2->setText(stardb::ShownNumber(record.magnitude, separator));
     // The list marks the current record.
     m_filling = true;
     DBList1->clearSelection();
@@ -267,7 +270,9 @@ void Form6::add_Click()
 
 void Form6::ok_Click()
 {
-    const stardb::StarRecord typed {Text3->text(), Text1->text(), Text2->text()};
+    const char separator = diagram::DecimalSeparator();
+    const stardb::StarRecord typed {
+        Text3->text(), stardb::StoredNumber(Text1->text(), separator), stardb::StoredNumber(Text2->text(), separator)};
     if (!Data1.update(typed)) {
         if (Text3->text().trimmed().isEmpty()) {
             app::MsgBox(this, QStringLiteral("Please Enter The Star Name and Other Data"), Buttons::Ok, Icon::Critical);

@@ -152,6 +152,7 @@ private slots:
 
     // A locale that writes numbers with a comma
     void commaLocaleAddsAndPlots();
+    void commaLocalePlotsTheShippedCatalogue();
 
     // Leaving
     void closeClearsAndRestoresTheDiagrams();
@@ -829,9 +830,36 @@ void TestForm6::commaLocaleAddsAndPlots()
     QVERIFY(differingPixels(mainSequence->Picture1->image(), diagram::MainSequenceDiagramPicture()) > 0);
     QCOMPARE(general->Text1->text(), QStringLiteral("5963,5"));
     QCOMPARE(general->Text5->text(), QStringLiteral("1,00"));
+    // Kept with a point, so a user whose numbers have one reads it as well.
+    stardb::StarRecordSet reader;
+    QVERIFY(reader.open(m_path));
+    QVERIFY(reader.setBookmark(reader.list().constLast().bookmark));
+    QCOMPARE(reader.current(), (StarRecord {"Test", "5963.5", "4.78"}));
     for (QLineEdit *box : {general->Text3, general->Text4, general->Text5})
         QVERIFY2(
             !box->text().contains(QLatin1Char('.')), qPrintable(box->objectName() + QLatin1Char(' ') + box->text()));
+}
+
+// The shipped catalogue writes its numbers with a point; a comma user sees
+// them with a comma and every star still plots.
+void TestForm6::commaLocalePlotsTheShippedCatalogue()
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
+    QVERIFY(QFile::remove(m_path));
+    QVERIFY(QFile::copy(stardb::CataloguePath(qEnvironmentVariable("VELTRANE_PROGRAM_DIR")), m_path));
+    Form6 *form = openForm();
+    choose(form, QStringLiteral("Sun"));
+    QCOMPARE(boxes(form), (StarRecord {"Sun", "5772", "4,83"}));
+    for (int row = 0; row < form->DBList1->count(); ++row) {
+        form->DBList1->setCurrentRow(row);
+        const QString name = form->DBList1->item(row)->text();
+        press(form->plot);
+        QVERIFY2(
+            m_desktop.messages.isEmpty(), qPrintable(name + QStringLiteral(": ") + m_desktop.messages.value(0).text));
+    }
+    QCOMPARE(app::Windows().loaded<Form1>()->Text2->text(), form->Text2->text());
 }
 
 void TestForm6::closeClearsAndRestoresTheDiagrams()

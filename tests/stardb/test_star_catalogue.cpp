@@ -5,6 +5,7 @@
 #include "model/number_format.h"
 #include "model/stellar_model.h"
 #include "stardb/catalogue_location.h"
+#include "stardb/catalogue_numbers.h"
 #include "stardb/star_catalogue.h"
 
 #include <QDir>
@@ -121,6 +122,12 @@ private slots:
     // The catalogue built beside the program
     void shippedCatalogue();
     void shippedStarsLieOnTheDiagram();
+
+    // Numbers kept with a point, shown with the user's separator
+    void shownNumber_data();
+    void shownNumber();
+    void storedNumber_data();
+    void storedNumber();
 
     // Where the catalogue lives
     void location_data();
@@ -569,6 +576,61 @@ void TestStarCatalogue::shippedStarsLieOnTheDiagram()
     }
     QVERIFY2(hottest >= 30000 && coolest <= 4000, "the temperatures do not span the diagram");
     QVERIFY2(brightest <= -7 && faintest >= 10, "the magnitudes do not span the diagram");
+}
+
+void TestStarCatalogue::shownNumber_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<char>("separator");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("point user") << "4.83" << '.' << "4.83";
+    QTest::newRow("comma user") << "4.83" << ',' << "4,83";
+    QTest::newRow("negative") << "-5.85" << ',' << "-5,85";
+    QTest::newRow("whole number") << "5772" << ',' << "5772";
+    QTest::newRow("exponent") << "1.5E+3" << ',' << "1,5E+3";
+    QTest::newRow("blanks kept") << " 4.83 " << ',' << " 4,83 ";
+    QTest::newRow("kept with a comma") << "4,78" << ',' << "4,78";
+    QTest::newRow("comma text for a point user") << "4,78" << '.' << "4,78";
+    QTest::newRow("not a number") << "hot.ish" << ',' << "hot.ish";
+    QTest::newRow("two points") << "1.2.3" << ',' << "1.2.3";
+    QTest::newRow("empty") << "" << ',' << "";
+}
+
+void TestStarCatalogue::shownNumber()
+{
+    QFETCH(QString, stored);
+    QFETCH(char, separator);
+    QFETCH(QString, shown);
+    QCOMPARE(ShownNumber(stored, separator), shown);
+}
+
+void TestStarCatalogue::storedNumber_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<char>("separator");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("comma user") << "4,78" << ',' << "4.78";
+    QTest::newRow("comma user, whole number") << "5963" << ',' << "5963";
+    QTest::newRow("comma user, exponent") << "-1,5e3" << ',' << "-1.5e3";
+    QTest::newRow("comma user types a point") << "4.78" << ',' << "4.78";
+    QTest::newRow("point user") << "4.78" << '.' << "4.78";
+    QTest::newRow("point user types a comma") << "4,78" << '.' << "4,78";
+    QTest::newRow("not a number") << "4,7,8" << ',' << "4,7,8";
+    QTest::newRow("empty") << "" << ',' << "";
+}
+
+// Whatever a comma user types comes back to them as typed, and a number is
+// kept so that a point user reads it too.
+void TestStarCatalogue::storedNumber()
+{
+    QFETCH(QString, typed);
+    QFETCH(char, separator);
+    QFETCH(QString, stored);
+    QCOMPARE(StoredNumber(typed, separator), stored);
+    if (stored != typed) {
+        QCOMPARE(ShownNumber(stored, separator), typed);
+        QCOMPARE(model::ReadNumber(stored.toStdString(), '.'), model::ReadNumber(typed.toStdString(), separator));
+    }
 }
 
 void TestStarCatalogue::location_data()

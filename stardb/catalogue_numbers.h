@@ -1,0 +1,20 @@
+// The catalogue writes its numbers with a decimal point, whoever typed them:
+// one file then serves users of every locale, and the shipped catalogue plots
+// for a user whose numbers are written 4,83. The window shows and takes them
+// with the user's own separator. Texts that are not numbers pass unchanged.
+#pragma once
+
+#include <QString>
+
+namespace stardb {
+
+// A stored text as the user reads it: "4.83" is "4,83" where the comma is the
+// separator. A text that does not read as a number with a point is kept.
+QString ShownNumber(const QString &stored, char decimalSeparator);
+
+// A typed text as the catalogue keeps it: "4,78" typed with the comma as the
+// separator is "4.78". A text that does not read as a number with the user's
+// separator is kept as typed.
+QString StoredNumber(const QString &typed, char decimalSeparator);
+
+} // namespace stardb
