@@ -1,0 +1,50 @@
+// Saves pictures of the star database window, as the user sees it, for
+// looking it over: veltrane_stardb_shots <output folder> <program folder>.
+// It opens the catalogue as the program would from that folder, in browse
+// mode, update mode and adding, and plots the second star. The user's locale
+// (LANG) decides the decimal separator.
+#include "app/window_registry.h"
+#include "diagram/form1.h"
+#include "platform/common_controls.h"
+#include "stardb/form6.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("veltrane"));
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <output folder> <program folder>\n", argv[0]);
+        return 2;
+    }
+    platform::SetProgramFolder(QString::fromLocal8Bit(argv[2]));
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    int failures = 0;
+    const auto shoot = [&out, &failures](QWidget *window, const char *name) {
+        QTest::qWait(200);
+        if (!window->grab().save(out.filePath(QString::fromLatin1(name) + QStringLiteral(".png"))))
+            ++failures;
+    };
+    auto *form = app::Windows().show<Form6>();
+    if (form->DBList1->count() > 1)
+        form->DBList1->setCurrentRow(1);
+    shoot(form, "Form6-browse");
+    form->plot->click();
+    shoot(app::Windows().window<Form1>(), "Form6-plotted-Form1");
+    form->upd->click();
+    shoot(form, "Form6-update");
+    form->add->click();
+    shoot(form, "Form6-adding");
+    form->cancel->click();
+    app::Windows().unloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return failures == 0 ? 0 : 1;
+}
