@@ -149,6 +149,7 @@ private slots:
     // An installed copy: the program's folder cannot be written
     void installedCopyWorksOnTheUserCopy();
     void installedCopyWithoutCatalogueSaysItIsMissing();
+    void installedCopyThatCannotBeCopiedIsBrowsed();
 
     // A locale that writes numbers with a comma
     void commaLocaleAddsAndPlots();
@@ -797,6 +798,31 @@ void TestForm6::installedCopyWithoutCatalogueSaysItIsMissing()
     // No empty catalogue stands in for it.
     QVERIFY(!QFileInfo::exists(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     QVERIFY(!QFile::exists(m_path));
+}
+
+void TestForm6::installedCopyThatCannotBeCopiedIsBrowsed()
+{
+    makeProgramFolderReadOnly();
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QVERIFY(QDir().mkpath(QFileInfo(own).path()));
+    QFile blocker(own); // a file where the folder should be
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const auto unblock = qScopeGuard([&own] { QFile::remove(own); });
+
+    Form6 *form = openForm();
+    QCOMPARE(m_desktop.messages.size(), 1);
+    const platform::MessageRequest message = m_desktop.messages.at(0);
+    QVERIFY2(message.text.contains(QDir::toNativeSeparators(own)) && message.text.contains(QStringLiteral("browsed")),
+        qPrintable(message.text));
+    QCOMPARE(message.icon, Icon::Exclamation);
+    QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
+    press(form->upd);
+    press(form->add);
+    QCOMPARE(m_desktop.messages.size(), 2);
+    QVERIFY2(
+        m_desktop.messages.at(1).text.contains(QStringLiteral("read-only")), qPrintable(m_desktop.messages.at(1).text));
+    QCOMPARE(visibleButtons(form), kUpdate);
 }
 
 // A user whose locale writes 5963,5 adds a star, picks it and plots it; both
