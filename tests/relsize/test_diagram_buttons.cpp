@@ -1,6 +1,7 @@
 // From a click on a diagram picture to the discs on the relative size window
 // and the report file: the diagram windows' relative-size button and "Print
 // Data" with the dialogs answered by a script.
+#include "tests/support/window_test.h"
 #include "app/window_registry.h"
 #include "diagram/form1.h"
 #include "diagram/form2.h"
@@ -58,7 +59,7 @@ QWidget *Open(const QString &form)
 
 } // namespace
 
-class TestDiagramButtons : public QObject {
+class TestDiagramButtons : public WindowTest {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -73,31 +74,19 @@ private slots:
     void nothingClickedYet();
 
 private:
-    platform::ScriptedDesktop m_desktop;
-    std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void TestDiagramButtons::initTestCase() { app::Windows().setDesktop(&m_desktop); }
+void TestDiagramButtons::initTestCase() { useScriptedDesktop(); }
 
-void TestDiagramButtons::init()
-{
-    m_desktop.clear();
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    platform::SetProgramFolder(m_dir->path());
-}
+void TestDiagramButtons::init() { QVERIFY(freshProgramFolder()); }
 
 void TestDiagramButtons::cleanup()
 {
     app::Windows().unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    processDeletes();
 }
 
-void TestDiagramButtons::cleanupTestCase()
-{
-    app::Windows().setDesktop(nullptr);
-    platform::SetProgramFolder({});
-}
+void TestDiagramButtons::cleanupTestCase() { restoreDesktop(); }
 
 void TestDiagramButtons::sunClickedOnEitherDiagram_data()
 {

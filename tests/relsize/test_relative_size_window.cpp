@@ -1,5 +1,6 @@
 // The relative size window: its design state, the discs as pixels of the saved
 // bitmap, and SAVE, HELP and EXIT with the dialogs answered by a script.
+#include "tests/support/window_test.h"
 #include "app/window_registry.h"
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
@@ -57,7 +58,7 @@ QString Describe(const QImage &image, int x, int y, const QColor &expected)
 
 } // namespace
 
-class TestRelativeSizeWindow : public QObject {
+class TestRelativeSizeWindow : public WindowTest {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -86,27 +87,15 @@ private slots:
 private:
     QImage saved(const QString &name);
 
-    platform::ScriptedDesktop m_desktop;
-    std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void TestRelativeSizeWindow::initTestCase() { app::Windows().setDesktop(&m_desktop); }
+void TestRelativeSizeWindow::initTestCase() { useScriptedDesktop(); }
 
-void TestRelativeSizeWindow::init()
-{
-    m_desktop.clear();
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    platform::SetProgramFolder(m_dir->path());
-}
+void TestRelativeSizeWindow::init() { QVERIFY(freshProgramFolder()); }
 
 void TestRelativeSizeWindow::cleanup() { Unload(); }
 
-void TestRelativeSizeWindow::cleanupTestCase()
-{
-    app::Windows().setDesktop(nullptr);
-    platform::SetProgramFolder({});
-}
+void TestRelativeSizeWindow::cleanupTestCase() { restoreDesktop(); }
 
 // Saves the window's drawing through SAVE under `name` and reads it back.
 QImage TestRelativeSizeWindow::saved(const QString &name)

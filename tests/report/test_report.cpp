@@ -1,5 +1,6 @@
 // The data report: its bytes against whole expected files, and the Click of
 // "Print Data" with its dialogs answered by a scripted desktop.
+#include "tests/support/window_test.h"
 #include "app/window_registry.h"
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
@@ -64,7 +65,7 @@ QByteArray FirstDifference(const QByteArray &actual, const QByteArray &expected)
 
 } // namespace
 
-class TestReport : public QObject {
+class TestReport : public WindowTest {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -91,26 +92,14 @@ private slots:
     void failingWriteLeavesExistingFileIntact();
 
 private:
-    platform::ScriptedDesktop m_desktop;
-    std::unique_ptr<QTemporaryDir> m_dir;
     QString path(const QString &name) const { return m_dir->filePath(name); }
 };
 
-void TestReport::initTestCase() { app::Windows().setDesktop(&m_desktop); }
+void TestReport::initTestCase() { useScriptedDesktop(); }
 
-void TestReport::init()
-{
-    m_desktop.clear();
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    platform::SetProgramFolder(m_dir->path());
-}
+void TestReport::init() { QVERIFY(freshProgramFolder()); }
 
-void TestReport::cleanupTestCase()
-{
-    app::Windows().setDesktop(nullptr);
-    platform::SetProgramFolder({});
-}
+void TestReport::cleanupTestCase() { restoreDesktop(); }
 
 void TestReport::reportText_data()
 {
