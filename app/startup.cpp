@@ -35,6 +35,8 @@ int Run(QApplication &application)
 {
     QApplication::setApplicationName(QStringLiteral("veltrane"));
     QApplication::setApplicationDisplayName(QString());
+    // Matches the installed desktop entry, so docks show the right icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.veltrane.Veltrane"));
     platform::InitCommonControls();
     QApplication::setWindowIcon(ProgramIcon());
     RegisterWindows();
