@@ -32,6 +32,10 @@ void Form5::createControls()
                              {8, 256, 289, 25}, QColor(128, 0, 128), bold);
     Label2 = app::PlaceLabel(this, QStringLiteral("Label2"), QStringLiteral("Main - Sequence Mass - Lifetime Relation"),
                              {344, 256, 289, 25}, QColor(0, 0, 255), bold);
+    Picture1->setAccessibleName(Label1->text());
+    Picture1->setAccessibleDescription(QStringLiteral("Graph of the temperature, luminosity and radius of stars"));
+    Picture2->setAccessibleName(Label2->text());
+    Picture2->setAccessibleDescription(QStringLiteral("Graph of the mass and lifetime of main-sequence stars"));
     ARButton1 = new platform::ARButton(QStringLiteral("ARButton1"), QStringLiteral("&OK"), this);
     ARButton1->setGeometry(251, 296, 161, 33);
     connect(ARButton1, &QPushButton::clicked, this, &Form5::ARButton1_Click);

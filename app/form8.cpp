@@ -39,6 +39,7 @@ void Form8::createControls()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(24, 24, 32, 32);
     Image1->setPixmap(app::ProgramIcon().pixmap(32, 32));
+    Image1->setAccessibleName(QStringLiteral("Veltrane program icon"));
 
     Label1 = app::PlaceLabel(this, QStringLiteral("Label1"), QStringLiteral("VELTRANE"), {80, 24, 369, 49},
                              QColor(0, 255, 255), platform::LayoutFont(QStringLiteral("Palatino Linotype"), 14.25, true));
@@ -64,6 +65,8 @@ void Form8::createControls()
     Label4 = app::PlaceLabel(this, QStringLiteral("Label4"), QStringLiteral("I Don't Need Introduction About Veltrane"),
                              {96, 192, 301, 13}, QColor(255, 255, 128),
                              platform::LayoutFont(QStringLiteral("Tahoma"), 8.25));
+    // Its own caption is not shown; the label beside it says what it means.
+    Check1->setAccessibleName(Label4->text());
     ARButton1->setFocus();
 }
 

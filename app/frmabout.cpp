@@ -45,6 +45,7 @@ void frmAbout::createControls()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(16, 8, 32, 32);
     Image1->setPixmap(app::ProgramIcon().pixmap(32, 32));
+    Image1->setAccessibleName(QStringLiteral("Veltrane program icon"));
 
     const QFont title = platform::LayoutFont(QStringLiteral("Palatino Linotype"), 9.75, true);
     lblTitle = app::PlaceLabel(this, QStringLiteral("lblTitle"), QStringLiteral("VELTRANE "), {70, 8, 251, 24},

@@ -1,5 +1,6 @@
 #include "app/window_registry.h"
 
+#include "platform/accessibility.h"
 #include "platform/common_controls.h"
 #include "platform/qt_desktop.h"
 
@@ -22,6 +23,7 @@ QWidget *WindowRegistry::window(const QString &name)
         return nullptr;
     QWidget *w = (*factory)();
     w->setObjectName(name);
+    platform::NameControlsForAccessibility(w);
     m_windows.insert(name, w);
     // A window closed by its title-bar control is unloaded like any other.
     w->setAttribute(Qt::WA_DeleteOnClose);

@@ -33,6 +33,7 @@ Form1::Form1()
     : DiagramWindow({QSize(660, 505), diagram::GeneralDiagramPicture(), false, diagram::ColumnRule::KeepPrevious,
         diagram::kGeneralRing, QStringLiteral("VELTRANE - click the diagram to read a star")})
 {
+    Picture1->setAccessibleName(QStringLiteral("Stellar diagram"));
     QGroupBox *frame1 = addFrame("Frame1", QStringLiteral("FOR SUN T = 5946K , M = 4.78"), {344, 16, 305, 201});
     addReadOuts(frame1, kReadOuts, kColumns, {&Text1, &Text2, &Text5, &Text3, &Text4});
 

@@ -37,6 +37,7 @@ Form2::Form2()
         {QSize(Px(9900), Px(7545)), diagram::MainSequenceDiagramPicture(), true, diagram::ColumnRule::StartAtZero,
             diagram::kMainSequenceRing, QStringLiteral("Main sequence: mass and lifetime follow from the luminosity")})
 {
+    Picture1->setAccessibleName(QStringLiteral("Main-sequence diagram"));
     QGroupBox *frame1
         = addFrame("Frame1", QStringLiteral("FOR SUN T = 5946K , M = 4.78"), twips(5160, 240, 4575, 3975));
     addReadOuts(frame1, kReadOuts, kColumns, {&Text1, &Text2, &Text8, &Text3, &Text4, &Text5, &Text6, &Text7});
