@@ -1,8 +1,10 @@
 #include "diagram/diagram_picture.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace diagram {
@@ -55,7 +57,13 @@ DiagramPicture::DiagramPicture(const QString &objectName, const QImage &picture,
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kBorder);
     setMouseTracking(true);
+    // Usable without a mouse: the arrows move a cursor, Enter selects.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleDescription(QStringLiteral(
+        "Arrow keys move the cursor one pixel, with Shift ten pixels; the display shows the temperature and "
+        "magnitude under it. Enter or Space selects the star under the cursor."));
     m_image = m_bare;
+    m_cursor = QPoint(m_bare.width() / 2, m_bare.height() / 2);
 }
 
 void DiagramPicture::ClearPicture()
@@ -75,7 +83,30 @@ void DiagramPicture::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.drawImage(contentsRect().topLeft(), m_image);
+    const QPoint origin = contentsRect().topLeft();
+    painter.drawImage(origin, m_image);
+    if (!hasFocus())
+        return;
+    // The focus frame over the sunken border, and the keyboard cursor: a
+    // cross whose arms leave the chosen pixel itself uncovered. Both only on
+    // the screen, never in the image.
+    painter.setPen(QPen(palette().color(QPalette::Highlight), kBorder));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(kBorder / 2.0, kBorder / 2.0, -kBorder / 2.0, -kBorder / 2.0));
+    painter.setClipRect(contentsRect());
+    const QPointF centre = QPointF(origin + m_cursor) + QPointF(0.5, 0.5);
+    constexpr double gap = 2.5, arm = 12.5;
+    const QLineF arms[] = {
+        {centre - QPointF(arm, 0), centre - QPointF(gap, 0)},
+        {centre + QPointF(gap, 0), centre + QPointF(arm, 0)},
+        {centre - QPointF(0, arm), centre - QPointF(0, gap)},
+        {centre + QPointF(0, gap), centre + QPointF(0, arm)},
+    };
+    // Dark edges keep the white cross visible on the white curves and labels.
+    painter.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLines(arms, 4);
+    painter.setPen(QPen(QColor(255, 255, 0), 1, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLines(arms, 4);
 }
 
 QPointF DiagramPicture::drawingPosition(const QMouseEvent *event) const
@@ -87,6 +118,10 @@ QPointF DiagramPicture::drawingPosition(const QMouseEvent *event) const
 void DiagramPicture::mousePressEvent(QMouseEvent *event)
 {
     const QPointF p = drawingPosition(event);
+    // The keyboard carries on from the last clicked point.
+    m_cursor = QPoint(std::clamp(static_cast<int>(p.x()), 0, m_bare.width() - 1),
+        std::clamp(static_cast<int>(p.y()), 0, m_bare.height() - 1));
+    update();
     emit mouseDown(buttonBits(event->button()), shiftBits(event->modifiers()), p.x(), p.y());
 }
 
@@ -94,4 +129,63 @@ void DiagramPicture::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF p = drawingPosition(event);
     emit mouseMove(buttonBits(event->buttons()), shiftBits(event->modifiers()), p.x(), p.y());
+}
+
+void DiagramPicture::moveCursorTo(QPoint position, int shift)
+{
+    m_cursor = QPoint(
+        std::clamp(position.x(), 0, m_bare.width() - 1), std::clamp(position.y(), 0, m_bare.height() - 1));
+    update();
+    // No button is down, as for the pointer merely passing over the picture.
+    emit mouseMove(0, shift, m_cursor.x(), m_cursor.y());
+}
+
+void DiagramPicture::keyPressEvent(QKeyEvent *event)
+{
+    const int shift = shiftBits(event->modifiers());
+    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    const Qt::KeyboardModifiers other = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (other != Qt::NoModifier) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left:
+        moveCursorTo(m_cursor - QPoint(step, 0), shift);
+        break;
+    case Qt::Key_Right:
+        moveCursorTo(m_cursor + QPoint(step, 0), shift);
+        break;
+    case Qt::Key_Up:
+        moveCursorTo(m_cursor - QPoint(0, step), shift);
+        break;
+    case Qt::Key_Down:
+        moveCursorTo(m_cursor + QPoint(0, step), shift);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        // As a press of the left button on the cursor's pixel.
+        emit mouseDown(1, shift, m_cursor.x(), m_cursor.y());
+        break;
+    default:
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void DiagramPicture::focusInEvent(QFocusEvent *event)
+{
+    QFrame::focusInEvent(event);
+    update();
+    // Arriving by the keyboard, the display tells where the cursor stands.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        emit mouseMove(0, 0, m_cursor.x(), m_cursor.y());
+}
+
+void DiagramPicture::focusOutEvent(QFocusEvent *event)
+{
+    QFrame::focusOutEvent(event);
+    update();
 }

@@ -31,6 +31,12 @@ public:
     void ClearPicture();
     void drawCircle(float x, float y, float radius, const QColor &outline, const QColor &fill, bool solidFill);
 
+    // The keyboard's selection cursor, in drawing-area pixels: the centre of
+    // the picture at first, then wherever a click or the arrow keys put it.
+    // It is shown over the picture while the picture has the focus, and is
+    // never part of image().
+    QPoint cursorPosition() const { return m_cursor; }
+
 signals:
     // Positions in pixels from the drawing area's top-left corner. `button`
     // and `shift` are bit sets: left 1, right 2, middle 4; Shift 1, Ctrl 2, Alt 4.
@@ -42,9 +48,17 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    // Arrows move the cursor a pixel (Shift: ten) and report a mouse move
+    // there; Enter, Return and Space press there as the left button does.
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QPointF drawingPosition(const QMouseEvent *event) const;
+    void moveCursorTo(QPoint position, int shift);
+
+    QPoint m_cursor;
 
     QImage m_bare;
     QImage m_image;

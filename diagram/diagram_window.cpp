@@ -1,17 +1,21 @@
 #include "diagram/diagram_window.h"
 
 #include "app/window_registry.h"
+#include "platform/accessibility.h"
 #include "platform/common_controls.h"
 #include "relsize/show_relative_size.h"
 #include "report/print_data.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
+#include <QKeyEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -25,6 +29,51 @@ namespace {
 constexpr int kStatusBarHeight = 17;
 constexpr int kPictureLeft = 8, kPictureTop = 8;
 const QColor kLiveReadoutColour {255, 128, 0};
+
+// The menus carry no access keys, so a letter picks the item whose caption
+// starts with it, as the platform's menus do: the only such item is chosen
+// at once, between several the selection moves to the next one.
+class MenuLetters : public QObject {
+public:
+    explicit MenuLetters(QMenu *menu)
+        : QObject(menu)
+        , m_menu(menu)
+    {
+        menu->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_menu || event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() & ~(Qt::ShiftModifier | Qt::AltModifier | Qt::KeypadModifier))
+            return false;
+        const QString text = key->text();
+        if (text.size() != 1 || !text[0].isLetterOrNumber())
+            return false;
+        QList<QAction *> matches;
+        for (QAction *action : m_menu->actions())
+            if (action->isVisible() && action->isEnabled() && !action->isSeparator()
+                && platform::SpokenCaption(action->text()).startsWith(text, Qt::CaseInsensitive))
+                matches << action;
+        if (matches.isEmpty())
+            return false;
+        if (matches.size() == 1) {
+            m_menu->setActiveAction(matches.front());
+            QKeyEvent choose(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_menu, &choose);
+            return true;
+        }
+        const qsizetype current = matches.indexOf(m_menu->activeAction());
+        m_menu->setActiveAction(matches[(current + 1) % matches.size()]);
+        return true;
+    }
+
+private:
+    QMenu *m_menu;
+};
 
 } // namespace
 
@@ -43,6 +92,13 @@ DiagramWindow::DiagramWindow(diagram::WindowDesign design)
     connect(Picture1, &DiagramPicture::mouseDown, this, &DiagramWindow::Picture1_MouseDown);
     connect(Picture1, &DiagramPicture::mouseMove, this, &DiagramWindow::Picture1_MouseMove);
     createStatusBar();
+    // F10 opens the first menu, as on the platform.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        const QList<QAction *> menus = menuBar()->actions();
+        if (!menus.isEmpty())
+            menuBar()->setActiveAction(menus.front());
+    });
 }
 
 void DiagramWindow::ClearPicture()
@@ -93,6 +149,8 @@ QLabel *DiagramWindow::addLiveReadout(QGroupBox *frame, const char *name, const 
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, kLiveReadoutColour);
     label->setPalette(palette);
+    // Read aloud under its frame's caption; the reading is its description.
+    label->setAccessibleName(platform::SpokenCaption(frame->title()));
     m_liveReadout = label;
     return label;
 }
@@ -101,6 +159,15 @@ QMenu *DiagramWindow::addMenu(const char *name, const QString &caption)
 {
     QMenu *menu = menuBar()->addMenu(caption);
     menu->setObjectName(QString::fromLatin1(name));
+    // Alt and the caption's first letter open the menu; within it a letter
+    // chooses an item.
+    new MenuLetters(menu);
+    const QString spoken = platform::SpokenCaption(caption);
+    if (!spoken.isEmpty()) {
+        auto *opener = new QShortcut(QKeySequence(QStringLiteral("Alt+") + spoken.left(1).toUpper()), this);
+        connect(opener, &QShortcut::activated, menu,
+            [this, menu] { menuBar()->setActiveAction(menu->menuAction()); });
+    }
     return menu;
 }
 
@@ -192,8 +259,10 @@ void DiagramWindow::Picture1_MouseDown(int, int, double x, double y)
 void DiagramWindow::Picture1_MouseMove(int, int, double x, double y)
 {
     const auto text = diagram::LiveReadout(x, y, Picture1->scaleHeight(), diagram::DecimalSeparator());
-    if (text && m_liveReadout)
+    if (text && m_liveReadout) {
         m_liveReadout->setText(*text);
+        m_liveReadout->setAccessibleDescription(*text);
+    }
 }
 
 void DiagramWindow::plot()
