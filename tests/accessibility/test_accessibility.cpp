@@ -336,6 +336,19 @@ void TestAccessibility::tabOrder()
     QVERIFY2(first >= 0, qPrintable(chain.join(u' ')));
     chain = chain.mid(first) + chain.mid(0, first);
     QCOMPARE(chain, order);
+
+    // The Tab key itself walks the same way round, back to the first control:
+    // no control keeps Tab for itself.
+    auto *start = w->findChild<QWidget *>(order.front());
+    QVERIFY(start);
+    start->setFocus(Qt::TabFocusReason);
+    QStringList visited;
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget());
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, order.mid(1) + order.mid(0, 1));
 }
 
 void TestAccessibility::cursorMovesAndStaysInside_data()
