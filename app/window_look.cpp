@@ -2,6 +2,7 @@
 
 #include "resources/app/app_resources.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
@@ -12,9 +13,16 @@ namespace app {
 
 QIcon ProgramIcon()
 {
+    // With its size given, each picture is read only when that size is drawn;
+    // without it, every file would be decoded at start to learn its size. The
+    // window system is handed every size the icon has when a window is shown,
+    // so the large one, meant for the desktop entry, stays out.
     QIcon icon;
-    for (const QString &file : res::IconSizes())
-        icon.addFile(file);
+    for (const QString &file : res::IconSizes()) {
+        const int size = QFileInfo(file).baseName().mid(4).toInt(); // ":/app/icon32.png" -> 32
+        if (size <= 64)
+            icon.addFile(file, QSize(size, size));
+    }
     return icon;
 }
 
