@@ -41,13 +41,13 @@ void Form4::createControls()
 
     const QColor darkBlue(0, 0, 192);
     Picture1 = app::PlacePicture(this, QStringLiteral("Picture1"), app::res::kUpperPortrait, {8, 16, 145, 168});
-    Label2 = app::PlaceLabel(this, QStringLiteral("Label2"), QStringLiteral("Ejnar Hertzsprung"),
-                             {8, 192, 145, 25}, darkBlue, font());
+    Label2 = app::PlaceLabel(
+        this, QStringLiteral("Label2"), QStringLiteral("Ejnar Hertzsprung"), {8, 192, 145, 25}, darkBlue, font());
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Picture1->setAccessibleName(QStringLiteral("Portrait of ") + Label2->text());
     Picture2 = app::PlacePicture(this, QStringLiteral("Picture2"), app::res::kLowerPortrait, {8, 256, 145, 168});
-    Label1 = app::PlaceLabel(this, QStringLiteral("Label1"), QStringLiteral("Henry Norris Russell"),
-                             {8, 432, 145, 25}, darkBlue, font());
+    Label1 = app::PlaceLabel(
+        this, QStringLiteral("Label1"), QStringLiteral("Henry Norris Russell"), {8, 432, 145, 25}, darkBlue, font());
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Picture2->setAccessibleName(QStringLiteral("Portrait of ") + Label1->text());
 

@@ -28,10 +28,10 @@ void Form5::createControls()
     // the captions inside their 289 pixels.
     QFont bold = platform::LayoutFont(QStringLiteral("Tahoma"), 9.75, true);
     bold.setStretch(QFont::SemiCondensed);
-    Label1 = app::PlaceLabel(this, QStringLiteral("Label1"), QStringLiteral("Temperature - Luminosity - Radius Relation"),
-                             {8, 256, 289, 25}, QColor(128, 0, 128), bold);
+    Label1 = app::PlaceLabel(this, QStringLiteral("Label1"),
+        QStringLiteral("Temperature - Luminosity - Radius Relation"), {8, 256, 289, 25}, QColor(128, 0, 128), bold);
     Label2 = app::PlaceLabel(this, QStringLiteral("Label2"), QStringLiteral("Main - Sequence Mass - Lifetime Relation"),
-                             {344, 256, 289, 25}, QColor(0, 0, 255), bold);
+        {344, 256, 289, 25}, QColor(0, 0, 255), bold);
     Picture1->setAccessibleName(Label1->text());
     Picture1->setAccessibleDescription(QStringLiteral("Graph of the temperature, luminosity and radius of stars"));
     Picture2->setAccessibleName(Label2->text());

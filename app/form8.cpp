@@ -29,8 +29,8 @@ QString Form8::NextWindow(bool introductionSkipped)
 QString Form8::WelcomeText()
 {
     // The run of blanks pushes the second part onto the label's second line.
-    return QStringLiteral("WELCOME TO THE MOST USEFUL SOFTWARE FOR THE ASTRONOMERS") + QString(43, QLatin1Char(' ')) +
-           QStringLiteral("AND ASTROPHYSICST");
+    return QStringLiteral("WELCOME TO THE MOST USEFUL SOFTWARE FOR THE ASTRONOMERS") + QString(43, QLatin1Char(' '))
+        + QStringLiteral("AND ASTROPHYSICST");
 }
 
 void Form8::createControls()
@@ -42,9 +42,9 @@ void Form8::createControls()
     Image1->setAccessibleName(QStringLiteral("Veltrane program icon"));
 
     Label1 = app::PlaceLabel(this, QStringLiteral("Label1"), QStringLiteral("VELTRANE"), {80, 24, 369, 49},
-                             QColor(0, 255, 255), platform::LayoutFont(QStringLiteral("Palatino Linotype"), 14.25, true));
-    Label2 = app::PlaceLabel(this, QStringLiteral("Label2"), WelcomeText(), {72, 88, 385, 33}, QColor(255, 255, 0),
-                             font());
+        QColor(0, 255, 255), platform::LayoutFont(QStringLiteral("Palatino Linotype"), 14.25, true));
+    Label2 = app::PlaceLabel(
+        this, QStringLiteral("Label2"), WelcomeText(), {72, 88, 385, 33}, QColor(255, 255, 0), font());
     Label2->setWordWrap(true);
 
     ARButton1 = new platform::ARButton(QStringLiteral("ARButton1"), QStringLiteral("&OK"), this);
@@ -63,8 +63,7 @@ void Form8::createControls()
     Check1->setChecked(false);
 
     Label4 = app::PlaceLabel(this, QStringLiteral("Label4"), QStringLiteral("I Don't Need Introduction About Veltrane"),
-                             {96, 192, 301, 13}, QColor(255, 255, 128),
-                             platform::LayoutFont(QStringLiteral("Tahoma"), 8.25));
+        {96, 192, 301, 13}, QColor(255, 255, 128), platform::LayoutFont(QStringLiteral("Tahoma"), 8.25));
     // Its own caption is not shown; the label beside it says what it means.
     Check1->setAccessibleName(Label4->text());
     ARButton1->setFocus();

@@ -48,17 +48,16 @@ void frmAbout::createControls()
     Image1->setAccessibleName(QStringLiteral("Veltrane program icon"));
 
     const QFont title = platform::LayoutFont(QStringLiteral("Palatino Linotype"), 9.75, true);
-    lblTitle = app::PlaceLabel(this, QStringLiteral("lblTitle"), QStringLiteral("VELTRANE "), {70, 8, 251, 24},
-                               QColor(192, 0, 0), title);
-    Label1 = app::PlaceLabel(this, QStringLiteral("Label1"), QStringLiteral("1.00"), {320, 8, 33, 25},
-                             QColor(0, 0, 255), title);
+    lblTitle = app::PlaceLabel(
+        this, QStringLiteral("lblTitle"), QStringLiteral("VELTRANE "), {70, 8, 251, 24}, QColor(192, 0, 0), title);
+    Label1 = app::PlaceLabel(
+        this, QStringLiteral("Label1"), QStringLiteral("1.00"), {320, 8, 33, 25}, QColor(0, 0, 255), title);
 
     Line1 = new EtchedLine(this);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setGeometry(6, 163, 372, 2);
 
-    lblDisclaimer = app::PlaceLabel(
-        this, QStringLiteral("lblDisclaimer"),
+    lblDisclaimer = app::PlaceLabel(this, QStringLiteral("lblDisclaimer"),
         QStringLiteral("Warning: this program is protected by copyright. Copying or passing it on, in whole or in "
                        "part, without the author's permission is not allowed."),
         {17, 175, 226, 71}, palette().color(QPalette::WindowText), font());
@@ -77,7 +76,10 @@ void frmAbout::createControls()
     connect(Command2, &QPushButton::clicked, this, &frmAbout::Command2_Click);
 }
 
-void frmAbout::cmdOK_Click() { app::Windows().unload<frmAbout>(); }
+void frmAbout::cmdOK_Click()
+{
+    app::Windows().unload<frmAbout>();
+}
 
 void frmAbout::Command2_Click()
 {

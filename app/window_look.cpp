@@ -41,7 +41,7 @@ void CentreOnScreen(QWidget *window)
 }
 
 QLabel *PlaceLabel(QWidget *parent, const QString &objectName, const QString &text, const QRect &geometry,
-                   const QColor &colour, const QFont &font)
+    const QColor &colour, const QFont &font)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(objectName);

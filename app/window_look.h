@@ -22,7 +22,7 @@ void CentreOnScreen(QWidget *window);
 
 // A transparent label at a fixed place, as the layouts give it.
 QLabel *PlaceLabel(QWidget *parent, const QString &objectName, const QString &text, const QRect &geometry,
-                   const QColor &colour, const QFont &font);
+    const QColor &colour, const QFont &font);
 
 // A picture box showing a resource picture at a fixed place.
 QLabel *PlacePicture(QWidget *parent, const QString &objectName, const QString &resource, const QRect &geometry);

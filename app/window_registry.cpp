@@ -12,7 +12,10 @@ WindowRegistry &WindowRegistry::instance()
     return registry;
 }
 
-void WindowRegistry::add(const QString &name, Factory factory) { m_factories.insert(name, std::move(factory)); }
+void WindowRegistry::add(const QString &name, Factory factory)
+{
+    m_factories.insert(name, std::move(factory));
+}
 
 QWidget *WindowRegistry::window(const QString &name)
 {
@@ -97,7 +100,10 @@ platform::Desktop &WindowRegistry::desktop()
     return *m_desktop;
 }
 
-void WindowRegistry::setDesktop(platform::Desktop *desktop) { m_desktop = desktop; }
+void WindowRegistry::setDesktop(platform::Desktop *desktop)
+{
+    m_desktop = desktop;
+}
 
 void WindowRegistry::forget(const QString &name, QWidget *window)
 {
@@ -109,12 +115,15 @@ void WindowRegistry::forget(const QString &name, QWidget *window)
     }
 }
 
-platform::Answer MsgBox(QWidget *owner, const QString &text, platform::Buttons buttons, platform::Icon icon,
-                        const QString &title)
+platform::Answer MsgBox(
+    QWidget *owner, const QString &text, platform::Buttons buttons, platform::Icon icon, const QString &title)
 {
     return Desktop().message(owner, {text, title, icon, buttons});
 }
 
-void OpenHelp(QWidget *owner) { Desktop().shellOpen(owner, QString::fromLatin1(kHelpFile), platform::ProgramFolder()); }
+void OpenHelp(QWidget *owner)
+{
+    Desktop().shellOpen(owner, QString::fromLatin1(kHelpFile), platform::ProgramFolder());
+}
 
 } // namespace app

@@ -74,6 +74,7 @@ signals:
 
 public:
     template <class T> static QString nameOf() { return QString::fromLatin1(T::staticMetaObject.className()); }
+
 private:
     void forget(const QString &name, QWidget *window);
 
@@ -83,12 +84,18 @@ private:
 };
 
 // Shorthands for the windows.
-inline WindowRegistry &Windows() { return WindowRegistry::instance(); }
-inline platform::Desktop &Desktop() { return WindowRegistry::instance().desktop(); }
+inline WindowRegistry &Windows()
+{
+    return WindowRegistry::instance();
+}
+inline platform::Desktop &Desktop()
+{
+    return WindowRegistry::instance().desktop();
+}
 
 // Message box through the registry's desktop.
 platform::Answer MsgBox(QWidget *owner, const QString &text, platform::Buttons buttons = platform::Buttons::Ok,
-                        platform::Icon icon = platform::Icon::None, const QString &title = platform::kAppTitle);
+    platform::Icon icon = platform::Icon::None, const QString &title = platform::kAppTitle);
 
 // "Help" everywhere: the shell opens vlt.chm in the program's folder.
 void OpenHelp(QWidget *owner);

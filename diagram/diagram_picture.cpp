@@ -133,8 +133,8 @@ void DiagramPicture::mouseMoveEvent(QMouseEvent *event)
 
 void DiagramPicture::moveCursorTo(QPoint position, int shift)
 {
-    m_cursor = QPoint(
-        std::clamp(position.x(), 0, m_bare.width() - 1), std::clamp(position.y(), 0, m_bare.height() - 1));
+    m_cursor
+        = QPoint(std::clamp(position.x(), 0, m_bare.width() - 1), std::clamp(position.y(), 0, m_bare.height() - 1));
     update();
     // No button is down, as for the pointer merely passing over the picture.
     emit mouseMove(0, shift, m_cursor.x(), m_cursor.y());

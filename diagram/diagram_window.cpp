@@ -9,11 +9,11 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QKeyEvent>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -165,8 +165,7 @@ QMenu *DiagramWindow::addMenu(const char *name, const QString &caption)
     const QString spoken = platform::SpokenCaption(caption);
     if (!spoken.isEmpty()) {
         auto *opener = new QShortcut(QKeySequence(QStringLiteral("Alt+") + spoken.left(1).toUpper()), this);
-        connect(opener, &QShortcut::activated, menu,
-            [this, menu] { menuBar()->setActiveAction(menu->menuAction()); });
+        connect(opener, &QShortcut::activated, menu, [this, menu] { menuBar()->setActiveAction(menu->menuAction()); });
     }
     return menu;
 }

@@ -17,8 +17,7 @@ template <class Call> void expectFiniteOrModelError(Call call)
         const double v = call();
         if (!std::isfinite(v))
             std::abort();
-    } catch (const ModelError &) {
-    }
+    } catch (const ModelError &) { }
 }
 
 template <class Call> void expectOptionalFiniteOrModelError(Call call)
@@ -27,8 +26,7 @@ template <class Call> void expectOptionalFiniteOrModelError(Call call)
         const auto v = call();
         if (v && !std::isfinite(*v))
             std::abort();
-    } catch (const ModelError &) {
-    }
+    } catch (const ModelError &) { }
 }
 
 } // namespace

@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (!std::isfinite(value))
         std::abort();
-    const Pattern patterns[] = {Pattern::Whole,  Pattern::Fixed2,      Pattern::Fixed3,
-                                Pattern::Fixed4, Pattern::Scientific2, Pattern::Scientific3};
+    const Pattern patterns[] = {
+        Pattern::Whole, Pattern::Fixed2, Pattern::Fixed3, Pattern::Fixed4, Pattern::Scientific2, Pattern::Scientific3};
     for (Pattern pattern : patterns) {
         const std::string shown = FormatNumber(value, pattern, separator);
         if (pattern == Pattern::Fixed4 && std::fabs(value) < 1e12) {

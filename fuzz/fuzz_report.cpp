@@ -12,16 +12,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size == 0)
         return 0;
     const auto variant = (data[0] & 1) ? report::Variant::MainSequence : report::Variant::General;
-    const QList<QByteArray> parts =
-        QByteArray::fromRawData(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)).split('\0');
+    const QList<QByteArray> parts
+        = QByteArray::fromRawData(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)).split('\0');
     QString fields[8];
     for (int i = 0; i < 8 && i < parts.size(); ++i)
         fields[i] = QString::fromUtf8(parts[i]);
-    const report::ReadOuts readOuts{fields[0], fields[1], fields[2], fields[3],
-                                    fields[4], fields[5], fields[6], fields[7]};
+    const report::ReadOuts readOuts {
+        fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6], fields[7]};
 
     const QByteArray text = report::ReportText(variant, readOuts);
-    if (!text.startsWith("  *^*^*^*^*^*^*^*^* VELTRANE DATA *^*^*^*^*^*^*^*^* \r\n") || !text.endsWith("**********\r\n"))
+    if (!text.startsWith("  *^*^*^*^*^*^*^*^* VELTRANE DATA *^*^*^*^*^*^*^*^* \r\n")
+        || !text.endsWith("**********\r\n"))
         std::abort();
     bool breaksInFields = false;
     for (const QString &f : fields)

@@ -21,8 +21,8 @@ struct Decimal {
 Decimal decompose(double magnitude)
 {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific,
-                                      kSignificantDigits - 1);
+    const auto result = std::to_chars(
+        buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, kSignificantDigits - 1);
     Decimal d;
     d.digits.reserve(kSignificantDigits);
     const char *p = buffer;
@@ -107,20 +107,32 @@ std::string formatScientific(double value, int decimals, char separator)
     return text;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
 std::string_view PatternText(Pattern pattern)
 {
     switch (pattern) {
-    case Pattern::Whole: return "#";
-    case Pattern::Fixed2: return "#.00";
-    case Pattern::Fixed3: return "#.000";
-    case Pattern::Fixed4: return "#.0000";
-    case Pattern::Scientific2: return "#.00 E+#";
-    case Pattern::Scientific3: return "#.000 E+#";
+    case Pattern::Whole:
+        return "#";
+    case Pattern::Fixed2:
+        return "#.00";
+    case Pattern::Fixed3:
+        return "#.000";
+    case Pattern::Fixed4:
+        return "#.0000";
+    case Pattern::Scientific2:
+        return "#.00 E+#";
+    case Pattern::Scientific3:
+        return "#.000 E+#";
     }
     return {};
 }
@@ -130,12 +142,18 @@ std::string FormatNumber(double value, Pattern pattern, char decimalSeparator)
     if (!std::isfinite(value))
         throw ModelError(std::isnan(value) ? kInvalidCall : kOverflow);
     switch (pattern) {
-    case Pattern::Whole: return formatFixed(value, 0, decimalSeparator);
-    case Pattern::Fixed2: return formatFixed(value, 2, decimalSeparator);
-    case Pattern::Fixed3: return formatFixed(value, 3, decimalSeparator);
-    case Pattern::Fixed4: return formatFixed(value, 4, decimalSeparator);
-    case Pattern::Scientific2: return formatScientific(value, 2, decimalSeparator);
-    case Pattern::Scientific3: return formatScientific(value, 3, decimalSeparator);
+    case Pattern::Whole:
+        return formatFixed(value, 0, decimalSeparator);
+    case Pattern::Fixed2:
+        return formatFixed(value, 2, decimalSeparator);
+    case Pattern::Fixed3:
+        return formatFixed(value, 3, decimalSeparator);
+    case Pattern::Fixed4:
+        return formatFixed(value, 4, decimalSeparator);
+    case Pattern::Scientific2:
+        return formatScientific(value, 2, decimalSeparator);
+    case Pattern::Scientific3:
+        return formatScientific(value, 3, decimalSeparator);
     }
     return {};
 }

@@ -9,10 +9,10 @@
 namespace model {
 
 enum class Pattern {
-    Whole,      // "#"
-    Fixed2,     // "#.00"
-    Fixed3,     // "#.000"
-    Fixed4,     // "#.0000"
+    Whole, // "#"
+    Fixed2, // "#.00"
+    Fixed3, // "#.000"
+    Fixed4, // "#.0000"
     Scientific2, // "#.00 E+#"
     Scientific3, // "#.000 E+#"
 };

@@ -45,7 +45,10 @@ double squareRoot(double v)
     return checked(std::sqrt(v));
 }
 
-double exponential(double v) { return checked(std::exp(checked(v))); }
+double exponential(double v)
+{
+    return checked(std::exp(checked(v)));
+}
 
 constexpr double kSunTemperatureForRadius = 5964.26; // not the 5946 K of the frame caption
 constexpr double kSunRadiusKm = 695500;
@@ -122,8 +125,8 @@ std::optional<double> ColumnFromTemperature(double t)
         return exponential(a);
     }
     if (t <= 8700) {
-        double a = checked(divide(262706532.11137, power(l, 2)) +
-                           checked(1202627.80586587 - divide(31751549.7920046, l)));
+        double a
+            = checked(divide(262706532.11137, power(l, 2)) + checked(1202627.80586587 - divide(31751549.7920046, l)));
         a = checked(a - divide(1093930232.722, power(l, 3)));
         a = checked(a + divide(11564278591.6001, power(l, 4)));
         a = checked(a - divide(62543469383.7732, power(l, 5)));
@@ -143,7 +146,10 @@ double HeightFromMagnitude(double mv)
     return checked(0.0092857142857146 * power(mv, 2) + checked(296.514285714286 - 15.7664285714286 * mv));
 }
 
-double RowFromHeight(double h, double scaleHeight) { return checked(checked(scaleHeight - h) - 1); }
+double RowFromHeight(double h, double scaleHeight)
+{
+    return checked(checked(scaleHeight - h) - 1);
+}
 
 double MassFromLuminosity(double l)
 {
@@ -152,7 +158,10 @@ double MassFromLuminosity(double l)
     return power(l, 1.0 / 4.0);
 }
 
-double MassKgFromMass(double m) { return checked(checked(m) * 1.989e30); }
+double MassKgFromMass(double m)
+{
+    return checked(checked(m) * 1.989e30);
+}
 
 double LifetimeFromMass(double m, ConstantSet set)
 {

@@ -12,8 +12,8 @@ namespace model {
 enum class ConstantSet { Click, Plot };
 
 struct StarPoint {
-    double Temperature = 0, AbsMagnitude = 0, Luminosity = 0, Radius = 0, RadiusKm = 0,
-           PlotColumn = 0, PlotHeight = 0, PlotRow = 0, Mass = 0, MassKg = 0, Lifetime = 0;
+    double Temperature = 0, AbsMagnitude = 0, Luminosity = 0, Radius = 0, RadiusKm = 0, PlotColumn = 0, PlotHeight = 0,
+           PlotRow = 0, Mass = 0, MassKg = 0, Lifetime = 0;
 };
 
 class ModelError : public std::runtime_error {

@@ -20,7 +20,10 @@ QFont LayoutFont(const QString &family, double pointSize, bool bold = false);
 QFont DialogFont();
 
 // Pixels from twips at 15 twips a pixel.
-constexpr int Px(int twips) { return twips / 15; }
+constexpr int Px(int twips)
+{
+    return twips / 15;
+}
 
 // The program's own folder: the executable's folder unless a test set another.
 QString ProgramFolder();

@@ -27,7 +27,7 @@ struct SaveRequest {
     // e.g. " Text files(*.txt)|*.txt".
     QString filter;
     int filterIndex = 1; // 1-based entry preselected
-    QString folder;      // folder the dialog opens in
+    QString folder; // folder the dialog opens in
     bool overwritePrompt = true;
 };
 

@@ -15,11 +15,21 @@ Answer QtDesktop::message(QWidget *owner, const MessageRequest &request)
     box.setWindowTitle(request.title);
     box.setText(request.text);
     switch (request.icon) {
-    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case Icon::Question: box.setIcon(QMessageBox::Question); break;
-    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
     }
     if (request.buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

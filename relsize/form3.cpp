@@ -45,13 +45,15 @@ float SinglePrecision(double value)
 
 } // namespace
 
-Form3::Form3() : QWidget(nullptr), m_surface(Px(kClientWidth), Px(kClientHeight))
+Form3::Form3()
+    : QWidget(nullptr)
+    , m_surface(Px(kClientWidth), Px(kClientHeight))
 {
     platform::InitCommonControls();
     setWindowTitle(QStringLiteral("Relative Size"));
     // Fixed single border: a close box, but neither minimise nor maximise.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+        | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(Px(kClientWidth), Px(kClientHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(platform::DialogFont());
@@ -121,8 +123,8 @@ void Form3::DrawStarAndSun(const relsize::StarAppearance &appearance, double rad
     const QColor star(appearance.red, appearance.green, appearance.blue);
     const QColor sun(relsize::kSunRed, relsize::kSunGreen, relsize::kSunBlue);
     setFillColor(star);
-    Circle(static_cast<float>(discs.star.x), static_cast<float>(discs.star.y), SinglePrecision(discs.star.radius),
-           star);
+    Circle(
+        static_cast<float>(discs.star.x), static_cast<float>(discs.star.y), SinglePrecision(discs.star.radius), star);
     setFillColor(sun);
     Circle(static_cast<float>(discs.sun.x), static_cast<float>(discs.sun.y), SinglePrecision(discs.sun.radius), sun);
 }
@@ -139,12 +141,18 @@ void Form3::Command1_Click()
     const QString failure = WriteBitmap(m_surface.image(), path);
     if (!failure.isEmpty())
         app::MsgBox(this, QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + failure, platform::Buttons::Ok,
-                    platform::Icon::Critical);
+            platform::Icon::Critical);
 }
 
-void Form3::Command2_Click() { app::OpenHelp(this); }
+void Form3::Command2_Click()
+{
+    app::OpenHelp(this);
+}
 
-void Form3::Command3_Click() { app::Windows().unload<Form3>(); }
+void Form3::Command3_Click()
+{
+    app::Windows().unload<Form3>();
+}
 
 void Form3::paintEvent(QPaintEvent *)
 {

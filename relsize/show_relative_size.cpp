@@ -9,7 +9,7 @@ void ShowRelativeSize(QWidget *caller, const QString &text1, const model::StarPo
 {
     if (text1.isEmpty()) {
         app::MsgBox(caller, QStringLiteral("Click The Image First !"), platform::Buttons::Ok, platform::Icon::Critical,
-                    QStringLiteral("Error"));
+            QStringLiteral("Error"));
         return;
     }
     // Shown before classifying: a star too hot to draw still brings the window up.

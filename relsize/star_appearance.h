@@ -10,7 +10,7 @@ enum class DiagramKind { General, MainSequence };
 
 struct StarAppearance {
     int red = 0, green = 0, blue = 0; // fill colour of the star's disc
-    double divisor = 1;               // k: the Sun's disc has radius H / k
+    double divisor = 1; // k: the Sun's disc has radius H / k
 
     // The usual 24-bit value red + 256 * green + 65536 * blue.
     int rgb() const { return red + 256 * green + 65536 * blue; }

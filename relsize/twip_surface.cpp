@@ -16,13 +16,20 @@ constexpr double kLargestRadius = 1e6;
 
 } // namespace
 
-TwipSurface::TwipSurface(int width, int height) : m_image(width, height, QImage::Format_RGB32)
+TwipSurface::TwipSurface(int width, int height)
+    : m_image(width, height, QImage::Format_RGB32)
 {
     m_image.fill(Qt::black);
 }
 
-float TwipSurface::ScaleWidth() const { return static_cast<float>(m_image.width() * kTwipsPerPixel); }
-float TwipSurface::ScaleHeight() const { return static_cast<float>(m_image.height() * kTwipsPerPixel); }
+float TwipSurface::ScaleWidth() const
+{
+    return static_cast<float>(m_image.width() * kTwipsPerPixel);
+}
+float TwipSurface::ScaleHeight() const
+{
+    return static_cast<float>(m_image.height() * kTwipsPerPixel);
+}
 
 void TwipSurface::Circle(float x, float y, float radius, const QColor &outline)
 {

@@ -18,8 +18,8 @@ void PrintData(QWidget *owner, Variant variant, const ReadOuts &readOuts)
         return;
     }
     const QString folder = platform::ProgramFolder();
-    const QString chosen =
-        app::Desktop().saveFileName(owner, {QStringLiteral(" Text files(*.txt)|*.txt"), 1, folder, true});
+    const QString chosen
+        = app::Desktop().saveFileName(owner, {QStringLiteral(" Text files(*.txt)|*.txt"), 1, folder, true});
     if (chosen.isEmpty())
         return;
     // A bare name lands in the program's folder, where the dialog opened.
@@ -27,11 +27,12 @@ void PrintData(QWidget *owner, Variant variant, const ReadOuts &readOuts)
     const QString failure = platform::WriteWholeFile(path, ReportText(variant, readOuts));
     if (!failure.isEmpty()) {
         app::MsgBox(owner, QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + failure, platform::Buttons::Ok,
-                    platform::Icon::Critical);
+            platform::Icon::Critical);
         return;
     }
     if (app::MsgBox(owner, QStringLiteral("Open The Printed Data File?"), platform::Buttons::YesNo,
-                    platform::Icon::None, QStringLiteral("Info")) == platform::Answer::Yes)
+            platform::Icon::None, QStringLiteral("Info"))
+        == platform::Answer::Yes)
         app::Desktop().shellOpen(owner, path, folder);
 }
 

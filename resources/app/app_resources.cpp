@@ -5,13 +5,14 @@ namespace app::res {
 QStringList IconSizes()
 {
     return {QStringLiteral(":/app/icon16.png"), QStringLiteral(":/app/icon32.png"), QStringLiteral(":/app/icon48.png"),
-            QStringLiteral(":/app/icon64.png"), QStringLiteral(":/app/icon256.png")};
+        QStringLiteral(":/app/icon64.png"), QStringLiteral(":/app/icon256.png")};
 }
 
 QStringList Pictures()
 {
-    return IconSizes() + QStringList{kStartupPicture, kUpperPortrait, kLowerPortrait, QStringLiteral(":/app/intro_diagram.png"),
-                                     kRadiusRelation, kLifetimeRelation};
+    return IconSizes()
+        + QStringList {kStartupPicture, kUpperPortrait, kLowerPortrait, QStringLiteral(":/app/intro_diagram.png"),
+            kRadiusRelation, kLifetimeRelation};
 }
 
 } // namespace app::res

@@ -145,8 +145,8 @@ void TestAccessibility::initTestCase()
     QVERIFY(m_folder->isValid());
     QVERIFY(QFile::copy(qEnvironmentVariable("VELTRANE_PROGRAM_DIR") + QStringLiteral("/stars.vlt"),
         m_folder->filePath(QStringLiteral("stars.vlt"))));
-    QFile::setPermissions(m_folder->filePath(QStringLiteral("stars.vlt")),
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile::setPermissions(
+        m_folder->filePath(QStringLiteral("stars.vlt")), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     platform::SetProgramFolder(m_folder->path());
     app::RegisterWindows();
     Windows().setDesktop(&m_desktop);
@@ -163,12 +163,18 @@ void TestAccessibility::spokenCaption_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("spoken");
-    QTest::newRow("access key") << "&OK" << "OK";
-    QTest::newRow("access key inside") << "Clo&se" << "Close";
-    QTest::newRow("trailing blank") << "&Plot " << "Plot";
-    QTest::newRow("literal ampersand") << "Salt && Pepper" << "Salt & Pepper";
-    QTest::newRow("plain") << "TEMPERATURE" << "TEMPERATURE";
-    QTest::newRow("blanks only") << "   " << "";
+    QTest::newRow("access key") << "&OK"
+                                << "OK";
+    QTest::newRow("access key inside") << "Clo&se"
+                                       << "Close";
+    QTest::newRow("trailing blank") << "&Plot "
+                                    << "Plot";
+    QTest::newRow("literal ampersand") << "Salt && Pepper"
+                                       << "Salt & Pepper";
+    QTest::newRow("plain") << "TEMPERATURE"
+                           << "TEMPERATURE";
+    QTest::newRow("blanks only") << "   "
+                                 << "";
 }
 
 void TestAccessibility::spokenCaption()
@@ -236,9 +242,12 @@ void TestAccessibility::everyControlIsNamed_data()
     QTest::addColumn<QString>("mode");
     for (const char *name : {"Form1", "Form2", "Form3", "Form4", "Form5", "Form8", "frmAbout"})
         QTest::newRow(name) << name << "";
-    QTest::newRow("Form6 browsing") << "Form6" << "";
-    QTest::newRow("Form6 updating") << "Form6" << "upd";
-    QTest::newRow("Form6 adding") << "Form6" << "upd add";
+    QTest::newRow("Form6 browsing") << "Form6"
+                                    << "";
+    QTest::newRow("Form6 updating") << "Form6"
+                                    << "upd";
+    QTest::newRow("Form6 adding") << "Form6"
+                                  << "upd add";
 }
 
 void TestAccessibility::everyControlIsNamed()
@@ -255,7 +264,7 @@ void TestAccessibility::everyControlIsNamed()
         ++checked;
         QVERIFY2(!AccessibleName(child).trimmed().isEmpty(),
             qPrintable(QStringLiteral("%1: %2 (%3) has no accessible name")
-                    .arg(window, child->objectName(), QString::fromLatin1(child->metaObject()->className()))));
+                           .arg(window, child->objectName(), QString::fromLatin1(child->metaObject()->className()))));
     }
     QVERIFY(checked > 0);
 }
@@ -265,26 +274,66 @@ void TestAccessibility::namesReadOut_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::newRow("Form1 temperature") << "Form1" << "Text1" << "TEMPERATURE";
-    QTest::newRow("Form1 luminosity") << "Form1" << "Text5" << "LUMINOSITY (SUN=1)";
-    QTest::newRow("Form1 radius km") << "Form1" << "Text4" << "RADIUS (km)";
-    QTest::newRow("Form1 display") << "Form1" << "Label1" << "DISPLAY";
-    QTest::newRow("Form1 picture") << "Form1" << "Picture1" << "Stellar diagram";
-    QTest::newRow("Form1 button") << "Form1" << "ARButton3" << "SHOW RELATIVE SIZE AND COLOUR";
-    QTest::newRow("Form2 lifetime") << "Form2" << "Text7" << "LIFE EXPECTENCY";
-    QTest::newRow("Form2 mass") << "Form2" << "Text5" << "MASS (SUN=1)";
-    QTest::newRow("Form2 luminosity") << "Form2" << "Text8" << "LUMINOSITY (SUN=1)";
-    QTest::newRow("Form2 display") << "Form2" << "Label10" << "DISPLAY";
-    QTest::newRow("Form2 picture") << "Form2" << "Picture1" << "Main-sequence diagram";
-    QTest::newRow("Form6 temperature") << "Form6" << "Text1" << "Avarage Surface Temperature (K)";
-    QTest::newRow("Form6 magnitude") << "Form6" << "Text2" << "Absolute Magnitude";
-    QTest::newRow("Form6 name") << "Form6" << "Text3" << "Star Name";
-    QTest::newRow("Form6 list") << "Form6" << "DBList1" << "STAR NAME";
-    QTest::newRow("Form6 close") << "Form6" << "Clse" << "Close";
-    QTest::newRow("Form8 check box") << "Form8" << "Check1" << "I Don't Need Introduction About Veltrane";
-    QTest::newRow("Form4 upper portrait") << "Form4" << "Picture1" << "Portrait of Ejnar Hertzsprung";
-    QTest::newRow("Form4 document") << "Form4" << "RichTextBox1" << "An Introduction To Veltrane";
-    QTest::newRow("Form5 graph") << "Form5" << "Picture2" << "Main - Sequence Mass - Lifetime Relation";
+    QTest::newRow("Form1 temperature") << "Form1"
+                                       << "Text1"
+                                       << "TEMPERATURE";
+    QTest::newRow("Form1 luminosity") << "Form1"
+                                      << "Text5"
+                                      << "LUMINOSITY (SUN=1)";
+    QTest::newRow("Form1 radius km") << "Form1"
+                                     << "Text4"
+                                     << "RADIUS (km)";
+    QTest::newRow("Form1 display") << "Form1"
+                                   << "Label1"
+                                   << "DISPLAY";
+    QTest::newRow("Form1 picture") << "Form1"
+                                   << "Picture1"
+                                   << "Stellar diagram";
+    QTest::newRow("Form1 button") << "Form1"
+                                  << "ARButton3"
+                                  << "SHOW RELATIVE SIZE AND COLOUR";
+    QTest::newRow("Form2 lifetime") << "Form2"
+                                    << "Text7"
+                                    << "LIFE EXPECTENCY";
+    QTest::newRow("Form2 mass") << "Form2"
+                                << "Text5"
+                                << "MASS (SUN=1)";
+    QTest::newRow("Form2 luminosity") << "Form2"
+                                      << "Text8"
+                                      << "LUMINOSITY (SUN=1)";
+    QTest::newRow("Form2 display") << "Form2"
+                                   << "Label10"
+                                   << "DISPLAY";
+    QTest::newRow("Form2 picture") << "Form2"
+                                   << "Picture1"
+                                   << "Main-sequence diagram";
+    QTest::newRow("Form6 temperature") << "Form6"
+                                       << "Text1"
+                                       << "Avarage Surface Temperature (K)";
+    QTest::newRow("Form6 magnitude") << "Form6"
+                                     << "Text2"
+                                     << "Absolute Magnitude";
+    QTest::newRow("Form6 name") << "Form6"
+                                << "Text3"
+                                << "Star Name";
+    QTest::newRow("Form6 list") << "Form6"
+                                << "DBList1"
+                                << "STAR NAME";
+    QTest::newRow("Form6 close") << "Form6"
+                                 << "Clse"
+                                 << "Close";
+    QTest::newRow("Form8 check box") << "Form8"
+                                     << "Check1"
+                                     << "I Don't Need Introduction About Veltrane";
+    QTest::newRow("Form4 upper portrait") << "Form4"
+                                          << "Picture1"
+                                          << "Portrait of Ejnar Hertzsprung";
+    QTest::newRow("Form4 document") << "Form4"
+                                    << "RichTextBox1"
+                                    << "An Introduction To Veltrane";
+    QTest::newRow("Form5 graph") << "Form5"
+                                 << "Picture2"
+                                 << "Main - Sequence Mass - Lifetime Relation";
 }
 
 void TestAccessibility::namesReadOut()
@@ -304,22 +353,28 @@ void TestAccessibility::tabOrder_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QStringList>("order");
-    QTest::newRow("Form1") << "Form1" << ""
+    QTest::newRow("Form1") << "Form1"
+                           << ""
                            << QStringList {"Picture1", "Text1", "Text2", "Text5", "Text3", "Text4", "ARButton3",
                                   "ARButton1", "ARButton2"};
-    QTest::newRow("Form2") << "Form2" << ""
+    QTest::newRow("Form2") << "Form2"
+                           << ""
                            << QStringList {"Picture1", "Text1", "Text2", "Text8", "Text3", "Text4", "Text5", "Text6",
                                   "Text7", "ARButton3", "ARButton1", "ARButton2"};
-    QTest::newRow("Form3") << "Form3" << "" << QStringList {"Command1", "Command2", "Command3"};
-    QTest::newRow("Form6 browsing") << "Form6" << ""
-                                    << QStringList {"plot", "upd", "Clse", "Text2", "Text1", "DBList1"};
-    QTest::newRow("Form6 updating") << "Form6" << "upd"
-                                    << QStringList {"add", "del", "ex", "Text3", "Text2", "Text1", "DBList1"};
-    QTest::newRow("Form6 adding") << "Form6" << "upd add"
-                                  << QStringList {"ok", "cancel", "Text3", "Text2", "Text1", "DBList1"};
-    QTest::newRow("Form8") << "Form8" << "" << QStringList {"ARButton1", "Check1"};
-    QTest::newRow("Form4") << "Form4" << "" << QStringList {"RichTextBox1", "ARButton1", "ARButton2"};
-    QTest::newRow("frmAbout") << "frmAbout" << "" << QStringList {"cmdOK", "Command2"};
+    QTest::newRow("Form3") << "Form3"
+                           << "" << QStringList {"Command1", "Command2", "Command3"};
+    QTest::newRow("Form6 browsing") << "Form6"
+                                    << "" << QStringList {"plot", "upd", "Clse", "Text2", "Text1", "DBList1"};
+    QTest::newRow("Form6 updating") << "Form6"
+                                    << "upd" << QStringList {"add", "del", "ex", "Text3", "Text2", "Text1", "DBList1"};
+    QTest::newRow("Form6 adding") << "Form6"
+                                  << "upd add" << QStringList {"ok", "cancel", "Text3", "Text2", "Text1", "DBList1"};
+    QTest::newRow("Form8") << "Form8"
+                           << "" << QStringList {"ARButton1", "Check1"};
+    QTest::newRow("Form4") << "Form4"
+                           << "" << QStringList {"RichTextBox1", "ARButton1", "ARButton2"};
+    QTest::newRow("frmAbout") << "frmAbout"
+                              << "" << QStringList {"cmdOK", "Command2"};
 }
 
 void TestAccessibility::tabOrder()
@@ -436,11 +491,11 @@ void TestAccessibility::keyboardOnlySelectionAndReport_data()
     QTest::addColumn<QString>("display");
     QTest::addColumn<QStringList>("readOuts");
     QTest::addColumn<QString>("report");
-    const QString display = QStringLiteral("TEMPERATURE(K) = 5963") + QString(14, u' ')
-        + QStringLiteral("ABS. MAGNITUDE = 4.78");
+    const QString display
+        = QStringLiteral("TEMPERATURE(K) = 5963") + QString(14, u' ') + QStringLiteral("ABS. MAGNITUDE = 4.78");
     // Temperature, magnitude, luminosity, radius, radius in km (and mass, mass in kg).
-    QTest::newRow("general") << "Form1" << display
-                             << QStringList {"5963", "4.78", "1.00", ".9941", "691407.728"} << "general_187_249.txt";
+    QTest::newRow("general") << "Form1" << display << QStringList {"5963", "4.78", "1.00", ".9941", "691407.728"}
+                             << "general_187_249.txt";
     QTest::newRow("main sequence") << "Form2" << display
                                    << QStringList {"5963", "4.78", "1.00", ".9941", "691407.728", "1.00", "1.990 E+30"}
                                    << "main_sequence_187_249.txt";
@@ -483,8 +538,8 @@ void TestAccessibility::keyboardOnlySelectionAndReport()
     QCOMPARE(display1->accessibleDescription(), display);
 
     QTest::keyClick(focused(), Qt::Key_Return);
-    const char *boxes[] = {"Text1", "Text2", window == QLatin1String("Form1") ? "Text5" : "Text8", "Text3", "Text4",
-        "Text5", "Text6"};
+    const char *boxes[]
+        = {"Text1", "Text2", window == QLatin1String("Form1") ? "Text5" : "Text8", "Text3", "Text4", "Text5", "Text6"};
     for (qsizetype i = 0; i < readOuts.size(); ++i) {
         auto *box = w->findChild<QLineEdit *>(QString::fromLatin1(boxes[i]));
         QVERIFY(box);
@@ -518,9 +573,12 @@ void TestAccessibility::menusByKeyboard_data()
     QTest::addColumn<QString>("shown"); // the window the item shows, or "" for the help file
     QTest::newRow("Form1 About") << "Form1" << QKeySequence(QStringLiteral("Alt+H")) << "Helpmenu" << int(Qt::Key_A)
                                  << "frmAbout";
-    QTest::newRow("Form1 Help") << "Form1" << QKeySequence(QStringLiteral("Alt+H")) << "Helpmenu" << int(Qt::Key_H) << "";
-    QTest::newRow("Form1 Import Data") << "Form1" << QKeySequence(Qt::Key_F10) << "FileMenu" << int(Qt::Key_I) << "Form6";
-    QTest::newRow("Form2 Back") << "Form2" << QKeySequence(QStringLiteral("Alt+F")) << "FileMenu" << int(Qt::Key_B) << "Form1";
+    QTest::newRow("Form1 Help") << "Form1" << QKeySequence(QStringLiteral("Alt+H")) << "Helpmenu" << int(Qt::Key_H)
+                                << "";
+    QTest::newRow("Form1 Import Data") << "Form1" << QKeySequence(Qt::Key_F10) << "FileMenu" << int(Qt::Key_I)
+                                       << "Form6";
+    QTest::newRow("Form2 Back") << "Form2" << QKeySequence(QStringLiteral("Alt+F")) << "FileMenu" << int(Qt::Key_B)
+                                << "Form1";
 }
 
 void TestAccessibility::menusByKeyboard()

@@ -12,7 +12,6 @@
 #include "resources/app/app_resources.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <algorithm>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -21,18 +20,22 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTextBrowser>
+#include <QTest>
 #include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 using app::Windows;
 
 namespace {
 
-void ProcessUnloads() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void ProcessUnloads()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 QStringList VisibleWindows()
 {
@@ -151,8 +154,8 @@ void TestApp::startupChoice()
     QCOMPARE(startup->Check1->isChecked(), ticked);
     QTest::mouseClick(startup->ARButton1, Qt::LeftButton);
     ProcessUnloads();
-    QCOMPARE(Windows().loadedNames(), QStringList{next});
-    QCOMPARE(VisibleWindows(), QStringList{next});
+    QCOMPARE(Windows().loadedNames(), QStringList {next});
+    QCOMPARE(VisibleWindows(), QStringList {next});
 }
 
 void TestApp::introductionPathsEndInTheGeneralDiagram_data()
@@ -169,15 +172,15 @@ void TestApp::introductionPathsEndInTheGeneralDiagram()
     if (furtherProceed) {
         QTest::mouseClick(intro->ARButton1, Qt::LeftButton);
         ProcessUnloads();
-        QCOMPARE(VisibleWindows(), QStringList{"Form5"});
+        QCOMPARE(VisibleWindows(), QStringList {"Form5"});
         QTest::mouseClick(Windows().loaded<Form5>()->ARButton1, Qt::LeftButton);
     } else {
         QCOMPARE(intro->ARButton2->toolTip(), QStringLiteral("Go to program"));
         QTest::mouseClick(intro->ARButton2, Qt::LeftButton);
     }
     ProcessUnloads();
-    QCOMPARE(Windows().loadedNames(), QStringList{"Form1"});
-    QCOMPARE(VisibleWindows(), QStringList{"Form1"});
+    QCOMPARE(Windows().loadedNames(), QStringList {"Form1"});
+    QCOMPARE(VisibleWindows(), QStringList {"Form1"});
 }
 
 void TestApp::closingTheStartupWindowEndsTheProgram()
@@ -203,13 +206,12 @@ void TestApp::exitUnloadsEveryWindow()
 
     Windows().unloadAll();
     QVERIFY(Windows().loadedNames().isEmpty());
-    QCOMPARE(VisibleWindows(), QStringList{});
+    QCOMPARE(VisibleWindows(), QStringList {});
     QVERIFY(ended.count() >= 1);
     ProcessUnloads();
     const QWidgetList alive = QApplication::topLevelWidgets();
-    const bool anyLeft = std::any_of(alive.cbegin(), alive.cend(), [&open](QWidget *w) {
-        return open.contains(w->objectName()) || w->objectName() == QLatin1String("Form2");
-    });
+    const bool anyLeft = std::any_of(alive.cbegin(), alive.cend(),
+        [&open](QWidget *w) { return open.contains(w->objectName()) || w->objectName() == QLatin1String("Form2"); });
     QVERIFY2(!anyLeft, "an unloaded window is still alive");
 }
 
@@ -247,7 +249,7 @@ void TestApp::programEnds()
     bool startedAtForm8 = false;
     bool timedOut = false;
     QTimer::singleShot(0, this, [&] {
-        startedAtForm8 = Windows().loadedNames() == QStringList{"Form8"} && Windows().loaded<Form8>()->isVisible();
+        startedAtForm8 = Windows().loadedNames() == QStringList {"Form8"} && Windows().loaded<Form8>()->isVisible();
         auto *startup = Windows().loaded<Form8>();
         startup->Check1->setChecked(true);
         startup->ARButton1->click();
@@ -310,9 +312,12 @@ void TestApp::helpFromEveryWindowOpensTheSameFile_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
-    QTest::newRow("general diagram, Help menu") << "Form1" << "Filehelp";
-    QTest::newRow("main-sequence diagram, Help menu") << "Form2" << "Filehelp";
-    QTest::newRow("relative size, HELP button") << "Form3" << "Command2";
+    QTest::newRow("general diagram, Help menu") << "Form1"
+                                                << "Filehelp";
+    QTest::newRow("main-sequence diagram, Help menu") << "Form2"
+                                                      << "Filehelp";
+    QTest::newRow("relative size, HELP button") << "Form3"
+                                                << "Command2";
 }
 
 void TestApp::helpFromEveryWindowOpensTheSameFile()
@@ -341,16 +346,26 @@ void TestApp::textsFitTheirLabels_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("label");
-    QTest::newRow("startup title") << "Form8" << "Label1";
-    QTest::newRow("startup welcome") << "Form8" << "Label2";
-    QTest::newRow("startup check box text") << "Form8" << "Label4";
-    QTest::newRow("upper portrait caption") << "Form4" << "Label2";
-    QTest::newRow("lower portrait caption") << "Form4" << "Label1";
-    QTest::newRow("radius relation caption") << "Form5" << "Label1";
-    QTest::newRow("lifetime relation caption") << "Form5" << "Label2";
-    QTest::newRow("about title") << "frmAbout" << "lblTitle";
-    QTest::newRow("about version") << "frmAbout" << "Label1";
-    QTest::newRow("about disclaimer") << "frmAbout" << "lblDisclaimer";
+    QTest::newRow("startup title") << "Form8"
+                                   << "Label1";
+    QTest::newRow("startup welcome") << "Form8"
+                                     << "Label2";
+    QTest::newRow("startup check box text") << "Form8"
+                                            << "Label4";
+    QTest::newRow("upper portrait caption") << "Form4"
+                                            << "Label2";
+    QTest::newRow("lower portrait caption") << "Form4"
+                                            << "Label1";
+    QTest::newRow("radius relation caption") << "Form5"
+                                             << "Label1";
+    QTest::newRow("lifetime relation caption") << "Form5"
+                                               << "Label2";
+    QTest::newRow("about title") << "frmAbout"
+                                 << "lblTitle";
+    QTest::newRow("about version") << "frmAbout"
+                                   << "Label1";
+    QTest::newRow("about disclaimer") << "frmAbout"
+                                      << "lblDisclaimer";
 }
 
 void TestApp::textsFitTheirLabels()
@@ -364,15 +379,15 @@ void TestApp::textsFitTheirLabels()
     auto *l = w->findChild<QLabel *>(label);
     QVERIFY2(l, qPrintable(label));
     const QFontMetrics metrics(l->font());
-    const QRect needed = metrics.boundingRect(QRect(0, 0, l->width(), 10000),
-                                              int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0), l->text());
+    const QRect needed = metrics.boundingRect(
+        QRect(0, 0, l->width(), 10000), int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0), l->text());
     QVERIFY2(needed.width() <= l->width() && needed.height() <= l->height(),
-             qPrintable(QStringLiteral("\"%1\" needs %2 x %3, the label is %4 x %5")
-                            .arg(l->text().simplified())
-                            .arg(needed.width())
-                            .arg(needed.height())
-                            .arg(l->width())
-                            .arg(l->height())));
+        qPrintable(QStringLiteral("\"%1\" needs %2 x %3, the label is %4 x %5")
+                       .arg(l->text().simplified())
+                       .arg(needed.width())
+                       .arg(needed.height())
+                       .arg(l->width())
+                       .arg(l->height())));
 }
 
 void TestApp::welcomeWrapsOntoTwoLines()
@@ -380,7 +395,7 @@ void TestApp::welcomeWrapsOntoTwoLines()
     auto *startup = Windows().window<Form8>();
     QCOMPARE(startup->Label2->text().count(QLatin1Char(' ')), 8 + 43 + 1);
     const QStringList lines = WrappedLines(startup->Label2);
-    QCOMPARE(lines, (QStringList{"WELCOME TO THE MOST USEFUL SOFTWARE FOR THE ASTRONOMERS", "AND ASTROPHYSICST"}));
+    QCOMPARE(lines, (QStringList {"WELCOME TO THE MOST USEFUL SOFTWARE FOR THE ASTRONOMERS", "AND ASTROPHYSICST"}));
 }
 
 void TestApp::everyPictureLoads_data()

@@ -110,18 +110,30 @@ void TestNumberFormat::readErrors_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("description");
-    QTest::newRow("empty") << "" << "Type mismatch";
-    QTest::newRow("blanks only") << "   " << "Type mismatch";
-    QTest::newRow("word") << "Sirius" << "Type mismatch";
-    QTest::newRow("trailing text") << "5963K" << "Type mismatch";
-    QTest::newRow("comma under a point locale") << "5963,5" << "Type mismatch";
-    QTest::newRow("lone separator") << "." << "Type mismatch";
-    QTest::newRow("lone sign") << "-" << "Type mismatch";
-    QTest::newRow("exponent without digits") << "1e" << "Type mismatch";
-    QTest::newRow("infinity") << "inf" << "Type mismatch";
-    QTest::newRow("nan") << "nan" << "Type mismatch";
-    QTest::newRow("hex") << "0x10" << "Type mismatch";
-    QTest::newRow("too large") << "1e999" << "Overflow";
+    QTest::newRow("empty") << ""
+                           << "Type mismatch";
+    QTest::newRow("blanks only") << "   "
+                                 << "Type mismatch";
+    QTest::newRow("word") << "Sirius"
+                          << "Type mismatch";
+    QTest::newRow("trailing text") << "5963K"
+                                   << "Type mismatch";
+    QTest::newRow("comma under a point locale") << "5963,5"
+                                                << "Type mismatch";
+    QTest::newRow("lone separator") << "."
+                                    << "Type mismatch";
+    QTest::newRow("lone sign") << "-"
+                               << "Type mismatch";
+    QTest::newRow("exponent without digits") << "1e"
+                                             << "Type mismatch";
+    QTest::newRow("infinity") << "inf"
+                              << "Type mismatch";
+    QTest::newRow("nan") << "nan"
+                         << "Type mismatch";
+    QTest::newRow("hex") << "0x10"
+                         << "Type mismatch";
+    QTest::newRow("too large") << "1e999"
+                               << "Overflow";
 }
 
 void TestNumberFormat::readErrors()

@@ -9,15 +9,18 @@ using namespace model;
 
 namespace {
 
-bool near(double actual, double expected, double tolerance) { return std::fabs(actual - expected) <= tolerance; }
+bool near(double actual, double expected, double tolerance)
+{
+    return std::fabs(actual - expected) <= tolerance;
+}
 
 QByteArray describe(const char *what, double actual, double expected)
 {
-    return QByteArray(what) + ": got " + QByteArray::number(actual, 'f', 9) + ", expected " +
-           QByteArray::number(expected, 'f', 9);
+    return QByteArray(what) + ": got " + QByteArray::number(actual, 'f', 9) + ", expected "
+        + QByteArray::number(expected, 'f', 9);
 }
 
-#define QVERIFY_NEAR(actual, expected, tolerance)                                                                     \
+#define QVERIFY_NEAR(actual, expected, tolerance)                                                                      \
     QVERIFY2(near((actual), (expected), (tolerance)), describe(#actual, (actual), (expected)).constData())
 
 struct ClickStar {
@@ -27,7 +30,7 @@ struct ClickStar {
 // A click on a picture 472 pixels high, as a diagram window computes it.
 ClickStar click(double x, double y)
 {
-    ClickStar s{};
+    ClickStar s {};
     s.temperature = TemperatureFromColumn(x).value();
     s.magnitude = MagnitudeFromRow(y, 472);
     s.luminosity = LuminosityFromMagnitude(s.magnitude, ConstantSet::Click);
@@ -208,8 +211,8 @@ void TestStellarModel::nothingNonFiniteEscapes()
 {
     // Whatever the input, a result is finite or the call throws ModelError.
     const double inputs[] = {0.0, -0.0, 1e-320, -1e-320, 1e308, -1e308, 1e154, -1e154, 80000, 75700,
-                             std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                             std::numeric_limits<double>::quiet_NaN()};
+        std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+        std::numeric_limits<double>::quiet_NaN()};
     int results = 0;
     for (double a : inputs) {
         for (double b : inputs) {
@@ -231,8 +234,7 @@ void TestStellarModel::nothingNonFiniteEscapes()
                     const double v = call();
                     QVERIFY2(std::isfinite(v), QByteArray::number(a).constData());
                     ++results;
-                } catch (const ModelError &) {
-                }
+                } catch (const ModelError &) { }
             }
         }
     }

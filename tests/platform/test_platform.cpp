@@ -25,11 +25,11 @@ void TestPlatform::nameFilters_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("report") << " Text files(*.txt)|*.txt" << QStringList{" Text files(*.txt) (*.txt)"};
+    QTest::newRow("report") << " Text files(*.txt)|*.txt" << QStringList {" Text files(*.txt) (*.txt)"};
     QTest::newRow("bitmap") << " All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp"
-                            << QStringList{" All files(*.*) (*)", "Bitmap files(*.bmp) (*.bmp)"};
-    QTest::newRow("several patterns") << "Pictures|*.bmp;*.png" << QStringList{"Pictures (*.bmp *.png)"};
-    QTest::newRow("dangling description") << "Orphan" << QStringList{};
+                            << QStringList {" All files(*.*) (*)", "Bitmap files(*.bmp) (*.bmp)"};
+    QTest::newRow("several patterns") << "Pictures|*.bmp;*.png" << QStringList {"Pictures (*.bmp *.png)"};
+    QTest::newRow("dangling description") << "Orphan" << QStringList {};
 }
 
 void TestPlatform::nameFilters()
@@ -62,11 +62,11 @@ void TestPlatform::layoutFontsResolveToInstalledTwins_data()
     QTest::addColumn<QString>("family");
     QTest::addColumn<QStringList>("acceptable");
     QTest::newRow("Palatino Linotype") << "Palatino Linotype"
-                                       << QStringList{"P052", "URW Palladio L", "TeX Gyre Pagella", "DejaVu Serif"};
-    QTest::newRow("Tahoma") << "Tahoma" << QStringList{"DejaVu Sans", "Liberation Sans"};
+                                       << QStringList {"P052", "URW Palladio L", "TeX Gyre Pagella", "DejaVu Serif"};
+    QTest::newRow("Tahoma") << "Tahoma" << QStringList {"DejaVu Sans", "Liberation Sans"};
     QTest::newRow("Times New Roman") << "Times New Roman"
-                                     << QStringList{"Liberation Serif", "Nimbus Roman", "DejaVu Serif"};
-    QTest::newRow("Arial") << "Arial" << QStringList{"Liberation Sans", "Nimbus Sans", "DejaVu Sans"};
+                                     << QStringList {"Liberation Serif", "Nimbus Roman", "DejaVu Serif"};
+    QTest::newRow("Arial") << "Arial" << QStringList {"Liberation Sans", "Nimbus Sans", "DejaVu Sans"};
 }
 
 void TestPlatform::layoutFontsResolveToInstalledTwins()

@@ -1,13 +1,13 @@
 // From a click on a diagram picture to the discs on the relative size window
 // and the report file: the diagram windows' relative-size button and "Print
 // Data" with the dialogs answered by a script.
-#include "tests/support/window_test.h"
 #include "app/window_registry.h"
 #include "diagram/form1.h"
 #include "diagram/form2.h"
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
 #include "relsize/form3.h"
+#include "tests/support/window_test.h"
 
 #include <QAction>
 #include <QFile>
@@ -27,7 +27,7 @@ QString Describe(const QImage &image, int x, int y, const QColor &expected)
         .arg(image.pixelColor(x, y).name(), expected.name());
 }
 
-#define QCOMPARE_PIXEL(image, x, y, colour)                                                                           \
+#define QCOMPARE_PIXEL(image, x, y, colour)                                                                            \
     QVERIFY2((image).pixelColor((x), (y)) == (colour), qPrintable(Describe((image), (x), (y), (colour))))
 
 QByteArray Contents(const QString &path)
@@ -76,9 +76,15 @@ private slots:
 private:
 };
 
-void TestDiagramButtons::initTestCase() { useScriptedDesktop(); }
+void TestDiagramButtons::initTestCase()
+{
+    useScriptedDesktop();
+}
 
-void TestDiagramButtons::init() { QVERIFY(freshProgramFolder()); }
+void TestDiagramButtons::init()
+{
+    QVERIFY(freshProgramFolder());
+}
 
 void TestDiagramButtons::cleanup()
 {
@@ -86,14 +92,19 @@ void TestDiagramButtons::cleanup()
     processDeletes();
 }
 
-void TestDiagramButtons::cleanupTestCase() { restoreDesktop(); }
+void TestDiagramButtons::cleanupTestCase()
+{
+    restoreDesktop();
+}
 
 void TestDiagramButtons::sunClickedOnEitherDiagram_data()
 {
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("report");
-    QTest::newRow("general") << "Form1" << "general_187_249.txt";
-    QTest::newRow("main sequence") << "Form2" << "main_sequence_187_249.txt";
+    QTest::newRow("general") << "Form1"
+                             << "general_187_249.txt";
+    QTest::newRow("main sequence") << "Form2"
+                                   << "main_sequence_187_249.txt";
 }
 
 void TestDiagramButtons::sunClickedOnEitherDiagram()
@@ -136,7 +147,7 @@ void TestDiagramButtons::eachWindowPassesItsOwnKind()
     // Column 300, row 400: about 3300 K at magnitude 14.4, band 1 (k = 3). The
     // general diagram draws it orange, the main-sequence diagram red; the
     // second drawing lands on the first, on the same window.
-    for (const auto &[form, colour] : {std::pair{QStringLiteral("Form1"), kOrange}, {QStringLiteral("Form2"), kRed}}) {
+    for (const auto &[form, colour] : {std::pair {QStringLiteral("Form1"), kOrange}, {QStringLiteral("Form2"), kRed}}) {
         QWidget *window = OpenAndClick(form, 300, 400);
         window->findChild<QPushButton *>(QStringLiteral("ARButton3"))->click();
         Form3 *form3 = app::Windows().loaded<Form3>();
@@ -153,8 +164,10 @@ void TestDiagramButtons::nothingClickedYet_data()
 {
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("printMessage");
-    QTest::newRow("general") << "Form1" << "Click The Image First To Get Data";
-    QTest::newRow("main sequence") << "Form2" << "Click The Image First To Get Data ";
+    QTest::newRow("general") << "Form1"
+                             << "Click The Image First To Get Data";
+    QTest::newRow("main sequence") << "Form2"
+                                   << "Click The Image First To Get Data ";
 }
 
 void TestDiagramButtons::nothingClickedYet()

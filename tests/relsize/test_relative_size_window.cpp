@@ -1,11 +1,11 @@
 // The relative size window: its design state, the discs as pixels of the saved
 // bitmap, and SAVE, HELP and EXIT with the dialogs answered by a script.
-#include "tests/support/window_test.h"
 #include "app/window_registry.h"
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
 #include "relsize/form3.h"
 #include "relsize/show_relative_size.h"
+#include "tests/support/window_test.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -53,7 +53,7 @@ QString Describe(const QImage &image, int x, int y, const QColor &expected)
         .arg(image.pixelColor(x, y).name(), expected.name());
 }
 
-#define QCOMPARE_PIXEL(image, x, y, colour)                                                                           \
+#define QCOMPARE_PIXEL(image, x, y, colour)                                                                            \
     QVERIFY2((image).pixelColor((x), (y)) == (colour), qPrintable(Describe((image), (x), (y), (colour))))
 
 } // namespace
@@ -86,16 +86,27 @@ private slots:
 
 private:
     QImage saved(const QString &name);
-
 };
 
-void TestRelativeSizeWindow::initTestCase() { useScriptedDesktop(); }
+void TestRelativeSizeWindow::initTestCase()
+{
+    useScriptedDesktop();
+}
 
-void TestRelativeSizeWindow::init() { QVERIFY(freshProgramFolder()); }
+void TestRelativeSizeWindow::init()
+{
+    QVERIFY(freshProgramFolder());
+}
 
-void TestRelativeSizeWindow::cleanup() { Unload(); }
+void TestRelativeSizeWindow::cleanup()
+{
+    Unload();
+}
 
-void TestRelativeSizeWindow::cleanupTestCase() { restoreDesktop(); }
+void TestRelativeSizeWindow::cleanupTestCase()
+{
+    restoreDesktop();
+}
 
 // Saves the window's drawing through SAVE under `name` and reads it back.
 QImage TestRelativeSizeWindow::saved(const QString &name)
@@ -132,11 +143,9 @@ void TestRelativeSizeWindow::designState()
         QRect geometry;
     };
     // Twips of the layout table at 15 to a pixel.
-    const Control controls[] = {{"Label1", "SUN", {88, 288, 25, 17}},
-                                {"Label2", "STAR", {400, 288, 33, 17}},
-                                {"Command1", "&SAVE", {102, 360, 97, 25}},
-                                {"Command2", "&HELP", {262, 360, 97, 25}},
-                                {"Command3", "&EXIT", {430, 360, 97, 25}}};
+    const Control controls[] = {{"Label1", "SUN", {88, 288, 25, 17}}, {"Label2", "STAR", {400, 288, 33, 17}},
+        {"Command1", "&SAVE", {102, 360, 97, 25}}, {"Command2", "&HELP", {262, 360, 97, 25}},
+        {"Command3", "&EXIT", {430, 360, 97, 25}}};
     for (const Control &c : controls) {
         auto *w = form->findChild<QWidget *>(QLatin1String(c.name));
         QVERIFY2(w, c.name);
@@ -207,7 +216,7 @@ void TestRelativeSizeWindow::drawingsAccumulate()
     Show(Star(3000, 12, 0.3));
     // Then the white star of band 4 (k = 30) on top, without closing the window.
     Show(Star(10000, -2, 2));
-    QCOMPARE(app::Windows().loadedNames(), QStringList{"Form3"});
+    QCOMPARE(app::Windows().loadedNames(), QStringList {"Form3"});
     const QImage image = saved(QStringLiteral("both.bmp"));
     QVERIFY(!image.isNull());
     QCOMPARE_PIXEL(image, 419, 200, kWhite);
@@ -329,8 +338,10 @@ void TestRelativeSizeWindow::saveFailureIsReported_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
     // Both fail for any user, root included.
-    QTest::newRow("folder is a file") << "plain/star.bmp" << "Not a directory";
-    QTest::newRow("vanished folder") << "gone/star.bmp" << "No such file or directory";
+    QTest::newRow("folder is a file") << "plain/star.bmp"
+                                      << "Not a directory";
+    QTest::newRow("vanished folder") << "gone/star.bmp"
+                                     << "No such file or directory";
     QTest::newRow("name too long") << QString(300, QLatin1Char('n')) << "File name too long";
 }
 
@@ -352,7 +363,7 @@ void TestRelativeSizeWindow::saveFailureIsReported()
     QVERIFY2(m_desktop.messages[0].text.contains(reason, Qt::CaseInsensitive), qPrintable(m_desktop.messages[0].text));
     QCOMPARE(app::Windows().loaded<Form3>(), form);
     QVERIFY(form->image() == before);
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"plain"});
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList {"plain"});
 }
 
 void TestRelativeSizeWindow::failingWriteLeavesExistingFileIntact()
@@ -366,7 +377,7 @@ void TestRelativeSizeWindow::failingWriteLeavesExistingFileIntact()
     m_desktop.fileNames.enqueue(kept.fileName());
 
     // A file size limit far below the bitmap's size makes the write itself fail.
-    rlimit saved{};
+    rlimit saved {};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
     rlimit small = saved;
     small.rlim_cur = 4096;
@@ -380,9 +391,9 @@ void TestRelativeSizeWindow::failingWriteLeavesExistingFileIntact()
     QCOMPARE(kept.readAll(), old);
     QCOMPARE(m_desktop.messages.size(), 1);
     QVERIFY2(m_desktop.messages[0].text.contains(QStringLiteral("too large"), Qt::CaseInsensitive),
-             qPrintable(m_desktop.messages[0].text));
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList{"kept.bmp"});
+        qPrintable(m_desktop.messages[0].text));
+    QCOMPARE(
+        QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList {"kept.bmp"});
 }
 
 void TestRelativeSizeWindow::helpOpensTheHelpFile()

@@ -16,7 +16,10 @@ constexpr int kRed = 0xE20F03, kOrange = 0xFF8A15, kYellow = 0xFBFB00, kYellowWh
               kBlue = 0x4040FF, kDeepBlue = 0x0000E8;
 
 // The colour tables give red first; the rgb() value has red in its low byte.
-int Rgb24(int hex) { return ((hex >> 16) & 0xFF) + 256 * ((hex >> 8) & 0xFF) + 65536 * (hex & 0xFF); }
+int Rgb24(int hex)
+{
+    return ((hex >> 16) & 0xFF) + 256 * ((hex >> 8) & 0xFF) + 65536 * (hex & 0xFF);
+}
 
 } // namespace
 
@@ -126,7 +129,7 @@ void TestRelsizeRules::tooHotForTheDiagram()
 
 void TestRelsizeRules::sunColourIsTheYellowClass()
 {
-    const StarAppearance sun{relsize::kSunRed, relsize::kSunGreen, relsize::kSunBlue, 15};
+    const StarAppearance sun {relsize::kSunRed, relsize::kSunGreen, relsize::kSunBlue, 15};
     QCOMPARE(ClassifyStar(5963, 4.78, DiagramKind::General), sun);
 }
 

@@ -1,10 +1,10 @@
 // The data report: its bytes against whole expected files, and the Click of
 // "Print Data" with its dialogs answered by a scripted desktop.
-#include "tests/support/window_test.h"
 #include "app/window_registry.h"
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
 #include "report/print_data.h"
+#include "tests/support/window_test.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,8 +27,14 @@ Q_DECLARE_METATYPE(report::ReadOuts)
 namespace {
 
 // The boxes after a click on the Sun's dot (column 187, row 249).
-ReadOuts SunGeneral() { return {"5963", "4.78", "1.00", ".9941", "691407.728", {}, {}, {}}; }
-ReadOuts SunMainSequence() { return {"5963", "4.78", "1.00", ".9941", "691407.728", "1.00", "1.990 E+30", "1.00 E+11"}; }
+ReadOuts SunGeneral()
+{
+    return {"5963", "4.78", "1.00", ".9941", "691407.728", {}, {}, {}};
+}
+ReadOuts SunMainSequence()
+{
+    return {"5963", "4.78", "1.00", ".9941", "691407.728", "1.00", "1.990 E+30", "1.00 E+11"};
+}
 
 QByteArray Expected(const char *name)
 {
@@ -95,11 +101,20 @@ private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
 };
 
-void TestReport::initTestCase() { useScriptedDesktop(); }
+void TestReport::initTestCase()
+{
+    useScriptedDesktop();
+}
 
-void TestReport::init() { QVERIFY(freshProgramFolder()); }
+void TestReport::init()
+{
+    QVERIFY(freshProgramFolder());
+}
 
-void TestReport::cleanupTestCase() { restoreDesktop(); }
+void TestReport::cleanupTestCase()
+{
+    restoreDesktop();
+}
 
 void TestReport::reportText_data()
 {
@@ -256,7 +271,8 @@ void TestReport::unwritablePathIsReported_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
     // Both fail for any user, root included.
-    QTest::newRow("folder is a file") << "plain/report.txt" << "Not a directory";
+    QTest::newRow("folder is a file") << "plain/report.txt"
+                                      << "Not a directory";
     QTest::newRow("name too long") << QString(300, QLatin1Char('n')) << "File name too long";
 }
 
@@ -276,7 +292,7 @@ void TestReport::unwritablePathIsReported()
     QCOMPARE(message.title, platform::kAppTitle);
     QVERIFY2(message.text.contains(reason, Qt::CaseInsensitive), qPrintable(message.text));
     QVERIFY2(m_desktop.opens.isEmpty(), "nothing to open when nothing was written");
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"plain"});
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList {"plain"});
 }
 
 void TestReport::failingWriteLeavesExistingFileIntact()
@@ -287,7 +303,7 @@ void TestReport::failingWriteLeavesExistingFileIntact()
     m_desktop.answers.enqueue(Answer::Yes);
 
     // A file size limit below the report's size makes the write itself fail.
-    rlimit saved{};
+    rlimit saved {};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
     rlimit small = saved;
     small.rlim_cur = 100;
@@ -301,10 +317,10 @@ void TestReport::failingWriteLeavesExistingFileIntact()
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages[0].icon, Icon::Critical);
     QVERIFY2(m_desktop.messages[0].text.contains(QStringLiteral("too large"), Qt::CaseInsensitive),
-             qPrintable(m_desktop.messages[0].text));
+        qPrintable(m_desktop.messages[0].text));
     QVERIFY(m_desktop.opens.isEmpty());
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList{"kept.txt"});
+    QCOMPARE(
+        QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList {"kept.txt"});
 }
 
 QTEST_MAIN(TestReport)

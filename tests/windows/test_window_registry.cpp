@@ -32,7 +32,10 @@ private slots:
     void helpOpensTheHelpFileInTheProgramFolder();
 };
 
-static void processDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+static void processDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 void TestWindowRegistry::cleanup()
 {
@@ -86,7 +89,7 @@ void TestWindowRegistry::unloadAllEndsWithNothingLoaded()
     QSignalSpy ended(&app::Windows(), &app::WindowRegistry::allUnloaded);
     app::Windows().show<Form1>();
     app::Windows().window<Form3>(); // loaded but hidden
-    QCOMPARE(app::Windows().loadedNames(), (QStringList{"Form1", "Form3"}));
+    QCOMPARE(app::Windows().loadedNames(), (QStringList {"Form1", "Form3"}));
     const int destroyedBefore = Form1::destroyed;
     app::Windows().unloadAll();
     QVERIFY(app::Windows().loadedNames().isEmpty());

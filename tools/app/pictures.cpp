@@ -41,7 +41,10 @@ bool save(const QImage &image, const QString &name, const char *format, int qual
     return true;
 }
 
-double clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
+double clamp01(double v)
+{
+    return std::clamp(v, 0.0, 1.0);
+}
 
 double smoothstep(double e0, double e1, double x)
 {
@@ -58,17 +61,17 @@ QColor StarColour(double t)
         double t;
         int r, g, b;
     };
-    static const Stop stops[] = {{2500, 255, 90, 40},   {3500, 255, 150, 80},  {5000, 255, 215, 150},
-                                 {6000, 255, 245, 220}, {7500, 250, 250, 255}, {10000, 200, 215, 255},
-                                 {20000, 160, 185, 255}, {40000, 140, 170, 255}};
+    static const Stop stops[]
+        = {{2500, 255, 90, 40}, {3500, 255, 150, 80}, {5000, 255, 215, 150}, {6000, 255, 245, 220},
+            {7500, 250, 250, 255}, {10000, 200, 215, 255}, {20000, 160, 185, 255}, {40000, 140, 170, 255}};
     if (t <= stops[0].t)
         return QColor(stops[0].r, stops[0].g, stops[0].b);
     for (size_t i = 1; i < std::size(stops); ++i) {
         if (t <= stops[i].t) {
             const double f = (t - stops[i - 1].t) / (stops[i].t - stops[i - 1].t);
             auto mix = [f](int a, int b) { return int(std::lround(a + (b - a) * f)); };
-            return QColor(mix(stops[i - 1].r, stops[i].r), mix(stops[i - 1].g, stops[i].g),
-                          mix(stops[i - 1].b, stops[i].b));
+            return QColor(
+                mix(stops[i - 1].r, stops[i].r), mix(stops[i - 1].g, stops[i].g), mix(stops[i - 1].b, stops[i].b));
         }
     }
     const Stop &last = stops[std::size(stops) - 1];
@@ -200,9 +203,9 @@ QImage NightSky(int w, int h)
     };
     auto noise = [](double x, double y) {
         // Smooth value noise from a few sines: enough for cloudy structure.
-        return 0.5 + 0.18 * std::sin(x * 0.031 + 1.7 * std::sin(y * 0.021)) +
-               0.14 * std::sin(y * 0.057 + 0.9 * std::sin(x * 0.043)) + 0.1 * std::sin((x + y) * 0.11) +
-               0.08 * std::sin(x * 0.19 - y * 0.07);
+        return 0.5 + 0.18 * std::sin(x * 0.031 + 1.7 * std::sin(y * 0.021))
+            + 0.14 * std::sin(y * 0.057 + 0.9 * std::sin(x * 0.043)) + 0.1 * std::sin((x + y) * 0.11)
+            + 0.08 * std::sin(x * 0.19 - y * 0.07);
     };
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
@@ -242,7 +245,8 @@ QImage NightSky(int w, int h)
         if (uni(rng) < 0.5) {
             const double d = bandDistance(x, y);
             const double pull = 0.75 * uni(rng);
-            const double nx = -0.8 * h / std::hypot(double(w), 0.8 * h), ny = -double(w) / std::hypot(double(w), 0.8 * h);
+            const double nx = -0.8 * h / std::hypot(double(w), 0.8 * h),
+                         ny = -double(w) / std::hypot(double(w), 0.8 * h);
             x -= d * pull * nx;
             y -= d * pull * ny;
         }
@@ -266,7 +270,7 @@ QImage NightSky(int w, int h)
             const size_t i = size_t(y * w + x);
             const double gr = 2.2 * grain(rng);
             line[x] = qRgb(std::clamp(int(r[i] + gr), 0, 255), std::clamp(int(g[i] + gr), 0, 255),
-                           std::clamp(int(b[i] + gr), 0, 255));
+                std::clamp(int(b[i] + gr), 0, 255));
         }
     }
     return image;
@@ -398,9 +402,9 @@ QImage Medallion(int w, int h, const Sitter &s)
                 // Inside: the portrait, engraved with gently waving lines that
                 // follow the head's roundness.
                 const double darkness = Darkness(u * 1.1, v * 1.05 + 0.05, s);
-                const double phase = (v * 1.05 + 0.06 * std::sin(u * 3.0 + s.seed) +
-                                      0.08 * std::exp(-4 * (u * u + (v + 0.1) * (v + 0.1))) * u * u) *
-                                     58.0;
+                const double phase = (v * 1.05 + 0.06 * std::sin(u * 3.0 + s.seed)
+                                         + 0.08 * std::exp(-4 * (u * u + (v + 0.1) * (v + 0.1))) * u * u)
+                    * 58.0;
                 const double stripe = 0.5 + 0.5 * std::cos(phase * kPi); // 1 on a line's centre
                 inkAmount = smoothstep(1.0 - darkness - 0.12, 1.0 - darkness + 0.12, stripe);
                 // A second, crossing set of lines in the darkest places.
@@ -422,8 +426,8 @@ QImage Medallion(int w, int h, const Sitter &s)
             }
             const double f = clamp01(inkAmount);
             line[px] = qRgb(int(paper.red() + (ink.red() - paper.red()) * f),
-                            int(paper.green() + (ink.green() - paper.green()) * f),
-                            int(paper.blue() + (ink.blue() - paper.blue()) * f));
+                int(paper.green() + (ink.green() - paper.green()) * f),
+                int(paper.blue() + (ink.blue() - paper.blue()) * f));
         }
     }
     return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -433,9 +437,12 @@ QImage Medallion(int w, int h, const Sitter &s)
 
 // A logarithmic axis: value to pixel between two bounds.
 struct LogAxis {
-    double lo, hi;   // values
-    double p0, p1;   // pixels for lo and hi
-    double map(double v) const { return p0 + (p1 - p0) * (std::log10(v) - std::log10(lo)) / (std::log10(hi) - std::log10(lo)); }
+    double lo, hi; // values
+    double p0, p1; // pixels for lo and hi
+    double map(double v) const
+    {
+        return p0 + (p1 - p0) * (std::log10(v) - std::log10(lo)) / (std::log10(hi) - std::log10(lo));
+    }
     double unmap(double p) const
     {
         return std::pow(10.0, std::log10(lo) + (p - p0) / (p1 - p0) * (std::log10(hi) - std::log10(lo)));
@@ -452,8 +459,8 @@ QFont PlotFont(double points, bool bold = false)
 
 QString Power10(int e)
 {
-    static const char *const sup[] = {"\u2070", "\u00b9", "\u00b2", "\u00b3", "\u2074",
-                                      "\u2075", "\u2076", "\u2077", "\u2078", "\u2079"};
+    static const char *const sup[]
+        = {"\u2070", "\u00b9", "\u00b2", "\u00b3", "\u2074", "\u2075", "\u2076", "\u2077", "\u2078", "\u2079"};
     QString s = QStringLiteral("10");
     if (e < 0)
         s += QString::fromUtf8("\u207b");
@@ -470,15 +477,14 @@ QImage RadiusRelation(int w, int h)
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(Qt::white);
     const QRect area(40, 10, w - 50, h - 46);
-    const LogAxis tAxis{40000, 2500, double(area.left()), double(area.right())};  // hot on the left
-    const LogAxis lAxis{1e-3, 1e6, double(area.bottom()), double(area.top())};
+    const LogAxis tAxis {40000, 2500, double(area.left()), double(area.right())}; // hot on the left
+    const LogAxis lAxis {1e-3, 1e6, double(area.bottom()), double(area.top())};
     auto radiusAt = [&](double px, double py) -> std::optional<double> {
         try {
             const double r = model::RadiusFromLuminosity(lAxis.unmap(py), tAxis.unmap(px), model::ConstantSet::Plot);
             if (r > 0)
                 return std::log10(r);
-        } catch (const model::ModelError &) {
-        }
+        } catch (const model::ModelError &) { }
         return std::nullopt;
     };
     for (int py = area.top(); py <= area.bottom(); ++py) {
@@ -494,8 +500,8 @@ QImage RadiusRelation(int w, int h)
             QColor c = StarColour(tAxis.unmap(px));
             const double shade = 0.95 - 0.55 * f;
             line[px] = qRgb(int(c.red() * shade * 0.6 + 255 * (1 - f) * 0.25 + 60 * f),
-                            int(c.green() * shade * 0.6 + 255 * (1 - f) * 0.25),
-                            int(c.blue() * shade * 0.6 + 255 * (1 - f) * 0.25 + 80 * f));
+                int(c.green() * shade * 0.6 + 255 * (1 - f) * 0.25),
+                int(c.blue() * shade * 0.6 + 255 * (1 - f) * 0.25 + 80 * f));
             // Lines of equal radius where log10 R crosses a whole number.
             const auto right = radiusAt(px + 1, py), below = radiusAt(px, py + 1);
             for (const auto &n : {right, below}) {
@@ -520,7 +526,8 @@ QImage RadiusRelation(int w, int h)
             double l = radius * radius * std::pow(t / 5964.26, 4);
             const double px = tAxis.map(t), py = lAxis.map(l);
             if (py > area.top() + 8 && py < area.bottom() - 4 && px > area.left() + 10) {
-                const QString label = QStringLiteral("%1 R\u2609").arg(radius < 1 ? QString::number(radius) : QString::number(radius, 'f', 0));
+                const QString label = QStringLiteral("%1 R\u2609")
+                                          .arg(radius < 1 ? QString::number(radius) : QString::number(radius, 'f', 0));
                 QRectF box(px - 18, py - 10, 36, 9);
                 p.setPen(Qt::NoPen);
                 p.setBrush(QColor(255, 255, 255, 190));
@@ -550,8 +557,8 @@ QImage RadiusRelation(int w, int h)
         p.drawText(QRectF(2, y - 5, area.left() - 6, 10), Qt::AlignRight | Qt::AlignVCenter, Power10(e));
     }
     p.setFont(PlotFont(6.5, true));
-    p.drawText(QRectF(area.left(), h - 22, area.width(), 10), Qt::AlignCenter,
-               QStringLiteral("Surface temperature (K)"));
+    p.drawText(
+        QRectF(area.left(), h - 22, area.width(), 10), Qt::AlignCenter, QStringLiteral("Surface temperature (K)"));
     p.save();
     p.translate(9, area.center().y());
     p.rotate(-90);
@@ -559,7 +566,7 @@ QImage RadiusRelation(int w, int h)
     p.restore();
     p.setFont(PlotFont(6));
     p.drawText(QRectF(0, h - 11, w, 10), Qt::AlignCenter,
-               QStringLiteral("white lines: equal radius, R = \u221aL \u00b7 (5964 K / T)\u00b2"));
+        QStringLiteral("white lines: equal radius, R = \u221aL \u00b7 (5964 K / T)\u00b2"));
     return image;
 }
 
@@ -575,9 +582,9 @@ QImage MassLifetime(int w, int h)
     const QRectF area(44, 10, w - 88, h - 46);
     // The masses the program can produce: from about 0.44 (the faintest
     // point) to about 38 (the brightest) solar masses.
-    const LogAxis mAxis{0.4, 40, area.left(), area.right()};
-    const LogAxis yearsAxis{1e7, 1e13, area.bottom(), area.top()};
-    const LogAxis lumAxis{1e-2, 1e7, area.bottom(), area.top()};
+    const LogAxis mAxis {0.4, 40, area.left(), area.right()};
+    const LogAxis yearsAxis {1e7, 1e13, area.bottom(), area.top()};
+    const LogAxis lumAxis {1e-2, 1e7, area.bottom(), area.top()};
 
     // Background: stellar colours along the mass axis, faint.
     for (int px = int(area.left()); px < int(area.right()); ++px) {
@@ -680,7 +687,7 @@ QImage MassLifetime(int w, int h)
     p.setFont(PlotFont(6));
     p.setPen(Qt::black);
     p.drawText(QRectF(0, h - 11, w, 10), Qt::AlignCenter,
-               QStringLiteral("L = M\u2074 (dashed)     lifetime = 10\u00b9\u00b9 years / M\u00b2\u00b7\u2075"));
+        QStringLiteral("L = M\u2074 (dashed)     lifetime = 10\u00b9\u00b9 years / M\u00b2\u00b7\u2075"));
     return image;
 }
 
@@ -717,7 +724,7 @@ QImage IntroDiagram(int w, int h)
     const struct {
         double t, mv;
     } ms[] = {{40000, -5.7}, {30000, -4.0}, {15400, -1.2}, {9500, 0.6}, {8200, 2.0}, {7200, 2.6}, {6500, 3.4},
-              {5900, 4.4},  {5600, 5.1},  {5150, 5.9},   {4400, 7.4}, {3800, 8.8}, {3100, 12.3}};
+        {5900, 4.4}, {5600, 5.1}, {5150, 5.9}, {4400, 7.4}, {3800, 8.8}, {3100, 12.3}};
     auto drawStar = [&](double t, double mv, double r) {
         if (const auto pt = place(t, mv)) {
             p.setPen(Qt::NoPen);
@@ -757,7 +764,7 @@ QImage IntroDiagram(int w, int h)
     const char *const names[] = {"supergiants", "giants", "white dwarfs"};
     for (size_t i = 0; i < 3; ++i)
         p.drawText(QPointF(area.left() + labels[i].x() * area.width(), area.top() + labels[i].y() * area.height()),
-                   QString::fromLatin1(names[i]));
+            QString::fromLatin1(names[i]));
     p.save();
     p.translate(area.left() + 0.3 * area.width(), area.top() + 0.55 * area.height());
     p.rotate(38);
@@ -767,11 +774,12 @@ QImage IntroDiagram(int w, int h)
     p.drawRect(area);
     p.setPen(Qt::white);
     p.drawText(QRectF(area.left(), h - 22, area.width(), 10), Qt::AlignCenter,
-               QStringLiteral("\u2190 hot     temperature     cool \u2192"));
+        QStringLiteral("\u2190 hot     temperature     cool \u2192"));
     p.save();
     p.translate(10, area.center().y());
     p.rotate(-90);
-    p.drawText(QRectF(-90, -6, 180, 12), Qt::AlignCenter, QStringLiteral("\u2190 faint   absolute magnitude   bright \u2192"));
+    p.drawText(
+        QRectF(-90, -6, 180, 12), Qt::AlignCenter, QStringLiteral("\u2190 faint   absolute magnitude   bright \u2192"));
     p.restore();
     return image;
 }
@@ -797,10 +805,10 @@ int main(int argc, char *argv[])
         ok = save(Icon(size), QStringLiteral("icon%1.png").arg(size), "PNG") && ok;
     ok = WriteIconSvg() && ok;
     ok = save(NightSky(481, 215), QStringLiteral("startup.jpg"), "JPEG", 90) && ok;
-    ok = save(Medallion(145, 168, {true, false, 0.7, 0.55, 0.3}), QStringLiteral("portrait_upper.jpg"), "JPEG", 92) &&
-         ok;
-    ok = save(Medallion(145, 168, {false, true, 0.45, 0.75, 1.9}), QStringLiteral("portrait_lower.jpg"), "JPEG", 92) &&
-         ok;
+    ok = save(Medallion(145, 168, {true, false, 0.7, 0.55, 0.3}), QStringLiteral("portrait_upper.jpg"), "JPEG", 92)
+        && ok;
+    ok = save(Medallion(145, 168, {false, true, 0.45, 0.75, 1.9}), QStringLiteral("portrait_lower.jpg"), "JPEG", 92)
+        && ok;
     ok = save(IntroDiagram(220, 250), QStringLiteral("intro_diagram.png"), "PNG") && ok;
     ok = save(RadiusRelation(242, 225), QStringLiteral("aspects_radius.png"), "PNG") && ok;
     ok = save(MassLifetime(292, 222), QStringLiteral("aspects_lifetime.png"), "PNG") && ok;
