@@ -7,6 +7,7 @@
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
 #include "relsize/form3.h"
+#include "tests/support/pixel_check.h"
 #include "tests/support/window_test.h"
 
 #include <QAction>
@@ -18,17 +19,6 @@
 namespace {
 
 const QColor kBlack(0, 0, 0), kSun(251, 251, 0), kOrange(255, 138, 21), kRed(226, 15, 3);
-
-QString Describe(const QImage &image, int x, int y, const QColor &expected)
-{
-    return QStringLiteral("pixel (%1, %2) is %3, expected %4")
-        .arg(x)
-        .arg(y)
-        .arg(image.pixelColor(x, y).name(), expected.name());
-}
-
-#define QCOMPARE_PIXEL(image, x, y, colour)                                                                            \
-    QVERIFY2((image).pixelColor((x), (y)) == (colour), qPrintable(Describe((image), (x), (y), (colour))))
 
 QByteArray Contents(const QString &path)
 {

@@ -5,6 +5,7 @@
 #include "platform/scripted_desktop.h"
 #include "relsize/form3.h"
 #include "relsize/show_relative_size.h"
+#include "tests/support/pixel_check.h"
 #include "tests/support/window_test.h"
 
 #include <QCoreApplication>
@@ -44,17 +45,6 @@ void Unload()
     app::Windows().unload<Form3>();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
-
-QString Describe(const QImage &image, int x, int y, const QColor &expected)
-{
-    return QStringLiteral("pixel (%1, %2) is %3, expected %4")
-        .arg(x)
-        .arg(y)
-        .arg(image.pixelColor(x, y).name(), expected.name());
-}
-
-#define QCOMPARE_PIXEL(image, x, y, colour)                                                                            \
-    QVERIFY2((image).pixelColor((x), (y)) == (colour), qPrintable(Describe((image), (x), (y), (colour))))
 
 } // namespace
 
