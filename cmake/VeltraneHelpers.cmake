@@ -22,6 +22,8 @@ function(veltrane_library name)
     target_link_libraries(${name} PUBLIC ${ARG_LIBS} PRIVATE veltrane_options)
 endfunction()
 
+set(VELTRANE_LOCALE_DIR ${CMAKE_BINARY_DIR}/locale)
+
 # veltrane_add_test(name SOURCES ... LIBS ...): one QtTest executable registered
 # with CTest, run offscreen and away from the user's own files.
 function(veltrane_add_test name)
@@ -30,6 +32,6 @@ function(veltrane_add_test name)
     target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS} veltrane_options)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VELTRANE_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;VELTRANE_PROGRAM_DIR=${VELTRANE_PROGRAM_DIR}"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VELTRANE_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;VELTRANE_PROGRAM_DIR=${VELTRANE_PROGRAM_DIR};LOCPATH=${VELTRANE_LOCALE_DIR}"
         TIMEOUT 120)
 endfunction()

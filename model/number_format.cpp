@@ -2,10 +2,9 @@
 
 #include "stellar_model.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace model {
 namespace {
@@ -116,6 +115,31 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// Whether a number in the normalised form ([sign] digits [.digits] [e[sign]digits])
+// lies below one in magnitude: its first significant digit stands after the point.
+bool isBelowOne(const std::string &normalised)
+{
+    const std::size_t e = normalised.find('e');
+    const std::string_view mantissa = std::string_view(normalised).substr(0, e);
+    const std::size_t point = mantissa.find('.');
+    const std::size_t firstDigit = mantissa.find_first_of("123456789");
+    if (firstDigit == std::string_view::npos)
+        return true;
+    // Decimal exponent of the first significant digit, before the written exponent.
+    long long exponent = point == std::string_view::npos || firstDigit < point
+        ? static_cast<long long>((point == std::string_view::npos ? mantissa.size() : point) - firstDigit) - 1
+        : -static_cast<long long>(firstDigit - point);
+    if (e != std::string::npos) {
+        long long written = 0;
+        const bool negative = normalised[e + 1] == '-';
+        for (std::size_t i = e + 1; i < normalised.size(); ++i)
+            if (isDigit(normalised[i]))
+                written = std::min(written * 10 + (normalised[i] - '0'), 1'000'000'000LL);
+        exponent += negative ? -written : written;
+    }
+    return exponent < 0;
+}
+
 } // namespace
 
 std::string_view PatternText(Pattern pattern)
@@ -203,9 +227,23 @@ double ReadNumber(std::string_view text, char decimalSeparator)
     if (i != text.size())
         throw ModelError(kTypeMismatch);
 
-    errno = 0;
-    const double value = std::strtod(normalised.c_str(), nullptr);
-    if (std::isinf(value) || (errno == ERANGE && std::fabs(value) > 1))
+    // from_chars reads the C locale's form whatever LC_NUMERIC says; strtod
+    // would stop at the point under de_DE and read "1,42" as 1.
+    const char *first = normalised.data();
+    const char *last = first + normalised.size();
+    if (*first == '+')
+        ++first;
+    double value = 0;
+    const auto [stop, error] = std::from_chars(first, last, value);
+    if (error == std::errc::result_out_of_range) {
+        // Too small is zero, as strtod gives it; too large is an overflow.
+        if (!isBelowOne(normalised))
+            throw ModelError(kOverflow);
+        value = normalised.front() == '-' ? -0.0 : 0.0;
+    } else if (error != std::errc() || stop != last) {
+        throw ModelError(kTypeMismatch);
+    }
+    if (std::isinf(value))
         throw ModelError(kOverflow);
     return value;
 }

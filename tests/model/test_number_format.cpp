@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <clocale>
+
 using namespace model;
 
 Q_DECLARE_METATYPE(model::Pattern)
@@ -20,6 +22,7 @@ private slots:
     void readErrors_data();
     void readErrors();
     void formattedReadOutsReadBack();
+    void readAndShownUnderARealCommaLocale();
 };
 
 void TestNumberFormat::format_data()
@@ -97,6 +100,8 @@ void TestNumberFormat::read_data()
     QTest::newRow("plus sign") << "+3" << 3.0;
     QTest::newRow("exponent") << "1.989E+30" << 1.989e30;
     QTest::newRow("lower-case exponent") << "2e3" << 2000.0;
+    QTest::newRow("too small is zero") << "1e-400" << 0.0;
+    QTest::newRow("many leading zeros") << ("0." + QString(400, QLatin1Char('0')) + "5") << 0.0;
 }
 
 void TestNumberFormat::read()
@@ -134,6 +139,7 @@ void TestNumberFormat::readErrors_data()
                          << "Type mismatch";
     QTest::newRow("too large") << "1e999"
                                << "Overflow";
+    QTest::newRow("ten thousand digits") << QString(10000, QLatin1Char('9')) << "Overflow";
 }
 
 void TestNumberFormat::readErrors()
@@ -157,6 +163,24 @@ void TestNumberFormat::formattedReadOutsReadBack()
             QVERIFY(std::fabs(ReadNumber(shown, separator) - v) < 0.00005);
         }
     }
+}
+
+void TestNumberFormat::readAndShownUnderARealCommaLocale()
+{
+    // Qt sets the C library's locale from the environment at start; under
+    // de_DE.UTF-8 strtod stops at a point and printf writes a comma. The
+    // reading and the patterns must not follow it.
+    const char *german = std::setlocale(LC_ALL, "de_DE.UTF-8");
+    QVERIFY2(german,
+        "the de_DE.UTF-8 locale is missing: generate it with "
+        "localedef -i de_DE -f UTF-8 <LOCPATH>/de_DE.UTF-8 (the build does, see tests/CMakeLists.txt)");
+    const double comma = ReadNumber("1,42", ',');
+    const double point = ReadNumber("4.83", '.');
+    const std::string shown = FormatNumber(4.78, Pattern::Fixed2, '.');
+    std::setlocale(LC_ALL, "C");
+    QCOMPARE(comma, 1.42);
+    QCOMPARE(point, 4.83);
+    QCOMPARE(shown, std::string("4.78"));
 }
 
 QTEST_GUILESS_MAIN(TestNumberFormat)
