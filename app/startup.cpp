@@ -41,22 +41,26 @@ int Run(QApplication &application)
     QApplication::setWindowIcon(ProgramIcon());
     RegisterWindows();
 
-    // The program ends in either of two ways, whichever comes first:
-    // - every window is unloaded (the exit buttons and menus, or the last
-    //   loaded window closed by its title bar);
-    // - the last visible window is closed by its title bar while others are
-    //   still loaded but hidden (the main-sequence window that "Import Data"
-    //   or a plot loaded without showing). Nothing could show those again,
-    //   so the process must not linger invisibly.
+    // The program ends when every window is unloaded (the exit buttons and
+    // menus), and also when the last window on screen goes away by any route
+    // while others are still loaded but hidden (the main-sequence window that
+    // "Import Data" or a plot loaded without showing): nothing could show
+    // those again, so the process must not linger invisibly. Qt reports the
+    // title-bar route as the last window closed; the registry reports a
+    // window's own button ("Clo&se", "OK", "&EXIT").
     QApplication::setQuitOnLastWindowClosed(true);
     const QMetaObject::Connection ending = QObject::connect(
         &Windows(), &WindowRegistry::allUnloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+    const QMetaObject::Connection lastGone = QObject::connect(
+        &Windows(), &WindowRegistry::lastVisibleWindowGone, &application, [] { Windows().unloadAll(); },
+        Qt::QueuedConnection);
 
     Windows().show(QStringLiteral("Form8"));
     const int result = application.exec();
 
     // Hidden windows left at the end are unloaded before the application goes.
     QObject::disconnect(ending);
+    QObject::disconnect(lastGone);
     Windows().unloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return result;

@@ -56,11 +56,22 @@ void WindowRegistry::unload(const QString &name)
     QWidget *w = loaded(name);
     if (!w)
         return;
+    const bool wasVisible = w->isVisible();
     m_windows.remove(name);
     w->hide();
     w->deleteLater();
     if (m_windows.isEmpty())
         emit allUnloaded();
+    else if (wasVisible && !anyVisible())
+        emit lastVisibleWindowGone();
+}
+
+bool WindowRegistry::anyVisible() const
+{
+    for (const QPointer<QWidget> &w : m_windows)
+        if (w && w->isVisible())
+            return true;
+    return false;
 }
 
 const QStringList &WindowRegistry::exitOrder()
@@ -71,13 +82,17 @@ const QStringList &WindowRegistry::exitOrder()
 
 void WindowRegistry::unloadAll()
 {
-    // Windows that were never loaded are skipped: creating them only to unload
-    // them would run their loading (the catalogue, say) for nothing.
-    for (const QString &name : exitOrder())
-        unload(name);
-    const QStringList rest = m_windows.keys();
-    for (const QString &name : rest)
-        unload(name);
+    {
+        // One allUnloaded at the end, not one per window.
+        const QSignalBlocker quiet(this);
+        // Windows that were never loaded are skipped: creating them only to
+        // unload them would run their loading (the catalogue, say) for nothing.
+        for (const QString &name : exitOrder())
+            unload(name);
+        const QStringList rest = m_windows.keys();
+        for (const QString &name : rest)
+            unload(name);
+    }
     emit allUnloaded();
 }
 

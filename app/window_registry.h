@@ -55,6 +55,7 @@ public:
 
     // Unload: the window disappears now and is destroyed once control returns
     // to the event loop, so a window may unload itself from its own handler.
+    // Emits lastVisibleWindowGone when it was the last window on screen.
     void unload(const QString &name);
     template <class T> void unload() { unload(nameOf<T>()); }
 
@@ -71,11 +72,16 @@ public:
 
 signals:
     void allUnloaded();
+    // A window the user could see was unloaded by one of its own controls and
+    // no loaded window is visible any more: only hidden ones are left, and
+    // nothing on screen could bring them back.
+    void lastVisibleWindowGone();
 
 public:
     template <class T> static QString nameOf() { return QString::fromLatin1(T::staticMetaObject.className()); }
 
 private:
+    bool anyVisible() const;
     void forget(const QString &name, QWidget *window);
 
     QHash<QString, Factory> m_factories;
