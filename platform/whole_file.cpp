@@ -7,6 +7,9 @@ namespace platform {
 QString WriteWholeFile(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
+    // Where no temporary file can be made beside it (a folder the user cannot
+    // write holding a file the user can), the file is written in place.
+    file.setDirectWriteFallback(true);
     // Unbuffered: a short write shows at once. Through the buffer, a write that
     // fails while commit() flushes still renames the truncated file into place.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))

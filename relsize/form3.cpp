@@ -2,6 +2,7 @@
 
 #include "app/window_registry.h"
 #include "platform/common_controls.h"
+#include "platform/save_dialog.h"
 #include "platform/whole_file.h"
 
 #include <QBuffer>
@@ -131,17 +132,9 @@ void Form3::DrawStarAndSun(const relsize::StarAppearance &appearance, double rad
 
 void Form3::Command1_Click()
 {
-    const QString folder = platform::ProgramFolder();
-    const QString chosen = app::Desktop().saveFileName(
-        this, {QStringLiteral(" All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp"), 2, folder, true});
-    if (chosen.isEmpty())
-        return;
-    // A bare name lands in the program's folder, where the dialog opened.
-    const QString path = QDir(folder).absoluteFilePath(chosen);
-    const QString failure = WriteBitmap(m_surface.image(), path);
-    if (!failure.isEmpty())
-        app::MsgBox(this, QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + failure, platform::Buttons::Ok,
-            platform::Icon::Critical);
+    platform::SaveWithDialog(app::Desktop(), this,
+        {QStringLiteral(" All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp"), 2, platform::ProgramFolder(), true},
+        [this](const QString &path) { return WriteBitmap(m_surface.image(), path); });
 }
 
 void Form3::Command2_Click()

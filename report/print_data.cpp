@@ -2,6 +2,7 @@
 
 #include "app/window_registry.h"
 #include "platform/common_controls.h"
+#include "platform/save_dialog.h"
 #include "platform/whole_file.h"
 
 #include <QDir>
@@ -18,18 +19,12 @@ void PrintData(QWidget *owner, Variant variant, const ReadOuts &readOuts)
         return;
     }
     const QString folder = platform::ProgramFolder();
-    const QString chosen
-        = app::Desktop().saveFileName(owner, {QStringLiteral(" Text files(*.txt)|*.txt"), 1, folder, true});
-    if (chosen.isEmpty())
+    const QByteArray text = ReportText(variant, readOuts);
+    const QString path
+        = platform::SaveWithDialog(app::Desktop(), owner, {QStringLiteral(" Text files(*.txt)|*.txt"), 1, folder, true},
+            [&text](const QString &chosen) { return platform::WriteWholeFile(chosen, text); });
+    if (path.isEmpty())
         return;
-    // A bare name lands in the program's folder, where the dialog opened.
-    const QString path = QDir(folder).absoluteFilePath(chosen);
-    const QString failure = platform::WriteWholeFile(path, ReportText(variant, readOuts));
-    if (!failure.isEmpty()) {
-        app::MsgBox(owner, QDir::toNativeSeparators(path) + QStringLiteral("\n\n") + failure, platform::Buttons::Ok,
-            platform::Icon::Critical);
-        return;
-    }
     if (app::MsgBox(owner, QStringLiteral("Open The Printed Data File?"), platform::Buttons::YesNo,
             platform::Icon::None, QStringLiteral("Info"))
         == platform::Answer::Yes)

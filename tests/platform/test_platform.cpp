@@ -2,10 +2,17 @@
 #include "platform/arbutton.h"
 #include "platform/common_controls.h"
 #include "platform/qt_desktop.h"
+#include "platform/save_dialog.h"
 #include "platform/scripted_desktop.h"
+#include "platform/whole_file.h"
 
 #include <QFontInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace platform;
 
@@ -19,6 +26,8 @@ private slots:
     void layoutFontsResolveToInstalledTwins();
     void buttonCaptionColours();
     void programFolderOverride();
+    void saveRefusesTheProgramsOwnFiles();
+    void writesInPlaceWhereNoTemporaryFileFits();
 };
 
 void TestPlatform::nameFilters_data()
@@ -112,6 +121,79 @@ void TestPlatform::programFolderOverride()
     QCOMPARE(ProgramFolder(), QString("/somewhere/else"));
     SetProgramFolder(QString());
     QCOMPARE(ProgramFolder(), QCoreApplication::applicationDirPath());
+}
+
+namespace {
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+} // namespace
+
+void TestPlatform::saveRefusesTheProgramsOwnFiles()
+{
+    // Both save dialogs open in the program's folder, beside the catalogue.
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir folder, elsewhere;
+    SetProgramFolder(folder.path());
+    const QString catalogue = folder.filePath("stars.vlt");
+    const QString userCopy
+        = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath("stars.vlt");
+    for (const QString &own : {catalogue, folder.filePath("vlt.chm"), folder.filePath("vlt.de.chm")}) {
+        QFile file(own);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("SQLite format 3") > 0);
+    }
+    QVERIFY(QFile::link(catalogue, elsewhere.filePath("link.vlt")));
+    QVERIFY(
+        ::link(QFile::encodeName(catalogue).constData(), QFile::encodeName(elsewhere.filePath("hard.vlt")).constData())
+        == 0);
+
+    ScriptedDesktop desktop;
+    desktop.fileNames << "stars.vlt" << elsewhere.filePath("link.vlt") << elsewhere.filePath("hard.vlt")
+                      << folder.filePath("sub/../stars.vlt") << "vlt.de.chm" << userCopy
+                      << QCoreApplication::applicationFilePath() << "report.txt";
+    int writes = 0;
+    const QString written = SaveWithDialog(
+        desktop, nullptr, {" Text files(*.txt)|*.txt", 1, folder.path(), true}, [&writes](const QString &path) {
+            ++writes;
+            return WriteWholeFile(path, "report");
+        });
+    SetProgramFolder({});
+    QCOMPARE(written, folder.filePath("report.txt"));
+    QCOMPARE(writes, 1);
+    QCOMPARE(desktop.saves.size(), 8); // the dialog came back after every refusal
+    QCOMPARE(desktop.messages.size(), 7);
+    QVERIFY2(desktop.messages.first().text.contains("cannot be replaced"), qPrintable(desktop.messages.first().text));
+    QCOMPARE(contents(catalogue), QByteArray("SQLite format 3"));
+    QVERIFY(!QFile::exists(userCopy));
+}
+
+void TestPlatform::writesInPlaceWhereNoTemporaryFileFits()
+{
+    // A file the user may write in a folder the user may not: the temporary
+    // file cannot be made, so the file is written where it is. Root may write
+    // anywhere, so the writing runs as nobody in a child process.
+    QTemporaryDir folder;
+    const QString path = folder.filePath("report.txt");
+    QVERIFY(WriteWholeFile(path, "old").isEmpty());
+    const uid_t nobody = 65534;
+    if (geteuid() == 0)
+        QVERIFY(::chown(QFile::encodeName(path).constData(), nobody, nobody) == 0);
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QVERIFY(
+        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ExeOther));
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(nobody) != 0 || setuid(nobody) != 0))
+            _exit(2);
+        _exit(WriteWholeFile(path, "new report").isEmpty() ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "the write in place failed");
+    QCOMPARE(contents(path), QByteArray("new report"));
 }
 
 QTEST_MAIN(TestPlatform)
