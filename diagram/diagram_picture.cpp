@@ -85,7 +85,7 @@ void DiagramPicture::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const QPoint origin = contentsRect().topLeft();
     painter.drawImage(origin, m_image);
-    if (!hasFocus())
+    if (!hasFocus() || !m_keyboardInUse)
         return;
     // The focus frame over the sunken border, and the keyboard cursor: a
     // cross whose arms leave the chosen pixel itself uncovered. Both only on
@@ -117,11 +117,15 @@ QPointF DiagramPicture::drawingPosition(const QMouseEvent *event) const
 
 void DiagramPicture::mousePressEvent(QMouseEvent *event)
 {
-    const QPointF p = drawingPosition(event);
-    // The keyboard carries on from the last clicked point.
-    m_cursor = QPoint(std::clamp(static_cast<int>(p.x()), 0, m_bare.width() - 1),
-        std::clamp(static_cast<int>(p.y()), 0, m_bare.height() - 1));
+    // The mouse hides the keyboard's cursor: a click draws nothing.
+    m_keyboardInUse = false;
     update();
+    const QPointF p = drawingPosition(event);
+    // Presses on the sunken border are not on the diagram.
+    if (p.x() < 0 || p.y() < 0 || p.x() >= m_bare.width() || p.y() >= m_bare.height())
+        return;
+    // The keyboard carries on from the last clicked point.
+    m_cursor = p.toPoint();
     emit mouseDown(buttonBits(event->button()), shiftBits(event->modifiers()), p.x(), p.y());
 }
 
@@ -133,6 +137,7 @@ void DiagramPicture::mouseMoveEvent(QMouseEvent *event)
 
 void DiagramPicture::moveCursorTo(QPoint position, int shift)
 {
+    m_keyboardInUse = true;
     m_cursor
         = QPoint(std::clamp(position.x(), 0, m_bare.width() - 1), std::clamp(position.y(), 0, m_bare.height() - 1));
     update();
@@ -179,8 +184,11 @@ void DiagramPicture::focusInEvent(QFocusEvent *event)
 {
     QFrame::focusInEvent(event);
     update();
-    // Arriving by the keyboard, the display tells where the cursor stands.
-    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+    // Arriving by the keyboard, the cursor shows and the display tells where
+    // it stands. Focus that comes with a click or the window's opening shows
+    // nothing.
+    m_keyboardInUse = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (m_keyboardInUse)
         emit mouseMove(0, 0, m_cursor.x(), m_cursor.y());
 }
 

@@ -33,8 +33,9 @@ public:
 
     // The keyboard's selection cursor, in drawing-area pixels: the centre of
     // the picture at first, then wherever a click or the arrow keys put it.
-    // It is shown over the picture while the picture has the focus, and is
-    // never part of image().
+    // It is shown over the picture only while the picture is used from the
+    // keyboard (reached by Tab, or an arrow pressed) until the next mouse
+    // press, and is never part of image().
     QPoint cursorPosition() const { return m_cursor; }
 
 signals:
@@ -59,6 +60,7 @@ private:
     void moveCursorTo(QPoint position, int shift);
 
     QPoint m_cursor;
+    bool m_keyboardInUse = false;
 
     QImage m_bare;
     QImage m_image;
