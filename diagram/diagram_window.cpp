@@ -246,8 +246,24 @@ void DiagramWindow::showProgress(const diagram::Progress &progress, bool plotted
         write(m_boxes.radius, star.Radius, Pattern::Fixed4);
     if (progress.reachedAtLeast(Stage::RadiusKm))
         write(m_boxes.radiusKm, star.RadiusKm, Pattern::Fixed3);
+    if (plotted && progress.failed())
+        forgetStar();
     if (progress.failed())
         app::MsgBox(this, progress.error);
+}
+
+void DiagramWindow::forgetStar()
+{
+    // A failed plot leaves no star at all rather than a mix of the new
+    // temperature and the old star's other values: the relative size view and
+    // the report then ask for a star. The column stays for the next plot.
+    const double column = star.PlotColumn;
+    star = {};
+    star.PlotColumn = column;
+    for (QLineEdit *box : {m_boxes.temperature, m_boxes.magnitude, m_boxes.luminosity, m_boxes.radius, m_boxes.radiusKm,
+             m_boxes.mass, m_boxes.massKg, m_boxes.lifetime})
+        if (box)
+            box->clear();
 }
 
 void DiagramWindow::Picture1_MouseDown(int, int, double x, double y)

@@ -108,6 +108,7 @@ protected:
 private:
     void createStatusBar();
     void showProgress(const diagram::Progress &progress, bool plotted);
+    void forgetStar();
     void write(QLineEdit *box, double value, model::Pattern pattern) const;
 
     diagram::WindowDesign m_design;
