@@ -15,8 +15,10 @@
 namespace stardb {
 namespace {
 
-// A second copy of the program may hold the file for a moment while it writes.
-constexpr int kBusyTimeoutMs = 5000;
+// A second copy of the program may hold the file for a moment while it
+// writes. Longer than that, the window would only freeze: a catalogue held
+// for longer is reported as in use and opened again at the next action.
+constexpr int kBusyTimeoutMs = 1500;
 
 QString quoted(const char *identifier)
 {
@@ -47,6 +49,45 @@ QString engineText(const QSqlError &error)
     if (text.isEmpty())
         text = error.text();
     return text;
+}
+
+// SQLite's primary result codes that the window answers differently.
+constexpr int kSqliteBusy = 5, kSqliteLocked = 6, kSqliteCorrupt = 11, kSqliteConstraint = 19, kSqliteNotADb = 26;
+
+int primaryCode(const QSqlError &error)
+{
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
+ErrorKind kindOf(const QSqlError &error)
+{
+    switch (primaryCode(error)) {
+    case kSqliteBusy:
+    case kSqliteLocked:
+        return ErrorKind::Locked;
+    case kSqliteCorrupt:
+    case kSqliteNotADb:
+        return ErrorKind::NotADatabase;
+    case kSqliteConstraint:
+        return ErrorKind::Rejected;
+    default:
+        return ErrorKind::Engine;
+    }
+}
+
+// The engine's own words, with a sentence for the case a student meets most.
+QString reasonFor(const QSqlError &error)
+{
+    switch (kindOf(error)) {
+    case ErrorKind::Locked:
+        return QStringLiteral("Another program is using the star catalogue just now (%1). Wait a moment and try "
+                              "again.")
+            .arg(engineText(error));
+    case ErrorKind::NotADatabase:
+        return QStringLiteral("It is not a star catalogue (%1).").arg(engineText(error));
+    default:
+        return engineText(error);
+    }
 }
 
 // Values that are NULL in the file show as empty text.
@@ -106,6 +147,11 @@ bool StarRecordSet::fail(ErrorKind kind, const QString &reason)
     return false;
 }
 
+bool StarRecordSet::failOn(const QSqlError &error)
+{
+    return fail(kindOf(error), reasonFor(error));
+}
+
 bool StarRecordSet::succeed()
 {
     m_error = {};
@@ -149,17 +195,17 @@ bool StarRecordSet::probe()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
-    query.prepare(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?"));
+    if (!query.prepare(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?")))
+        return failOn(query.lastError());
     query.addBindValue(QString::fromLatin1(kTableName));
     if (!query.exec() || !query.next())
-        return fail(ErrorKind::NotADatabase,
-            QStringLiteral("It is not a star catalogue database (%1).").arg(engineText(query.lastError())));
+        return failOn(query.lastError());
     if (query.value(0).toInt() == 0)
         return fail(ErrorKind::NoTable, QStringLiteral("It has no table %1.").arg(quoted(kTableName)));
     query.finish();
 
     if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(kTableName))))
-        return fail(ErrorKind::Engine, engineText(query.lastError()));
+        return failOn(query.lastError());
     QStringList columns;
     while (query.next())
         columns << query.value(1).toString();
@@ -270,23 +316,22 @@ bool StarRecordSet::write(const QString &sql, const QList<QVariant> &values, qin
     // The write lock is taken up front so that the busy timeout, not a lock
     // upgrade half-way, settles a race with another copy of the program.
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return fail(ErrorKind::Engine, engineText(query.lastError()));
+        return failOn(query.lastError());
     query.prepare(sql);
     for (const QVariant &value : values)
         query.addBindValue(value);
     if (!query.exec()) {
         const QSqlError error = query.lastError();
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        const bool constraint = error.nativeErrorCode().toInt() % 256 == 19; // SQLITE_CONSTRAINT
-        return fail(constraint ? ErrorKind::Rejected : ErrorKind::Engine, engineText(error));
+        return failOn(error);
     }
     if (rowsAffected)
         *rowsAffected = query.numRowsAffected();
     query.finish();
     if (!query.exec(QStringLiteral("COMMIT"))) {
-        const QString text = engineText(query.lastError());
+        const QSqlError error = query.lastError();
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        return fail(ErrorKind::Engine, text);
+        return failOn(error);
     }
     return succeed();
 }
@@ -316,12 +361,12 @@ bool StarRecordSet::refresh()
         QSqlQuery query(db);
         query.setForwardOnly(true);
         if (!query.exec(selectSql()))
-            return fail(ErrorKind::Engine, engineText(query.lastError()));
+            return failOn(query.lastError());
         while (query.next())
             rows.append({query.value(0).toLongLong(),
                 {fieldText(query.value(1)), fieldText(query.value(2)), fieldText(query.value(3))}});
         if (query.lastError().isValid())
-            return fail(ErrorKind::Engine, engineText(query.lastError()));
+            return failOn(query.lastError());
     }
     m_rows = std::move(rows);
     m_position = m_rows.isEmpty() ? -1 : 0;

@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <QtGlobal>
 
+class QSqlError;
+
 namespace stardb {
 
 inline constexpr const char *kCatalogueFileName = "stars.vlt";
@@ -45,6 +47,7 @@ enum class ErrorKind {
     NoCurrentRecord, // delete or update with nothing current or pending
     AlreadyDeleted, // the record is gone already (deleted here or by another copy)
     Rejected, // the engine refused the record (an empty name, say)
+    Locked, // another program holds the file just now; trying again later may work
     Engine // any other failure of the engine, with its own text
 };
 
@@ -116,6 +119,7 @@ private:
     };
 
     bool fail(ErrorKind kind, const QString &reason);
+    bool failOn(const QSqlError &error);
     bool succeed();
     bool probe();
     bool write(const QString &sql, const QList<QVariant> &values, qint64 *rowsAffected);
