@@ -72,6 +72,28 @@ Progress PlotStar(model::StarPoint &star, const QString &temperatureText, const 
     return progress;
 }
 
+PlotCheck CheckPlottable(const QString &temperatureText, const QString &magnitudeText, char decimalSeparator)
+{
+    // The main-sequence plot runs every step the general one does, and more.
+    const auto failure = [decimalSeparator](const QString &temperature, const QString &magnitude) {
+        model::StarPoint scratch;
+        return PlotStar(
+            scratch, temperature, magnitude, decimalSeparator, kDiagramHeight, ColumnRule::StartAtZero, true)
+            .error;
+    };
+    const QString both = failure(temperatureText, magnitudeText);
+    if (both.isEmpty())
+        return {};
+    // Each text beside the Sun's other value tells which one is at fault.
+    const QString sunTemperature = QStringLiteral("5772");
+    const QString sunMagnitude = Show(4.83, model::Pattern::Fixed2, decimalSeparator);
+    if (const QString alone = failure(temperatureText, sunMagnitude); !alone.isEmpty())
+        return {PlotCheck::Fault::Temperature, alone};
+    if (const QString alone = failure(sunTemperature, magnitudeText); !alone.isEmpty())
+        return {PlotCheck::Fault::Magnitude, alone};
+    return {PlotCheck::Fault::Both, both};
+}
+
 std::optional<QString> LiveReadout(double x, double y, double scaleHeight, char decimalSeparator)
 {
     try {

@@ -33,6 +33,9 @@ struct Progress {
     bool reachedAtLeast(Stage stage) const { return reached >= stage; }
 };
 
+// Both diagram pictures are 320 x 472 pixels.
+inline constexpr double kDiagramHeight = 472;
+
 // The general window keeps the last plot column for stars hotter than the
 // calibration (80000 K); the main-sequence window starts every plot at column 0.
 enum class ColumnRule { KeepPrevious, StartAtZero };
@@ -43,6 +46,16 @@ Progress ClickStar(model::StarPoint &star, double x, double y, double scaleHeigh
 // Star to point, plot set, from the texts of the temperature and magnitude boxes.
 Progress PlotStar(model::StarPoint &star, const QString &temperatureText, const QString &magnitudeText,
     char decimalSeparator, double scaleHeight, ColumnRule rule, bool mainSequence);
+
+// Whether a star typed with these texts plots on both diagram windows, and
+// if not, which of the two texts is at fault and the model's description.
+struct PlotCheck {
+    enum class Fault { None, Temperature, Magnitude, Both };
+    Fault fault = Fault::None;
+    QString error;
+    bool plottable() const { return fault == Fault::None; }
+};
+PlotCheck CheckPlottable(const QString &temperatureText, const QString &magnitudeText, char decimalSeparator);
 
 // The live read-out under the pointer; nothing beyond column 340, where the
 // label keeps what it shows.

@@ -4,6 +4,7 @@
 #include "diagram/diagram_steps.h"
 #include "diagram/form1.h"
 #include "diagram/form2.h"
+#include "model/number_format.h"
 #include "platform/common_controls.h"
 #include "stardb/catalogue_location.h"
 #include "stardb/catalogue_numbers.h"
@@ -155,14 +156,31 @@ void Form6::Form_Load()
         platform::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (!place.error.isEmpty())
         app::MsgBox(this, place.error, Buttons::Ok, Icon::Exclamation);
-    using Access = stardb::StarRecordSet::Access;
-    if (!Data1.open(place.path, place.readOnly ? Access::ReadOnly : Access::ReadWrite))
+    m_cataloguePath = place.path;
+    m_catalogueAccess
+        = place.readOnly ? stardb::StarRecordSet::Access::ReadOnly : stardb::StarRecordSet::Access::ReadWrite;
+    openCatalogue();
+}
+
+void Form6::openCatalogue()
+{
+    const bool opened = Data1.open(m_cataloguePath, m_catalogueAccess);
+    m_catalogueInUse = !opened && Data1.lastError().kind == stardb::ErrorKind::Locked;
+    if (!opened)
         app::MsgBox(this,
             QStringLiteral("The star catalogue %1 cannot be opened.\n\n%2")
-                .arg(QDir::toNativeSeparators(place.path), Data1.lastError().reason),
+                .arg(QDir::toNativeSeparators(m_cataloguePath), Data1.lastError().reason),
             Buttons::Ok, Icon::Critical);
     fillList();
     showCurrentRecord();
+}
+
+void Form6::reopenIfItWasInUse()
+{
+    // Another program held the catalogue when the window opened; it may have
+    // let go since.
+    if (m_catalogueInUse && !Data1.isOpen())
+        openCatalogue();
 }
 
 void Form6::showCurrentRecord()
@@ -245,6 +263,7 @@ void Form6::DBList1_Click(QListWidgetItem *item)
 
 void Form6::upd_Click()
 {
+    reopenIfItWasInUse();
     Label4->show();
     Text3->show();
     add->show();
@@ -257,6 +276,7 @@ void Form6::upd_Click()
 
 void Form6::add_Click()
 {
+    reopenIfItWasInUse();
     // A catalogue that cannot take a new star says so before anything is typed.
     if (!Data1.canWrite()) {
         reportCatalogueError();
@@ -271,6 +291,10 @@ void Form6::add_Click()
 void Form6::ok_Click()
 {
     const char separator = diagram::DecimalSeparator();
+    // A star is stored only if it can be plotted; the pending record stays
+    // for the user to correct. An empty name is left to the table to refuse.
+    if (!Text3->text().trimmed().isEmpty() && !acceptsNumbers())
+        return;
     const stardb::StarRecord typed {
         Text3->text(), stardb::StoredNumber(Text1->text(), separator), stardb::StoredNumber(Text2->text(), separator)};
     if (!Data1.update(typed)) {
@@ -291,6 +315,33 @@ void Form6::ok_Click()
     ex->show();
 }
 
+bool Form6::acceptsNumbers()
+{
+    const char separator = diagram::DecimalSeparator();
+    const diagram::PlotCheck check = diagram::CheckPlottable(Text1->text(), Text2->text(), separator);
+    if (check.plottable())
+        return true;
+    using Fault = diagram::PlotCheck::Fault;
+    QString text;
+    if (check.fault == Fault::Both) {
+        text = QStringLiteral("This temperature and absolute magnitude cannot be plotted together (%1).")
+                   .arg(check.error);
+    } else {
+        const bool temperature = check.fault == Fault::Temperature;
+        const QString field = temperature ? Label2->text() : Label3->text();
+        const QString typed = (temperature ? Text1 : Text2)->text();
+        text = typed.trimmed().isEmpty()
+            ? QStringLiteral("The %1 is empty.").arg(field)
+            : QStringLiteral("The %1 \"%2\" cannot be plotted (%3).").arg(field, typed, check.error);
+        text += temperature ? QStringLiteral("\n\nPlease type a number above zero, for example 5772.")
+                            : QStringLiteral("\n\nPlease type a number, for example %1.")
+                                  .arg(diagram::Show(4.83, model::Pattern::Fixed2, separator));
+        (temperature ? Text1 : Text2)->setFocus();
+    }
+    app::MsgBox(this, text, Buttons::Ok, Icon::Exclamation);
+    return false;
+}
+
 void Form6::cancel_Click()
 {
     ex->show();
@@ -301,6 +352,7 @@ void Form6::cancel_Click()
 
 void Form6::del_Click()
 {
+    reopenIfItWasInUse();
     const QString selectFirst = QStringLiteral("Please Select Star Name to Delete ");
     if (Text3->text().isEmpty()) {
         app::MsgBox(this, selectFirst, Buttons::Ok, Icon::Information);
@@ -349,23 +401,38 @@ void Form6::ex_Click()
 
 void Form6::plot_Click()
 {
+    reopenIfItWasInUse();
     move(platform::Px(2), y());
     app::Windows().show<Form1>();
     if (Text1->text().isEmpty()) {
         app::MsgBox(this, QStringLiteral("Please Choose A Star First to Plot"), Buttons::Ok, Icon::Information);
         return;
     }
+    // A record another program wrote with values that cannot be plotted is
+    // reported once, by name, before anything is cleared or drawn.
+    const diagram::PlotCheck check = diagram::CheckPlottable(Text1->text(), Text2->text(), diagram::DecimalSeparator());
+    if (!check.plottable()) {
+        using Fault = diagram::PlotCheck::Fault;
+        const QString what = check.fault == Fault::Temperature
+            ? QStringLiteral("its %1 \"%2\"").arg(Label2->text(), Text1->text())
+            : check.fault == Fault::Magnitude ? QStringLiteral("its %1 \"%2\"").arg(Label3->text(), Text2->text())
+                                              : QStringLiteral("its temperature and absolute magnitude together");
+        app::MsgBox(this,
+            QStringLiteral("The star \"%1\" cannot be plotted: %2 cannot be used (%3).")
+                .arg(Text3->text(), what, check.error),
+            Buttons::Ok, Icon::Exclamation);
+        return;
+    }
     Form1 *general = app::Windows().window<Form1>();
     Form2 *mainSequence = app::Windows().window<Form2>(); // loaded, not shown
     general->ClearPicture();
     mainSequence->ClearPicture();
-    // The texts go over as they are; Draw and Draw2 read and report them.
+    // The texts go over as they are; Draw and Draw2 read them.
     general->Text1->setText(Text1->text());
     mainSequence->Text1->setText(Text1->text());
     general->Text2->setText(Text2->text());
     mainSequence->Text2->setText(Text2->text());
     general->Draw();
-    // Draw may have failed and said so; the main-sequence window plots anyway.
     if (Form2 *again = app::Windows().loaded<Form2>())
         again->Draw2();
 }

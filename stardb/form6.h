@@ -54,6 +54,11 @@ private:
     void createControls();
     void connectControls();
     void Form_Load();
+    void openCatalogue();
+    void reopenIfItWasInUse();
+    // Whether the typed temperature and magnitude can be plotted; if not, says
+    // which one is wrong and puts the cursor there.
+    bool acceptsNumbers();
 
     // The bound controls follow the record set.
     void showCurrentRecord();
@@ -62,4 +67,7 @@ private:
     void reportCatalogueError();
 
     bool m_filling = false;
+    QString m_cataloguePath;
+    stardb::StarRecordSet::Access m_catalogueAccess = stardb::StarRecordSet::Access::ReadWrite;
+    bool m_catalogueInUse = false; // another program held it at the last opening
 };

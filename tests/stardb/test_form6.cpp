@@ -18,6 +18,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -127,6 +129,7 @@ private slots:
     void focusOnTheListKeepsTheNewOne();
     void arrowKeysChooseStars();
     void editsToAStoredStarAreNotWritten();
+    void okRefusesNumbersThatCannotBePlotted();
 
     // Deleting
     void deleteWithoutNameAsksForOne();
@@ -139,11 +142,13 @@ private slots:
     void unusableCatalogue_data();
     void unusableCatalogue();
     void readOnlyCatalogueReportsWrites();
+    void catalogueInUseIsOpenedAgainLater();
 
     // Plotting
     void plotWithoutTemperature();
     void plotDrawsOnBothDiagrams();
-    void plotNameOnlyRecordReachesDrawsMessage();
+    void unplottableRecordIsNamedOnce_data();
+    void unplottableRecordIsNamedOnce();
     void everyShippedStarPlots();
 
     // An installed copy: the program's folder cannot be written
@@ -468,6 +473,8 @@ void TestForm6::cancelWritesNothing()
     // A later save writes only its own record.
     press(form->add);
     form->Text3->setText(QStringLiteral("Deneb"));
+    form->Text1->setText(QStringLiteral("8525"));
+    form->Text2->setText(QStringLiteral("-8.38"));
     press(form->ok);
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse", "Deneb"}));
 }
@@ -496,6 +503,8 @@ void TestForm6::focusOnTheListKeepsTheNewOne()
     QCoreApplication::sendEvent(form->DBList1, &focusIn);
     QCOMPARE(visibleButtons(form), kAdding);
     QCOMPARE(form->Text3->text(), QStringLiteral("Vega"));
+    form->Text1->setText(QStringLiteral("9602"));
+    form->Text2->setText(QStringLiteral("0.58"));
     press(form->ok);
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse", "Vega"}));
 }
@@ -614,7 +623,7 @@ void TestForm6::unusableCatalogue_data()
     QTest::addColumn<QByteArray>("content"); // "-": no file at all
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing") << QByteArray("-") << "does not exist";
-    QTest::newRow("garbage") << QByteArray(2048, '\x07') << "not a star catalogue";
+    QTest::newRow("garbage") << QByteArray(2048, '\x07') << "not a star catalogue (file is not a database)";
     QTest::newRow("no table") << QByteArray() << "no table";
 }
 
@@ -720,21 +729,113 @@ void TestForm6::plotDrawsOnBothDiagrams()
     QCOMPARE(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()), 0);
 }
 
-void TestForm6::plotNameOnlyRecordReachesDrawsMessage()
+void TestForm6::unplottableRecordIsNamedOnce_data()
 {
-    QVERIFY(stardb::WriteCatalogue(
-        m_path, {{QStringLiteral("Nameless data"), QStringLiteral("5000"), QString()}}, nullptr));
+    QTest::addColumn<QString>("temperature");
+    QTest::addColumn<QString>("magnitude");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("empty magnitude") << "5000" << QString() << "Absolute Magnitude \"\"";
+    QTest::newRow("word") << "abc"
+                          << "4.83"
+                          << "Avarage Surface Temperature (K) \"abc\"";
+    QTest::newRow("NaN") << "5000"
+                         << "NaN"
+                         << "Absolute Magnitude \"NaN\"";
+    QTest::newRow("zero kelvin") << "0"
+                                 << "4.83"
+                                 << "Avarage Surface Temperature (K) \"0\"";
+    QTest::newRow("huge magnitude") << "5000"
+                                    << "1e308"
+                                    << "Absolute Magnitude \"1e308\"";
+}
+
+// Other programs can write the file: a record that cannot be plotted is
+// reported once, naming the star and the field, before anything is cleared
+// or drawn.
+void TestForm6::unplottableRecordIsNamedOnce()
+{
+    QFETCH(QString, temperature);
+    QFETCH(QString, magnitude);
+    QFETCH(QString, field);
+    QVERIFY(stardb::WriteCatalogue(m_path, {{QStringLiteral("Odd data"), temperature, magnitude}}, nullptr));
     Form6 *form = openForm();
-    QCOMPARE(form->Text2->text(), QString());
+    auto *general = app::Windows().window<Form1>();
+    general->Picture1_MouseDown(1, 0, 187, 249);
     press(form->plot);
-    auto *general = app::Windows().loaded<Form1>();
-    auto *mainSequence = app::Windows().loaded<Form2>();
-    QVERIFY(general && mainSequence);
-    QCOMPARE(general->Text2->text(), QString()); // copied as it is
-    QVERIFY(!m_desktop.messages.isEmpty());
-    QCOMPARE(m_desktop.messages.at(0).text, QString::fromLatin1(model::kTypeMismatch));
-    QCOMPARE(m_desktop.messages.at(0).buttons, Buttons::Ok);
-    QVERIFY(form->isVisible());
+    QCOMPARE(m_desktop.messages.size(), 1);
+    const QString text = m_desktop.messages.at(0).text;
+    QVERIFY2(text.contains(QStringLiteral("\"Odd data\"")) && text.contains(field), qPrintable(text));
+    QCOMPARE(general->Text1->text(), QStringLiteral("5963")); // the clicked star is still there
+    QCOMPARE(general->Picture1->image(), diagram::GeneralDiagramPicture().convertToFormat(QImage::Format_RGB32));
+    QVERIFY(!app::Windows().loaded<Form2>());
+}
+
+void TestForm6::okRefusesNumbersThatCannotBePlotted()
+{
+    Form6 *form = openForm();
+    press(form->upd);
+    press(form->add);
+    form->Text3->setText(QStringLiteral("Vega"));
+    const struct {
+        const char *temperature, *magnitude, *says;
+    } tries[] = {
+        {"abc", "0.58", "Avarage Surface Temperature (K) \"abc\" cannot be plotted (Type mismatch)"},
+        {"-5", "0.58", "above zero"},
+        {"inf", "0.58", "Type mismatch"},
+        {"9602", "", "Absolute Magnitude is empty"},
+        {"9602", "1e308", "Absolute Magnitude \"1e308\" cannot be plotted"},
+        {"9602",
+            "9999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999"
+            "9999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999"
+            "9999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999"
+            "99999999999999999999999999999999999999999999999999999999999999999999999999999999999",
+            "(Overflow)"},
+    };
+    for (const auto &attempt : tries) {
+        m_desktop.clear();
+        form->Text1->setText(QString::fromLatin1(attempt.temperature));
+        form->Text2->setText(QString::fromLatin1(attempt.magnitude));
+        press(form->ok);
+        QCOMPARE(m_desktop.messages.size(), 1);
+        QVERIFY2(m_desktop.messages.at(0).text.contains(QString::fromLatin1(attempt.says)),
+            qPrintable(m_desktop.messages.at(0).text));
+        QCOMPARE(visibleButtons(form), kAdding); // still adding, to be corrected
+        QCOMPARE(form->Text3->text(), QStringLiteral("Vega"));
+        QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
+    }
+    form->Text1->setText(QStringLiteral("9602"));
+    form->Text2->setText(QStringLiteral("0.58"));
+    m_desktop.clear();
+    press(form->ok);
+    QVERIFY(m_desktop.messages.isEmpty());
+    QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse", "Vega"}));
+}
+
+void TestForm6::catalogueInUseIsOpenedAgainLater()
+{
+    // Another connection holds the file exclusively while the window opens.
+    QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+    other.setDatabaseName(m_path);
+    QVERIFY(other.open());
+    QSqlQuery hold(other);
+    QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    QVERIFY(hold.exec(QStringLiteral("DELETE FROM \"Star_Q-T\" WHERE \"Star Name\" = 'Sun'")));
+    Form6 *form = openForm();
+    QCOMPARE(m_desktop.messages.size(), 1);
+    const QString text = m_desktop.messages.at(0).text;
+    QVERIFY2(text.contains(QStringLiteral("database is locked")) && !text.contains(QStringLiteral("not a star")),
+        qPrintable(text));
+    QCOMPARE(form->DBList1->count(), 0);
+    QVERIFY(hold.exec(QStringLiteral("COMMIT")));
+    hold.finish();
+    other.close();
+    other = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    // The next action finds the catalogue free again.
+    m_desktop.clear();
+    press(form->upd);
+    QVERIFY(m_desktop.messages.isEmpty());
+    QCOMPARE(listNames(form), (QStringList {"Sirius", "Betelgeuse"}));
 }
 
 void TestForm6::everyShippedStarPlots()
@@ -769,6 +870,8 @@ void TestForm6::installedCopyWorksOnTheUserCopy()
     press(form->upd);
     press(form->add);
     form->Text3->setText(QStringLiteral("Vega"));
+    form->Text1->setText(QStringLiteral("9602"));
+    form->Text2->setText(QStringLiteral("0.58"));
     press(form->ok);
     choose(form, QStringLiteral("Sun"));
     m_desktop.answers.enqueue(Answer::Yes);
