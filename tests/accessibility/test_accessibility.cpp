@@ -448,6 +448,10 @@ void TestAccessibility::cursorStartsAtTheLastClick()
     auto *form = ShowWindow(QStringLiteral("Form1"));
     auto *picture = static_cast<Form1 *>(form)->Picture1;
     const QPoint origin = picture->contentsRect().topLeft();
+    // The sunken border is not the diagram: a press there reads nothing.
+    for (const QPoint border : {QPoint(0, 100), QPoint(100, 1), QPoint(picture->width() - 1, 100)})
+        QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, border);
+    QVERIFY(static_cast<Form1 *>(form)->Text1->text().isEmpty());
     QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, origin + QPoint(50, 60));
     QCOMPARE(picture->cursorPosition(), QPoint(50, 60));
     QTest::keyClick(picture, Qt::Key_Right);
@@ -483,6 +487,16 @@ void TestAccessibility::cursorIsDrawnOnlyOnTheScreen()
     form->findChild<QWidget *>(QStringLiteral("ARButton2"))->setFocus();
     const QImage unfocused = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(unfocused.copy(picture->contentsRect()), bare);
+    // Nor with a focus the mouse or the window's opening gave it: a click
+    // draws nothing, not even a cursor on the clicked star.
+    picture->setFocus(Qt::TabFocusReason);
+    QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, origin + QPoint(187, 249));
+    QVERIFY(picture->hasFocus());
+    QCOMPARE(form->Text1->text(), QStringLiteral("5963"));
+    QCOMPARE(picture->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(picture->contentsRect()), bare);
+    form->findChild<QWidget *>(QStringLiteral("ARButton2"))->setFocus();
+    picture->setFocus(Qt::ActiveWindowFocusReason);
+    QCOMPARE(picture->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(picture->contentsRect()), bare);
 }
 
 void TestAccessibility::keyboardOnlySelectionAndReport_data()
