@@ -1,0 +1,553 @@
+// The program as users run it: under a real X server (xcb, not offscreen), in
+// a real glibc locale (LC_ALL from CTest, so Qt hands LC_NUMERIC to the C
+// library as it does in a de_DE or fr_FR session), with the real message
+// boxes and file dialog, and title-bar closes sent by X as WM_DELETE_WINDOW.
+// Each scenario runs app::Run, the program's own event loop, and drives it by
+// a script of steps; a scenario passes when its checks hold and the program
+// ends by itself.
+#include "app/startup.h"
+#include "app/window_registry.h"
+#include "platform/common_controls.h"
+#include "stardb/star_catalogue.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <xcb/xcb.h>
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <iostream>
+#include <string>
+
+namespace {
+
+// One step of a scenario. An action runs once; a wait runs until it returns
+// true. An action may open a modal box: the steps after it then run inside
+// that box's own event loop, as a user's next click would.
+struct Step {
+    QString what;
+    std::function<bool()> run;
+    bool action = true;
+};
+
+class Scenario : public QObject {
+public:
+    QStringList failures;
+
+    void act(const QString &what, std::function<void()> run)
+    {
+        m_steps.append({what,
+            [run] {
+                run();
+                return true;
+            },
+            true});
+    }
+    void waitFor(const QString &what, std::function<bool()> condition)
+    {
+        m_steps.append({what, std::move(condition), false});
+    }
+    void check(bool condition, const QString &what)
+    {
+        if (!condition)
+            failures << QStringLiteral("step \"%1\": %2").arg(currentStep(), what);
+    }
+
+    // Runs the program with the script; true when the program ended by itself
+    // after the last step.
+    bool runProgram()
+    {
+        m_running = -1;
+        QTimer::singleShot(0, this, &Scenario::tick);
+        app::Run(*static_cast<QApplication *>(QCoreApplication::instance()));
+        m_stopped = true;
+        // A quit the program queued as it ended must not end the next run.
+        QCoreApplication::sendPostedEvents();
+        if (m_forced)
+            return false;
+        if (m_index < m_steps.size())
+            failures << QStringLiteral("the program ended before step \"%1\"").arg(m_steps.at(m_index).what);
+        return true;
+    }
+
+private:
+    QString currentStep() const { return m_running >= 0 ? m_steps.at(m_running).what : QStringLiteral("-"); }
+
+    void tick()
+    {
+        if (m_stopped)
+            return;
+        // A new timer each time: Qt does not run a timer again while its
+        // handler still runs, and a step may be waiting inside a modal box.
+        QTimer::singleShot(30, this, &Scenario::tick);
+        if (m_index >= m_steps.size()) {
+            // Every step done: the program should be ending now.
+            if (!m_finished.isValid())
+                m_finished.start();
+            else if (m_finished.elapsed() > 5000)
+                force(QStringLiteral("the program is still running after the last step, with %1 loaded")
+                          .arg(app::Windows().loadedNames().join(QStringLiteral(", "))));
+            return;
+        }
+        const qsizetype k = m_index;
+        if (m_startedStep != k) {
+            m_startedStep = k;
+            m_stepTimer.start();
+        }
+        m_running = k;
+        const Step &step = m_steps.at(k);
+        if (step.action) {
+            ++m_index; // before running: the steps after it may run inside a box it opens
+            step.run();
+        } else if (step.run()) {
+            if (m_index == k)
+                ++m_index;
+        } else if (m_stepTimer.elapsed() > 10000) {
+            force(QStringLiteral("timed out waiting for \"%1\"").arg(step.what));
+        }
+    }
+
+    void force(const QString &why)
+    {
+        failures << why;
+        m_forced = true;
+        m_index = m_steps.size();
+        m_finished = {};
+        while (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+        app::Windows().unloadAll();
+        QCoreApplication::exit(1);
+    }
+
+    QList<Step> m_steps;
+    qsizetype m_index = 0;
+    qsizetype m_running = -1;
+    qsizetype m_startedStep = -1;
+    QElapsedTimer m_stepTimer;
+    QElapsedTimer m_finished;
+    bool m_forced = false;
+    bool m_stopped = false;
+};
+
+QWidget *window(const char *name)
+{
+    return app::Windows().loaded(QString::fromLatin1(name));
+}
+
+template <class T = QWidget> T *control(const char *windowName, const char *name)
+{
+    QWidget *w = window(windowName);
+    return w ? w->findChild<T *>(QString::fromLatin1(name)) : nullptr;
+}
+
+bool shown(const char *name)
+{
+    QWidget *w = window(name);
+    return w && w->isVisible() && w->windowHandle() && w->windowHandle()->isExposed();
+}
+
+void click(const char *windowName, const char *name)
+{
+    if (auto *button = control<QAbstractButton>(windowName, name))
+        QTest::mouseClick(button, Qt::LeftButton);
+    else
+        QFAIL(qPrintable(QStringLiteral("no %1 in %2").arg(name, windowName)));
+}
+
+void choose(const char *windowName, const char *menuItem)
+{
+    if (auto *action = control<QAction>(windowName, menuItem))
+        action->trigger();
+}
+
+void clickPicture(const char *windowName, QPoint at)
+{
+    auto *picture = control<QFrame>(windowName, "Picture1");
+    QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, picture->contentsRect().topLeft() + at);
+}
+
+void type(const char *windowName, const char *box, const QString &text)
+{
+    auto *edit = control<QLineEdit>(windowName, box);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+void chooseStar(const QString &name)
+{
+    auto *list = control<QListWidget>("Form6", "DBList1");
+    const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
+    if (found.isEmpty())
+        return;
+    list->scrollToItem(found.first());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(found.first()).center());
+}
+
+QString text(const char *windowName, const char *box)
+{
+    auto *edit = control<QLineEdit>(windowName, box);
+    return edit ? edit->text() : QStringLiteral("<no %1>").arg(box);
+}
+
+// The close that a window manager sends when the title bar's close box is
+// pressed: a WM_DELETE_WINDOW client message through the X server.
+void closeByTitleBar(const char *name)
+{
+    QWidget *w = window(name);
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!w || !x11)
+        return;
+    xcb_connection_t *connection = x11->connection();
+    auto atom = [connection](const char *atomName) {
+        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(atomName)), atomName), nullptr);
+        const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return result;
+    };
+    xcb_client_message_event_t event {};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = static_cast<xcb_window_t>(w->winId());
+    event.type = atom("WM_PROTOCOLS");
+    event.data.data32[0] = atom("WM_DELETE_WINDOW");
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection, 0, event.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
+    xcb_flush(connection);
+}
+
+// The modal box or dialog that is up, if it is of this kind.
+template <class T> T *modal()
+{
+    return qobject_cast<T *>(QApplication::activeModalWidget());
+}
+
+// Answers the message box that comes up, after checking what it says.
+void answer(Scenario &s, const QString &expected, QMessageBox::StandardButton button, QString *seen = nullptr)
+{
+    s.waitFor(QStringLiteral("a box saying \"%1\"").arg(expected), [&s, expected, button, seen] {
+        auto *box = modal<QMessageBox>();
+        if (!box || !box->isVisible())
+            return false;
+        s.check(box->text().contains(expected), QStringLiteral("the box says \"%1\"").arg(box->text()));
+        if (seen)
+            *seen = box->text();
+        if (QAbstractButton *b = box->button(button))
+            b->click();
+        else
+            box->close();
+        return true;
+    });
+}
+
+void typeIntoFileDialog(Scenario &s, const QString &name)
+{
+    s.waitFor(QStringLiteral("the save dialog"), [] {
+        auto *dialog = modal<QFileDialog>();
+        return dialog && dialog->isVisible() && dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    });
+    s.act(QStringLiteral("type %1 and press Enter").arg(name), [name] {
+        auto *edit = modal<QFileDialog>()->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, name);
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+}
+
+// Startup window with the introduction skipped, then the general diagram.
+void openGeneralDiagram(Scenario &s)
+{
+    s.waitFor(QStringLiteral("the startup window"), [] { return shown("Form8"); });
+    s.act(QStringLiteral("tick and OK"), [] {
+        click("Form8", "Check1");
+        click("Form8", "ARButton1");
+    });
+    s.waitFor(QStringLiteral("the general diagram"), [] { return shown("Form1"); });
+}
+
+void openStarDatabase(Scenario &s)
+{
+    s.act(QStringLiteral("Import Data"), [] { choose("Form1", "Fileimport"); });
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Holds an exclusive lock on the catalogue until its standard input closes:
+// another program using the file, in a process of its own.
+int holdLock(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    const char *path = argv[2];
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    db.setDatabaseName(QString::fromLocal8Bit(path));
+    QSqlQuery query(db);
+    if (!db.open() || !query.exec(QStringLiteral("BEGIN EXCLUSIVE"))
+        || !query.exec(QStringLiteral("DELETE FROM \"Star_Q-T\" WHERE rowid = (SELECT min(rowid) FROM \"Star_Q-T\")")))
+        return 1;
+    std::cout << "locked" << std::endl;
+    std::string line;
+    while (std::getline(std::cin, line)) { }
+    query.exec(QStringLiteral("ROLLBACK"));
+    return 0;
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void commaLocalePlot();
+    void programEndsWithItsLastVisibleWindow_data();
+    void programEndsWithItsLastVisibleWindow();
+    void saveOverTheCatalogueIsRefused();
+    void lockedCatalogue();
+    void garbageCatalogue();
+
+private:
+    QString catalogue() const { return stardb::CataloguePath(m_dir->path()); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestEndToEnd::initTestCase()
+{
+    QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"),
+        "run under an X server with the xcb platform (xvfb-run), not offscreen");
+    // The session's locale as Qt set it for the C library from LC_ALL.
+    const std::string numeric = std::setlocale(LC_NUMERIC, nullptr);
+    QVERIFY2(numeric != "C", "LC_ALL names no installed locale: generate it (see tests/CMakeLists.txt)");
+    QCOMPARE(std::localeconv()->decimal_point, std::string(","));
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestEndToEnd::init()
+{
+    // A program folder of its own with the shipped catalogue beside the program.
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    platform::SetProgramFolder(m_dir->path());
+    QVERIFY(QFile::copy(stardb::CataloguePath(qEnvironmentVariable("VELTRANE_PROGRAM_DIR")), catalogue()));
+    QVERIFY(QFile::setPermissions(catalogue(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+}
+
+void TestEndToEnd::cleanup()
+{
+    platform::SetProgramFolder({});
+    QVERIFY(app::Windows().loadedNames().isEmpty());
+}
+
+void TestEndToEnd::commaLocalePlot()
+{
+    // A star typed with a decimal comma, stored, chosen and plotted; then a
+    // shipped star, stored with a point, plotted for the same user.
+    Scenario s;
+    openGeneralDiagram(s);
+    openStarDatabase(s);
+    s.waitFor(QStringLiteral("the star database"), [] { return shown("Form6"); });
+    s.act(QStringLiteral("type a new star"), [] {
+        click("Form6", "upd");
+        click("Form6", "add");
+        type("Form6", "Text3", QStringLiteral("Comma star"));
+        type("Form6", "Text1", QStringLiteral("9940"));
+        type("Form6", "Text2", QStringLiteral("1,42"));
+        click("Form6", "ok");
+        click("Form6", "ex");
+    });
+    s.act(QStringLiteral("plot it"), [&s] {
+        chooseStar(QStringLiteral("Comma star"));
+        s.check(text("Form6", "Text2") == QStringLiteral("1,42"), text("Form6", "Text2"));
+        click("Form6", "plot");
+    });
+    s.act(QStringLiteral("read the diagrams"), [&s] {
+        const QStringList general
+            = {text("Form1", "Text1"), text("Form1", "Text2"), text("Form1", "Text5"), text("Form1", "Text3")};
+        s.check(general == QStringList({"9940", "1,42", "21,23", "1,6527"}), general.join(QLatin1Char(' ')));
+        s.check(text("Form2", "Text8") == QStringLiteral("21,23"), text("Form2", "Text8"));
+        chooseStar(QStringLiteral("Sun"));
+        click("Form6", "plot");
+        const QStringList sun = {text("Form1", "Text2"), text("Form1", "Text5"), text("Form2", "Text5")};
+        s.check(sun == QStringList({"4,83", ",96", ",99"}), sun.join(QLatin1Char(' ')));
+    });
+    s.act(QStringLiteral("EXIT"), [] { click("Form1", "ARButton2"); });
+    QVERIFY(s.runProgram());
+    QVERIFY2(s.failures.isEmpty(), qPrintable(s.failures.join(QLatin1Char('\n'))));
+}
+
+void TestEndToEnd::programEndsWithItsLastVisibleWindow_data()
+{
+    // The main-sequence window is loaded but hidden in each, and the last
+    // window on screen goes by a button of its own.
+    QTest::addColumn<int>("sequence");
+    QTest::newRow("Import Data, title bar, Close") << 1;
+    QTest::newRow("Import Data, Close, About, title bar, OK") << 2;
+    QTest::newRow("Import Data, Close, relative size, title bar, EXIT") << 3;
+    QTest::newRow("Import Data, Plot, title bar, Close") << 4;
+}
+
+void TestEndToEnd::programEndsWithItsLastVisibleWindow()
+{
+    QFETCH(int, sequence);
+    Scenario s;
+    openGeneralDiagram(s);
+    openStarDatabase(s);
+    s.waitFor(QStringLiteral("the star database"), [] { return shown("Form6"); });
+    const auto titleBarCloseOfTheDiagram = [&s] {
+        s.act(QStringLiteral("title-bar close of Veltrane"), [] { closeByTitleBar("Form1"); });
+        s.waitFor(QStringLiteral("the general diagram gone"), [] { return !window("Form1"); });
+    };
+    switch (sequence) {
+    case 1:
+        titleBarCloseOfTheDiagram();
+        s.act(QStringLiteral("Close"), [] { click("Form6", "Clse"); });
+        break;
+    case 2:
+        s.act(QStringLiteral("Close, About"), [] {
+            click("Form6", "Clse");
+            choose("Form1", "fileabout");
+        });
+        s.waitFor(QStringLiteral("the about box"), [] { return shown("frmAbout"); });
+        titleBarCloseOfTheDiagram();
+        s.act(QStringLiteral("OK"), [] { click("frmAbout", "cmdOK"); });
+        break;
+    case 3:
+        s.act(QStringLiteral("Close, click, relative size"), [] {
+            click("Form6", "Clse");
+            clickPicture("Form1", {187, 249});
+            click("Form1", "ARButton3");
+        });
+        s.waitFor(QStringLiteral("the relative size window"), [] { return shown("Form3"); });
+        titleBarCloseOfTheDiagram();
+        s.act(QStringLiteral("EXIT"), [] { click("Form3", "Command3"); });
+        break;
+    case 4:
+        s.act(QStringLiteral("Plot"), [] {
+            chooseStar(QStringLiteral("Sirius"));
+            click("Form6", "plot");
+        });
+        titleBarCloseOfTheDiagram();
+        s.act(QStringLiteral("Close"), [] { click("Form6", "Clse"); });
+        break;
+    }
+    QVERIFY2(s.runProgram(), qPrintable(s.failures.join(QLatin1Char('\n'))));
+    QVERIFY2(s.failures.isEmpty(), qPrintable(s.failures.join(QLatin1Char('\n'))));
+}
+
+void TestEndToEnd::saveOverTheCatalogueIsRefused()
+{
+    // "Print Data" opens in the program's folder, beside stars.vlt; the user
+    // types its name and confirms the replace prompt.
+    const QByteArray before = contents(catalogue());
+    Scenario s;
+    openGeneralDiagram(s);
+    s.act(QStringLiteral("click the Sun, Print Data"), [] {
+        clickPicture("Form1", {187, 249});
+        choose("Form1", "Fileprint");
+    });
+    typeIntoFileDialog(s, QStringLiteral("stars.vlt"));
+    answer(s, QStringLiteral("already exists"), QMessageBox::Yes);
+    answer(s, QStringLiteral("cannot be replaced"), QMessageBox::Ok);
+    typeIntoFileDialog(s, QStringLiteral("sun.txt"));
+    answer(s, QStringLiteral("Open The Printed Data File?"), QMessageBox::No);
+    s.act(QStringLiteral("EXIT"), [] { click("Form1", "ARButton2"); });
+    QVERIFY(s.runProgram());
+    QVERIFY2(s.failures.isEmpty(), qPrintable(s.failures.join(QLatin1Char('\n'))));
+    QCOMPARE(contents(catalogue()), before);
+    const QByteArray report = contents(QDir(m_dir->path()).filePath(QStringLiteral("sun.txt")));
+    QCOMPARE(report.count("\r\n"), 15);
+    QVERIFY(report.contains("AVERAGE SURFACE TEMPERATURE (K)= 5963       \r\n"));
+    QVERIFY(report.contains("ABSOLUTE MAGNITUDE = 4,78       \r\n"));
+}
+
+void TestEndToEnd::lockedCatalogue()
+{
+    // Another process holds the catalogue while the window opens.
+    QProcess holder;
+    holder.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold-lock"), catalogue()});
+    QVERIFY(holder.waitForReadyRead(10000));
+    QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
+    Scenario s;
+    openGeneralDiagram(s);
+    openStarDatabase(s);
+    QString said;
+    answer(s, QStringLiteral("database is locked"), QMessageBox::Ok, &said);
+    s.act(QStringLiteral("the other program lets go"), [&s, &holder] {
+        s.check(control<QListWidget>("Form6", "DBList1")->count() == 0, QStringLiteral("stars listed while locked"));
+        holder.closeWriteChannel();
+        s.check(holder.waitForFinished(10000) && holder.exitCode() == 0, QStringLiteral("the lock holder failed"));
+    });
+    s.act(QStringLiteral("Update Database"), [&s] {
+        click("Form6", "upd");
+        s.check(!modal<QMessageBox>(), QStringLiteral("a message came up"));
+        s.check(control<QListWidget>("Form6", "DBList1")->count() > 30, QStringLiteral("the stars are not listed"));
+    });
+    s.act(QStringLiteral("EXIT"), [] { click("Form1", "ARButton2"); });
+    QVERIFY(s.runProgram());
+    QVERIFY2(s.failures.isEmpty(), qPrintable(s.failures.join(QLatin1Char('\n'))));
+    QVERIFY2(!said.contains(QStringLiteral("not a star catalogue")), qPrintable(said));
+}
+
+void TestEndToEnd::garbageCatalogue()
+{
+    QFile file(catalogue());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray(762, 'x'));
+    file.close();
+    Scenario s;
+    QElapsedTimer opening;
+    openGeneralDiagram(s);
+    s.act(QStringLiteral("Import Data"), [&opening] {
+        opening.start();
+        choose("Form1", "Fileimport");
+    });
+    QString said;
+    answer(s, QStringLiteral("file is not a database"), QMessageBox::Ok, &said);
+    qint64 waited = -1;
+    s.act(QStringLiteral("EXIT"), [&waited, &opening] {
+        waited = opening.elapsed();
+        click("Form1", "ARButton2");
+    });
+    QVERIFY(s.runProgram());
+    QVERIFY2(s.failures.isEmpty(), qPrintable(s.failures.join(QLatin1Char('\n'))));
+    QVERIFY2(said.contains(QDir::toNativeSeparators(catalogue())), qPrintable(said));
+    qInfo("the message came after %lld ms", waited);
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && std::string(argv[1]) == "--hold-lock")
+        return holdLock(argc, argv);
+    QApplication application(argc, argv);
+    TestEndToEnd test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_end_to_end.moc"
