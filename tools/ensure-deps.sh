@@ -8,7 +8,7 @@ build_packages="cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6
 libxkbcommon-dev libbenchmark-dev fp-utils-3.2.2 fonts-urw-base35 fonts-liberation2 fonts-dejavu-core"
 run_packages="xchm xdg-utils"
 fuzz_packages="clang-14 libclang-rt-14-dev"
-package_packages="desktop-file-utils appstream dpkg-dev file"
+package_packages="desktop-file-utils appstream dpkg-dev file xvfb xdotool"
 
 case "${1:-build}" in
     build) wanted="$build_packages" ;;
