@@ -58,8 +58,9 @@ void frmAbout::createControls()
     Line1->setGeometry(6, 163, 372, 2);
 
     lblDisclaimer = app::PlaceLabel(this, QStringLiteral("lblDisclaimer"),
-        QStringLiteral("Warning: this program is protected by copyright. Copying or passing it on, in whole or in "
-                       "part, without the author's permission is not allowed."),
+        QStringLiteral("Warning: this program is protected by copyright. Copying it or passing it on is allowed "
+                       "only under the GNU General Public License, version 3 or later; any other copying is not "
+                       "allowed. It comes with no warranty."),
         {17, 175, 226, 71}, palette().color(QPalette::WindowText), font());
     lblDisclaimer->setWordWrap(true);
 

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -61,6 +62,7 @@ Form3::Form3()
     createControls();
     placeControls();
     connectControls();
+    setAccessibleDescription(QStringLiteral("No star drawn yet"));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -128,6 +130,10 @@ void Form3::DrawStarAndSun(const relsize::StarAppearance &appearance, double rad
         static_cast<float>(discs.star.x), static_cast<float>(discs.star.y), SinglePrecision(discs.star.radius), star);
     setFillColor(sun);
     Circle(static_cast<float>(discs.sun.x), static_cast<float>(discs.sun.y), SinglePrecision(discs.sun.radius), sun);
+    // The drawing in words for screen readers, with the read-outs' decimal separator.
+    const QString point = QLocale().decimalPoint();
+    const char separator = point.size() == 1 && point.front().toLatin1() != '\0' ? point.front().toLatin1() : '.';
+    setAccessibleDescription(QString::fromStdString(relsize::DrawingDescription(appearance, radius, separator)));
 }
 
 void Form3::Command1_Click()

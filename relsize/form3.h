@@ -24,7 +24,8 @@ public:
     void Circle(float x, float y, float radius, const QColor &outline);
     const QImage &image() const { return m_surface.image(); }
 
-    // The star's disc, then the Sun's over it, on what is already drawn.
+    // The star's disc, then the Sun's over it, on what is already drawn; the
+    // window's accessible description then says what was drawn last.
     void DrawStarAndSun(const relsize::StarAppearance &appearance, double radius);
 
     QLabel *Label1, *Label2;

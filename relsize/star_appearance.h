@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 namespace relsize {
 
@@ -35,5 +36,11 @@ struct StarAndSun {
     Disc star, sun;
 };
 StarAndSun DiscsFor(const StarAppearance &appearance, double radius, double width, double height);
+
+// The drawing in words, for screen readers: the star's colour, its radius
+// against the Sun's and the scale, e.g. "Star drawn beside the Sun: white,
+// about 42 times the Sun's radius, drawn at one fifteenth scale". Numbers use
+// `decimalSeparator`.
+std::string DrawingDescription(const StarAppearance &appearance, double radius, char decimalSeparator);
 
 } // namespace relsize

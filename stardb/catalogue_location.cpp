@@ -100,16 +100,53 @@ bool IsWritableFolder(const QString &folder)
     return info.isDir() && info.isWritable() && (info.permissions() & QFileDevice::WriteOwner);
 }
 
+QStringList InstalledProgramFolders()
+{
+    QStringList folders;
+    for (const char *folder : {VELTRANE_INSTALLED_FOLDER, VELTRANE_PACKAGED_FOLDER}) {
+        const QString clean = QDir::cleanPath(QString::fromUtf8(folder));
+        if (!folders.contains(clean))
+            folders << clean;
+    }
+    return folders;
+}
+
+bool IsInstalledProgramFolder(const QString &programFolder, const QStringList &installedFolders)
+{
+    // The same folder by another name (/lib/veltrane for /usr/lib/veltrane
+    // where /lib links to /usr/lib) is the same folder.
+    const auto resolved = [](const QString &folder) {
+        const QString canonical = QFileInfo(folder).canonicalFilePath();
+        return canonical.isEmpty() ? QDir::cleanPath(QFileInfo(folder).absoluteFilePath()) : canonical;
+    };
+    if (programFolder.isEmpty())
+        return false;
+    const QString program = resolved(programFolder);
+    for (const QString &installed : installedFolders) {
+        if (!installed.isEmpty() && resolved(installed) == program)
+            return true;
+    }
+    return false;
+}
+
 CataloguePlace CatalogueLocation(const QString &programFolder, const QString &userDataFolder)
 {
-    return CatalogueLocation(programFolder, IsWritableFolder(programFolder), userDataFolder);
+    return CatalogueLocation(programFolder, InstalledProgramFolders(), userDataFolder);
 }
 
 CataloguePlace CatalogueLocation(
-    const QString &programFolder, bool programFolderWritable, const QString &userDataFolder)
+    const QString &programFolder, const QStringList &installedFolders, const QString &userDataFolder)
+{
+    // The path decides for an installed program, not the write test: root can
+    // write into /usr/lib/veltrane, but the file there is the package's.
+    const bool beside = !IsInstalledProgramFolder(programFolder, installedFolders) && IsWritableFolder(programFolder);
+    return CatalogueLocation(programFolder, beside, userDataFolder);
+}
+
+CataloguePlace CatalogueLocation(const QString &programFolder, bool besideProgram, const QString &userDataFolder)
 {
     const QString shipped = CataloguePath(programFolder);
-    if (programFolderWritable)
+    if (besideProgram)
         return placeAt(shipped);
     // Without a copy of their own the user can still browse and plot.
     const auto browseShipped = [&shipped](const QString &reason) {

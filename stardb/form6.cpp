@@ -150,8 +150,8 @@ void Form6::connectControls()
 
 void Form6::Form_Load()
 {
-    // Beside the program, or the user's own copy where the program's folder
-    // cannot be written (an installed package).
+    // The user's own copy for an installed program or a folder that cannot be
+    // written; otherwise the catalogue beside the program.
     const stardb::CataloguePlace place = stardb::CatalogueLocation(
         platform::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (!place.error.isEmpty())

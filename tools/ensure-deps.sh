@@ -9,7 +9,7 @@ libxkbcommon-dev libxcb1-dev libbenchmark-dev fp-utils-3.2.2 fonts-urw-base35 fo
 locales xvfb xauth"
 run_packages="xchm xdg-utils"
 fuzz_packages="clang-14 libclang-rt-14-dev"
-package_packages="desktop-file-utils appstream dpkg-dev file"
+package_packages="desktop-file-utils appstream dpkg-dev file xvfb xdotool"
 
 case "${1:-build}" in
     build) wanted="$build_packages" ;;

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -64,6 +65,7 @@ private slots:
     void radiusNotPositiveDrawsOnlyTheSun();
     void hugeRadiusFillsTheArea();
     void tooHotShowsTheWindowBlack();
+    void drawingIsDescribedForScreenReaders();
     void exitDiscardsTheDrawing_data();
     void exitDiscardsTheDrawing();
     void drawingSurvivesBeingCovered();
@@ -255,6 +257,38 @@ void TestRelativeSizeWindow::tooHotShowsTheWindowBlack()
     for (int y = 0; y < image.height(); y += 7)
         for (int x = 0; x < image.width(); x += 7)
             QCOMPARE_PIXEL(image, x, y, kBlack);
+}
+
+// The window's accessible description says what the last drawing shows.
+void TestRelativeSizeWindow::drawingIsDescribedForScreenReaders()
+{
+    struct Step {
+        double t, m, r;
+        const char *locale, *description;
+    };
+    const Step steps[] = {
+        {10000, -2, 2, "C",
+            "Star drawn beside the Sun: white, about 2 times the Sun's radius, drawn at one thirtieth scale"},
+        {3000, 12, 0.3, "de_DE",
+            "Star drawn beside the Sun: orange, about 0,3 times the Sun's radius, drawn at one third scale"},
+        {20000, -9, 42.4, "C",
+            "Star drawn beside the Sun: blue, about 42 times the Sun's radius, drawn at one eightieth scale"},
+        // Too hot to draw: nothing is drawn, and the words stay those of the drawing shown.
+        {75700.01, 3, 1, "C",
+            "Star drawn beside the Sun: blue, about 42 times the Sun's radius, drawn at one eightieth scale"},
+        {5800, 4.8, 1.04, "C",
+            "Star drawn beside the Sun: yellow, about as large as the Sun, drawn at one fifteenth scale"},
+        {3500, 1, 0.004, "C",
+            "Star drawn beside the Sun: red, less than a hundredth of the Sun's radius, drawn at one hundredth scale"},
+        {75000, 18.9, -0.0012, "C", "Sun drawn alone at one third scale: the deep blue star is too small to draw"},
+    };
+    QCOMPARE(app::Windows().window<Form3>()->accessibleDescription(), QStringLiteral("No star drawn yet"));
+    const auto restore = qScopeGuard([before = QLocale()] { QLocale::setDefault(before); });
+    for (const Step &step : steps) {
+        QLocale::setDefault(QLocale(QLatin1String(step.locale)));
+        Show(Star(step.t, step.m, step.r));
+        QCOMPARE(app::Windows().loaded<Form3>()->accessibleDescription(), QLatin1String(step.description));
+    }
 }
 
 void TestRelativeSizeWindow::exitDiscardsTheDrawing_data()

@@ -133,6 +133,7 @@ private slots:
     void location_data();
     void location();
     void readOnlyProgramFolderUsesTheUserCopy();
+    void installedProgramUsesTheUserCopyWhoeverRunsIt();
     void userCopyOfAReadOnlyShippedFileCanBeWritten();
     void failedCopyLeavesTheShippedCatalogueToBrowse();
 
@@ -727,6 +728,46 @@ void TestStarCatalogue::readOnlyProgramFolderUsesTheUserCopy()
     QCOMPARE(namesInFile(later.path), (QStringList {"Alpha", "Beta", "Gamma", "Delta"}));
     QCOMPARE(bytesOf(m_path), shippedBefore);
     QCOMPARE(QDir(program).entryList(QDir::Files | QDir::Hidden), QStringList {kCatalogueFileName});
+}
+
+// Root can write into /usr/lib/veltrane, but the catalogue there belongs to the
+// package: an installed program works on the user's copy even in a folder it
+// can write, and the same folder elsewhere is a portable copy that keeps its own.
+void TestStarCatalogue::installedProgramUsesTheUserCopyWhoeverRunsIt()
+{
+    // The package's folder is known to every build, whatever prefix it was configured with.
+    QVERIFY2(InstalledProgramFolders().contains(QStringLiteral("/usr/lib/veltrane")),
+        qPrintable(InstalledProgramFolders().join(QStringLiteral(", "))));
+
+    const QString program = m_dir->filePath(QStringLiteral("usr/lib/veltrane"));
+    const QString user = m_dir->filePath(QStringLiteral("home/.local/share/veltrane"));
+    QVERIFY(QDir().mkpath(program));
+    QVERIFY(QFile::rename(m_path, CataloguePath(program)));
+    QVERIFY(IsWritableFolder(program)); // the write test would keep the file beside the program
+    const QByteArray shippedBefore = bytesOf(CataloguePath(program));
+    // Installed under a name that reaches the folder through a link, as
+    // /lib/veltrane reaches /usr/lib/veltrane on a merged-/usr system.
+    QVERIFY(QFile::link(m_dir->filePath(QStringLiteral("usr/lib")), m_dir->filePath(QStringLiteral("lib"))));
+    const QStringList installed {m_dir->filePath(QStringLiteral("lib/veltrane"))};
+    QVERIFY(IsInstalledProgramFolder(program, installed));
+
+    const CataloguePlace place = CatalogueLocation(program, installed, user);
+    QVERIFY2(place.error.isEmpty(), qPrintable(place.error));
+    QCOMPARE(place.path, CataloguePath(user));
+    StarRecordSet set;
+    QVERIFY2(set.open(place.path), qPrintable(set.lastError().reason));
+    set.addNew();
+    QVERIFY2(set.update({QStringLiteral("Delta"), QStringLiteral("4000"), QStringLiteral("5.0")}),
+        qPrintable(set.lastError().reason));
+    set.close();
+    QCOMPARE(namesInFile(place.path), (QStringList {"Alpha", "Beta", "Gamma", "Delta"}));
+    QCOMPARE(bytesOf(CataloguePath(program)), shippedBefore);
+    QCOMPARE(QDir(program).entryList(QDir::Files | QDir::Hidden), QStringList {kCatalogueFileName});
+
+    // Not installed there: a portable copy, which keeps its catalogue beside it.
+    const QStringList elsewhere {m_dir->filePath(QStringLiteral("opt/veltrane"))};
+    QVERIFY(!IsInstalledProgramFolder(program, elsewhere));
+    QCOMPARE(CatalogueLocation(program, elsewhere, user).path, CataloguePath(program));
 }
 
 // Installed files are often read-only; the user's copy of one is not.
