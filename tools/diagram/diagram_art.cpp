@@ -11,6 +11,9 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <numbers>
+#include <optional>
+#include <vector>
 
 namespace diagram_art {
 namespace {
@@ -160,6 +163,17 @@ std::vector<const RealStar *> MainSequenceStars(const std::vector<RealStar> &tab
 
 namespace {
 
+// The colours of the table's temperatures, each worked out once: the table
+// holds only a few hundred different ones.
+QColor colourOf(double temperature)
+{
+    static std::map<double, QColor> known;
+    const auto found = known.find(temperature);
+    if (found != known.end())
+        return found->second;
+    return known.emplace(temperature, BlackbodyColour(temperature)).first->second;
+}
+
 // Each star: its own pixel in its colour, the four beside it dimmer, so that
 // the dot reads as a dot without hiding its neighbours' pixels.
 void drawStars(QImage &image, const std::vector<const RealStar *> &stars)
@@ -171,12 +185,12 @@ void drawStars(QImage &image, const std::vector<const RealStar *> &stars)
     };
     for (const RealStar *star : stars) {
         const QPoint p = ClickPixel(*star);
-        const QColor colour = BlackbodyColour(star->temperature);
+        const QColor colour = colourOf(star->temperature);
         for (QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
             blend(p + d, colour, 0.38);
     }
     for (const RealStar *star : stars) // the stars' own pixels over any halo
-        image.setPixel(ClickPixel(*star), BlackbodyColour(star->temperature).rgb());
+        image.setPixel(ClickPixel(*star), colourOf(star->temperature).rgb());
 }
 
 QFont captionFont(int pixelSize)
@@ -336,7 +350,7 @@ double mainSequenceAngle(const std::vector<const RealStar *> &stars)
             sxy += p.x() * p.y();
         }
     const double slope = (n * sxy - sx * sy) / (n * sxx - sx * sx);
-    return std::atan(slope) * 180 / M_PI;
+    return std::atan(slope) * 180 / std::numbers::pi;
 }
 
 // A white dot; the stars under it stay drawn, in white.
@@ -367,7 +381,7 @@ QImage starField(const std::vector<const RealStar *> &stars, QPoint sun, QSize s
     painter.setPen(Qt::NoPen);
     for (const RealStar *star : stars) {
         const QPoint p = ClickPixel(*star);
-        painter.setBrush(BlackbodyColour(star->temperature));
+        painter.setBrush(colourOf(star->temperature));
         painter.drawEllipse(QPointF((p.x() + 0.5) * sx, (p.y() + 0.5) * sy), 0.75, 0.75);
     }
     painter.end();
@@ -387,8 +401,8 @@ QImage generalField(const std::vector<RealStar> &table, QSize size, int captionS
         return QPointF(p->x() * sx, p->y() * sy);
     };
     // The main sequence's slant, as the reduced picture shows it.
-    const double radians = mainSequenceAngle(stars) * M_PI / 180;
-    const double angle = std::atan2(std::sin(radians) * sy, std::cos(radians) * sx) * 180 / M_PI;
+    const double radians = mainSequenceAngle(stars) * std::numbers::pi / 180;
+    const double angle = std::atan2(std::sin(radians) * sy, std::cos(radians) * sx) * 180 / std::numbers::pi;
 
     Occupied occupied(image);
     std::vector<Caption> captions;
