@@ -1,30 +1,32 @@
-// The diagram pictures compiled into the program: they load, and the curves
-// stand where a click reads the reference stars' published values.
+// The diagram pictures compiled into the program: real stars where a click
+// reads their values, in their colours, on a field mostly left dark; the SUN
+// mark where a click reads the Sun; and the table they come from refused,
+// with its file and line, when it is damaged.
 #include "diagram/diagram_picture.h"
+#include "model/number_format.h"
 #include "model/stellar_model.h"
 #include "tests/diagram/diagram_tests.h"
 #include "tools/diagram/diagram_art.h"
+#include "tools/diagram/real_stars.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
+#include <fstream>
+#include <set>
 
 namespace {
 
-bool bright(const QImage &image, int x, int y)
+bool drawn(const QImage &image, QPoint p)
 {
-    return image.rect().contains(x, y) && qGray(image.pixel(x, y)) >= 128;
+    return image.rect().contains(p) && image.pixel(p) != diagram_art::kBackground;
 }
 
-// Distance from `p` to the nearest bright pixel, looked for within `reach`.
-double nearestBright(const QImage &image, QPointF p, int reach)
+const std::vector<real_stars::RealStar> &table()
 {
-    double best = HUGE_VAL;
-    for (int y = int(p.y()) - reach; y <= int(p.y()) + reach; ++y)
-        for (int x = int(p.x()) - reach; x <= int(p.x()) + reach; ++x)
-            if (bright(image, x, y))
-                best = std::min(best, std::hypot(x + 0.5 - p.x(), y + 0.5 - p.y()));
-    return best;
+    static const std::vector<real_stars::RealStar> stars = real_stars::ReadTable(VELTRANE_REAL_STARS);
+    return stars;
 }
 
 } // namespace
@@ -32,94 +34,188 @@ double nearestBright(const QImage &image, QPointF p, int reach)
 class TestDiagramPictures : public QObject {
     Q_OBJECT
 private slots:
-    void picturesLoad_data();
-    void picturesLoad();
-    void sunDot_data();
-    void sunDot();
-    void curvesThroughTheReferenceStars_data();
-    void curvesThroughTheReferenceStars();
-    void referencePlacementReadsBack();
+    void picturesAreMostlyDark_data();
+    void picturesAreMostlyDark();
+    void sunMark_data();
+    void sunMark();
+    void aClickOnAStarReadsIt_data();
+    void aClickOnAStarReadsIt();
+    void starColours();
+    void damagedTableNamesFileAndLine_data();
+    void damagedTableNamesFileAndLine();
 };
 
-void TestDiagramPictures::picturesLoad_data()
+void TestDiagramPictures::picturesAreMostlyDark_data()
 {
     QTest::addColumn<QImage>("picture");
     QTest::newRow("general") << diagram::GeneralDiagramPicture();
     QTest::newRow("main sequence") << diagram::MainSequenceDiagramPicture();
 }
 
-void TestDiagramPictures::picturesLoad()
+// A student must be able to click between the stars.
+void TestDiagramPictures::picturesAreMostlyDark()
 {
     QFETCH(QImage, picture);
     QVERIFY2(!picture.isNull(), "the diagram picture is missing from the resources");
     QCOMPARE(picture.size(), QSize(320, 472));
-    int black = 0, white = 0;
+    int count = 0;
     for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x) {
-            const int grey = qGray(picture.pixel(x, y));
-            black += grey < 16;
-            white += grey >= 128;
-        }
+        for (int x = 0; x < picture.width(); ++x)
+            count += drawn(picture, {x, y});
     const int all = picture.width() * picture.height();
-    QVERIFY2(black > all * 9 / 10, "a black field");
-    QVERIFY2(white > 800, "with white curves on it");
+    QVERIFY2(count * 3 < all, qPrintable(QStringLiteral("%1 of %2 pixels drawn").arg(count).arg(all)));
+    QVERIFY2(count > 3000, qPrintable(QStringLiteral("only %1 pixels drawn").arg(count)));
 }
 
-void TestDiagramPictures::sunDot_data()
+void TestDiagramPictures::sunMark_data()
 {
     QTest::addColumn<QImage>("picture");
     QTest::addColumn<QPoint>("sun");
-    QTest::newRow("general") << diagram::GeneralDiagramPicture() << QPoint(187, 249);
-    QTest::newRow("main sequence") << diagram::MainSequenceDiagramPicture() << QPoint(188, 248);
+    QTest::addColumn<QString>("temperature");
+    QTest::addColumn<QString>("magnitude");
+    QTest::newRow("general") << diagram::GeneralDiagramPicture() << QPoint(187, 249) << "5963"
+                             << "4.78";
+    QTest::newRow("main sequence") << diagram::MainSequenceDiagramPicture() << QPoint(188, 248) << "5946"
+                                   << "4.72";
 }
 
-void TestDiagramPictures::sunDot()
+// The white SUN mark stands where a click reads the Sun of the read-out frames.
+void TestDiagramPictures::sunMark()
 {
     QFETCH(QImage, picture);
     QFETCH(QPoint, sun);
+    QFETCH(QString, temperature);
+    QFETCH(QString, magnitude);
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx)
-            QVERIFY2(bright(picture, sun.x() + dx, sun.y() + dy),
-                qPrintable(QStringLiteral("SUN dot pixel %1,%2").arg(sun.x() + dx).arg(sun.y() + dy)));
+            QVERIFY2(qGray(picture.pixel(sun + QPoint(dx, dy))) >= 240,
+                qPrintable(QStringLiteral("SUN mark pixel %1,%2").arg(sun.x() + dx).arg(sun.y() + dy)));
+    QCOMPARE(QString::fromStdString(model::FormatNumber(*model::TemperatureFromColumn(sun.x()), model::Pattern::Whole)),
+        temperature);
+    QCOMPARE(QString::fromStdString(model::FormatNumber(model::MagnitudeFromRow(sun.y(), 472), model::Pattern::Fixed2)),
+        magnitude);
 }
 
-void TestDiagramPictures::curvesThroughTheReferenceStars_data()
+void TestDiagramPictures::aClickOnAStarReadsIt_data()
 {
     QTest::addColumn<QImage>("picture");
-    QTest::addColumn<QString>("star");
-    QTest::addColumn<QPointF>("where");
-    const QImage general = diagram::GeneralDiagramPicture();
-    const QImage mainSequence = diagram::MainSequenceDiagramPicture();
-    for (const diagram_art::StarGroup &group : diagram_art::StarGroups())
-        for (const diagram_art::ReferenceStar &star : group.stars) {
-            const QPointF where = diagram_art::ClickPosition(star);
-            QTest::addRow("general: %s", star.name) << general << QString::fromLatin1(star.name) << where;
-            if (&group == &diagram_art::MainSequence())
-                QTest::addRow("main sequence: %s", star.name)
-                    << mainSequence << QString::fromLatin1(star.name) << where;
-        }
+    QTest::addColumn<bool>("mainSequenceOnly");
+    QTest::newRow("general") << diagram::GeneralDiagramPicture() << false;
+    QTest::newRow("main sequence") << diagram::MainSequenceDiagramPicture() << true;
 }
 
-void TestDiagramPictures::curvesThroughTheReferenceStars()
+// Every star of the table is a dot at the pixel where a click reads its
+// temperature (the nearest reading of the columns about it) and its magnitude
+// (within half a row's step); the main-sequence picture leaves the other
+// classes out.
+void TestDiagramPictures::aClickOnAStarReadsIt()
 {
     QFETCH(QImage, picture);
-    QFETCH(QPointF, where);
-    const double distance = nearestBright(picture, where, 5);
-    QVERIFY2(distance <= 3,
-        qPrintable(QStringLiteral("nearest curve %1 pixels from %2,%3").arg(distance).arg(where.x()).arg(where.y())));
+    QFETCH(bool, mainSequenceOnly);
+    const double halfRow = 0.0636 / 2 + 1e-9;
+    std::set<std::pair<int, int>> mainSequenceNear;
+    for (const real_stars::RealStar &star : table())
+        if (star.luminosityClass == "V") {
+            const QPoint p = diagram_art::ClickPixel(star);
+            for (int dy = -2; dy <= 2; ++dy)
+                for (int dx = -2; dx <= 2; ++dx)
+                    mainSequenceNear.insert({p.x() + dx, p.y() + dy});
+        }
+    int shown = 0, othersAway = 0, othersAwayDark = 0;
+    for (const real_stars::RealStar &star : table()) {
+        const QPoint p = diagram_art::ClickPixel(star);
+        if (!QRect(0, 0, 320, 472).contains(p))
+            continue;
+        const QString name = QStringLiteral("HIP %1 (%2 K, Mv %3) at %4,%5")
+                                 .arg(star.hip)
+                                 .arg(star.temperature)
+                                 .arg(star.absMagnitude)
+                                 .arg(p.x())
+                                 .arg(p.y());
+        if (mainSequenceOnly && star.luminosityClass != "V") {
+            if (!mainSequenceNear.count({p.x(), p.y()})) {
+                ++othersAway;
+                othersAwayDark += !drawn(picture, p);
+            }
+            continue;
+        }
+        ++shown;
+        QVERIFY2(drawn(picture, p), qPrintable(name + QStringLiteral(": nothing drawn there")));
+        const double t = star.temperature;
+        const double here = std::fabs(*model::TemperatureFromColumn(p.x()) - t);
+        for (int side : {p.x() - 1, p.x() + 1})
+            QVERIFY2(here <= std::fabs(*model::TemperatureFromColumn(side) - t) + 1e-6,
+                qPrintable(name + QStringLiteral(": column %1 reads nearer").arg(side)));
+        QVERIFY2(std::fabs(model::MagnitudeFromRow(p.y(), 472) - star.absMagnitude) <= halfRow,
+            qPrintable(name + QStringLiteral(": the row reads %1").arg(model::MagnitudeFromRow(p.y(), 472))));
+    }
+    QVERIFY2(shown * 100 >= 99
+                * int(mainSequenceOnly ? std::count_if(
+                          table().begin(), table().end(), [](const auto &s) { return s.luminosityClass == "V"; })
+                                       : table().size()),
+        qPrintable(QStringLiteral("only %1 stars on the picture").arg(shown)));
+    if (mainSequenceOnly)
+        QVERIFY2(othersAwayDark * 100 >= 97 * othersAway,
+            qPrintable(QStringLiteral("%1 of %2 stars of other classes drawn")
+                           .arg(othersAway - othersAwayDark)
+                           .arg(othersAway)));
 }
 
-void TestDiagramPictures::referencePlacementReadsBack()
+// Hot stars blue-white, the Sun yellow-white, M stars orange-red.
+void TestDiagramPictures::starColours()
 {
-    // The placement inverts the click calibration: a click there reads the star's values.
-    for (const diagram_art::StarGroup &group : diagram_art::StarGroups())
-        for (const diagram_art::ReferenceStar &star : group.stars) {
-            const QPointF p = diagram_art::ClickPosition(star);
-            QVERIFY2(p.x() >= 0 && p.x() < 320 && p.y() >= 0 && p.y() < 472, star.name);
-            const double t = *model::TemperatureFromColumn(p.x());
-            QVERIFY2(std::fabs(t - star.temperature) < 0.5, star.name);
-            QVERIFY2(std::fabs(model::MagnitudeFromRow(p.y(), 472) - star.absMagnitude) < 1e-9, star.name);
-        }
+    const QColor hot = diagram_art::BlackbodyColour(25000);
+    const QColor sun = diagram_art::BlackbodyColour(5772);
+    const QColor cool = diagram_art::BlackbodyColour(3300);
+    QVERIFY(hot.blue() == 255 && hot.red() < 200 && hot.green() < hot.blue());
+    QVERIFY(sun.red() == 255 && sun.green() > 225 && sun.blue() > 200 && sun.blue() < sun.green());
+    QVERIFY(cool.red() == 255 && cool.green() < 210 && cool.blue() < 150);
+}
+
+void TestDiagramPictures::damagedTableNamesFileAndLine_data()
+{
+    const QByteArray header = "# a comment\nhip,name,v,b_v,parallax_mas,parallax_error_mas,spectral_type,class,teff_k,"
+                              "teff_from,mv\n";
+    const QByteArray good = "91262,Vega,0.00,0.004,130.23,0.3600,A0Va,V,10076,B-V,0.57\n";
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("good") << header + good << QString();
+    QTest::newRow("no header") << good << ":1: the column header";
+    QTest::newRow("a field missing") << header + good + "5,x,1,2,3,4,A0V,V,9000,B-V\n"
+                                     << ":4: 11 fields";
+    QTest::newRow("not a number") << header + "7,x,1,2,3,4,A0V,V,9000,B-V,4.8x\n"
+                                  << ":3: mv is not a number";
+    QTest::newRow("comma decimal") << header + "7,x,1,2,3,4,A0V,V,9000,B-V,4,8\n"
+                                   << ":3: 11 fields";
+    QTest::newRow("unknown class") << header + "7,x,1,2,3,4,A0V,VII,9000,B-V,4.8\n"
+                                   << ":3: unknown class";
+    QTest::newRow("no parallax") << header + "7,x,1,2,0,4,A0V,V,9000,B-V,4.8\n"
+                                 << ":3: parallax";
+    QTest::newRow("twice") << header + good + good << ":4: HIP 91262 twice";
+    QTest::newRow("no stars") << header << ":2: no stars";
+    QTest::newRow("missing") << QByteArray() << ": cannot be read";
+}
+
+void TestDiagramPictures::damagedTableNamesFileAndLine()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const std::string path = (dir.path() + QStringLiteral("/real_stars.csv")).toStdString();
+    if (!content.isEmpty()) {
+        std::ofstream file(path, std::ios::binary);
+        file.write(content.constData(), content.size());
+    }
+    try {
+        const auto stars = real_stars::ReadTable(path);
+        QVERIFY2(expected.isEmpty(), "a damaged table was read");
+        QCOMPARE(stars.size(), std::size_t(1));
+        QCOMPARE(stars.front().absMagnitude, 0.57);
+    } catch (const real_stars::TableError &error) {
+        const QString what = QString::fromStdString(error.what());
+        QVERIFY2(!expected.isEmpty(), qPrintable(what));
+        QVERIFY2(what.startsWith(QString::fromStdString(path) + expected), qPrintable(what));
+    }
 }
 
 QObject *NewDiagramPicturesTest()

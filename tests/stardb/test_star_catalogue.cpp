@@ -7,6 +7,7 @@
 #include "stardb/catalogue_location.h"
 #include "stardb/catalogue_numbers.h"
 #include "stardb/star_catalogue.h"
+#include "tools/diagram/real_stars.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+#include <map>
 #include <memory>
 #include <thread>
 
@@ -122,6 +125,7 @@ private slots:
     // The catalogue built beside the program
     void shippedCatalogue();
     void shippedStarsLieOnTheDiagram();
+    void shippedStarsAgreeWithTheRealStars();
 
     // Numbers kept with a point, shown with the user's separator
     void shownNumber_data();
@@ -577,6 +581,46 @@ void TestStarCatalogue::shippedStarsLieOnTheDiagram()
     }
     QVERIFY2(hottest >= 30000 && coolest <= 4000, "the temperatures do not span the diagram");
     QVERIFY2(brightest <= -7 && faintest >= 10, "the magnitudes do not span the diagram");
+}
+
+// Every star of the starting catalogue that is also among the real stars of
+// the diagram pictures agrees with that table within 0.10 mag and 8 % in
+// temperature, unless its source says why not ("temperature not as the
+// table: ...", "magnitude not as the table: ...").
+void TestStarCatalogue::shippedStarsAgreeWithTheRealStars()
+{
+    std::map<int, real_stars::RealStar> table;
+    for (const real_stars::RealStar &star : real_stars::ReadTable(VELTRANE_REAL_STARS))
+        table[star.hip] = star;
+    QFile csv(QStringLiteral(VELTRANE_STARS_CSV));
+    QVERIFY(csv.open(QIODevice::ReadOnly | QIODevice::Text));
+    int compared = 0;
+    QStringList disagreeing;
+    while (!csv.atEnd()) {
+        const QString line = QString::fromUtf8(csv.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QStringList fields = line.split(QLatin1Char(','));
+        QVERIFY2(fields.size() >= 6, qPrintable(line));
+        const auto found = table.find(fields.at(4).toInt());
+        if (fields.at(4).isEmpty() || found == table.end())
+            continue;
+        ++compared;
+        const real_stars::RealStar &real = found->second;
+        const double dT = fields.at(1).toDouble() / real.temperature - 1;
+        const double dMv = fields.at(2).toDouble() - real.absMagnitude;
+        const QString source = fields.mid(5).join(QLatin1Char(','));
+        if ((std::fabs(dT) > 0.08 && !source.contains(QStringLiteral("temperature not as the table: ")))
+            || (std::fabs(dMv) > 0.10 && !source.contains(QStringLiteral("magnitude not as the table: "))))
+            disagreeing << QStringLiteral("%1: %2 % in temperature, %3 mag (table %4 K, %5)")
+                               .arg(fields.at(0))
+                               .arg(100 * dT, 0, 'f', 1)
+                               .arg(dMv, 0, 'f', 2)
+                               .arg(real.temperature)
+                               .arg(real.absMagnitude);
+    }
+    QVERIFY2(disagreeing.isEmpty(), qPrintable(disagreeing.join(QStringLiteral("; "))));
+    QVERIFY2(compared >= 20, qPrintable(QStringLiteral("only %1 stars found in the table").arg(compared)));
 }
 
 void TestStarCatalogue::shownNumber_data()

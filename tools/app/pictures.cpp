@@ -1,9 +1,10 @@
 // Draws the pictures of the startup, introduction, other-aspects and about
 // windows: the program icon (PNG sizes and an SVG), the night-sky background of
-// the startup window, the two engraved medallions of the introduction, the
-// small diagram in the introduction text and the two relations of the
-// other-aspects window. The diagram and the relations are drawn from the
-// stellar model itself, so they show what the program computes.
+// the startup window, the two engraved medallions of the introduction and the
+// two relations of the other-aspects window. The relations are drawn from the
+// stellar model itself, so they show what the program computes. (The small
+// diagram in the introduction text comes from tools/diagram, with the
+// diagram pictures.)
 //
 // Usage: veltrane_app_pictures <output folder>
 #include "model/stellar_model.h"
@@ -691,99 +692,6 @@ QImage MassLifetime(int w, int h)
     return image;
 }
 
-// The small diagram of the introduction: the calibration of the program's
-// own diagram (column from temperature, row from magnitude), reduced, with
-// typical stars of each group coloured by their temperature.
-QImage IntroDiagram(int w, int h)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    const QRectF area(26, 6, w - 32, h - 30);
-    const double sx = area.width() / 320.0, sy = area.height() / 472.0;
-    auto place = [&](double t, double mv) -> std::optional<QPointF> {
-        try {
-            const auto column = model::ColumnFromTemperature(t);
-            if (!column || *column < 0 || *column > 319)
-                return std::nullopt;
-            const double row = model::RowFromHeight(model::HeightFromMagnitude(mv), 472);
-            if (row < 0 || row > 471)
-                return std::nullopt;
-            return QPointF(area.left() + *column * sx, area.top() + row * sy);
-        } catch (const model::ModelError &) {
-            return std::nullopt;
-        }
-    };
-    std::mt19937 rng(1910);
-    std::normal_distribution<double> jitter(0.0, 1.0);
-    std::uniform_real_distribution<double> uni(0.0, 1.0);
-    // Main sequence: typical temperature and absolute magnitude from hot O
-    // stars to cool M dwarfs.
-    const struct {
-        double t, mv;
-    } ms[] = {{40000, -5.7}, {30000, -4.0}, {15400, -1.2}, {9500, 0.6}, {8200, 2.0}, {7200, 2.6}, {6500, 3.4},
-        {5900, 4.4}, {5600, 5.1}, {5150, 5.9}, {4400, 7.4}, {3800, 8.8}, {3100, 12.3}};
-    auto drawStar = [&](double t, double mv, double r) {
-        if (const auto pt = place(t, mv)) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(StarColour(t));
-            p.drawEllipse(*pt, r, r);
-        }
-    };
-    for (int k = 0; k < 160; ++k) {
-        const double f = uni(rng) * (std::size(ms) - 1);
-        const size_t i = size_t(f);
-        const double g = f - i;
-        const double lt = std::log(ms[i].t) + (std::log(ms[i + 1].t) - std::log(ms[i].t)) * g;
-        const double mv = ms[i].mv + (ms[i + 1].mv - ms[i].mv) * g + 0.35 * jitter(rng);
-        drawStar(std::exp(lt), mv, 1.1);
-    }
-    for (int k = 0; k < 40; ++k) { // red giants
-        const double t = 3700 + 1500 * uni(rng);
-        drawStar(t, 1.2 - (5200 - t) / 1500 * 1.6 + 0.5 * jitter(rng), 1.6);
-    }
-    for (int k = 0; k < 18; ++k) // supergiants
-        drawStar(3600 * std::pow(25000 / 3600.0, uni(rng)), -6.5 + 0.8 * jitter(rng), 2.0);
-    for (int k = 0; k < 22; ++k) { // white dwarfs
-        const double t = 6500 * std::pow(25000 / 6500.0, uni(rng));
-        drawStar(t, 15.5 - 4.0 * std::log10(t / 6500) * 2 + 0.4 * jitter(rng), 0.8);
-    }
-    // The Sun.
-    if (const auto sun = place(5963, 4.78)) {
-        p.setPen(QPen(Qt::yellow, 1));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(*sun, 4, 4);
-        p.setFont(PlotFont(6));
-        p.drawText(QRectF(sun->x() + 5, sun->y() - 5, 30, 10), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Sun"));
-    }
-    p.setFont(PlotFont(6));
-    p.setPen(QColor(200, 200, 200));
-    const QPointF labels[] = {{0.12, 0.1}, {0.55, 0.28}, {0.05, 0.86}};
-    const char *const names[] = {"supergiants", "giants", "white dwarfs"};
-    for (size_t i = 0; i < 3; ++i)
-        p.drawText(QPointF(area.left() + labels[i].x() * area.width(), area.top() + labels[i].y() * area.height()),
-            QString::fromLatin1(names[i]));
-    p.save();
-    p.translate(area.left() + 0.3 * area.width(), area.top() + 0.55 * area.height());
-    p.rotate(38);
-    p.drawText(QPointF(0, 0), QStringLiteral("main sequence"));
-    p.restore();
-    p.setPen(QColor(90, 90, 90));
-    p.drawRect(area);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(area.left(), h - 22, area.width(), 10), Qt::AlignCenter,
-        QStringLiteral("\u2190 hot     temperature     cool \u2192"));
-    p.save();
-    p.translate(10, area.center().y());
-    p.rotate(-90);
-    p.drawText(
-        QRectF(-90, -6, 180, 12), Qt::AlignCenter, QStringLiteral("\u2190 faint   absolute magnitude   bright \u2192"));
-    p.restore();
-    return image;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -809,7 +717,6 @@ int main(int argc, char *argv[])
         && ok;
     ok = save(Medallion(145, 168, {false, true, 0.45, 0.75, 1.9}), QStringLiteral("portrait_lower.jpg"), "JPEG", 92)
         && ok;
-    ok = save(IntroDiagram(220, 250), QStringLiteral("intro_diagram.png"), "PNG") && ok;
     ok = save(RadiusRelation(242, 225), QStringLiteral("aspects_radius.png"), "PNG") && ok;
     ok = save(MassLifetime(292, 222), QStringLiteral("aspects_lifetime.png"), "PNG") && ok;
     return ok ? 0 : 1;

@@ -3,100 +3,71 @@
 #include "model/stellar_model.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
+#include <numbers>
+#include <optional>
+#include <vector>
 
 namespace diagram_art {
 namespace {
 
-// Published effective temperatures (K) and absolute visual magnitudes, the
-// magnitudes from the apparent V magnitude and the Hipparcos/Gaia parallax.
-// Rounded as the usual catalogues and reviews give them.
-const std::vector<StarGroup> &groups()
+using real_stars::RealStar;
+
+double reading(double column)
 {
-    static const std::vector<StarGroup> all = {
-        {"MAIN SEQUENCE",
-            {
-                {"Spica (B1 V)", 22400, -3.55},
-                {"Regulus (B8 IVn)", 12460, -0.57},
-                {"Sirius A (A1 V)", 9940, 1.42},
-                {"Altair (A7 V)", 7670, 2.21},
-                {"Sun (G2 V)", 5772, 4.83}, // IAU 2015 nominal Teff
-                {"Tau Ceti (G8 V)", 5344, 5.68},
-                {"Epsilon Eridani (K2 V)", 5084, 6.19},
-                {"61 Cygni A (K5 V)", 4526, 7.49},
-                {"Lalande 21185 (M2 V)", 3547, 10.48},
-                {"Barnard's Star (M4 V)", 3134, 13.21},
-                {"Proxima Centauri (M5.5 V)", 3042, 15.53},
-            }},
-        {"GIANTS",
-            {
-                {"Pollux (K0 III)", 4586, 1.08},
-                {"Arcturus (K1.5 III)", 4286, -0.30},
-                {"Mirach (M0 III)", 3842, -1.84},
-            }},
-        {"SUPERGIANTS",
-            {
-                {"Rigel (B8 Ia)", 12100, -7.84},
-                {"Deneb (A2 Ia)", 8525, -8.38},
-                {"Betelgeuse (M1-2 Ia)", 3600, -5.85},
-            }},
-        {"WHITE DWARFS",
-            {
-                {"Sirius B (DA2)", 25200, 11.18},
-                {"40 Eridani B (DA4)", 16500, 11.01},
-                {"Procyon B (DQZ)", 7740, 13.04},
-                {"van Maanen 2 (DZ8)", 6220, 14.21},
-            }},
-    };
-    return all;
+    return *model::TemperatureFromColumn(column);
 }
+
+// The calibration's three pieces, each falling with the column, as the
+// columns a click can give.
+struct Piece {
+    int from, to;
+};
+constexpr Piece kPieces[] = {{0, 104}, {105, 229}, {230, 340}};
 
 } // namespace
 
-const std::vector<StarGroup> &StarGroups()
+double ClickColumn(double temperature)
 {
-    return groups();
-}
-const StarGroup &MainSequence()
-{
-    return groups().front();
-}
-
-double ColumnReading(double temperature)
-{
-    // The calibration falls with the column on each of its three pieces; find
-    // the first piece that spans the temperature and bisect on it. Between the
-    // pieces (the gap at 104/105) the nearer edge is the best a click can do.
-    struct Piece {
-        double from, to;
-    };
-    static constexpr Piece pieces[] = {{0, 104}, {104.0001, 229}, {229.0001, 340}};
-    auto reading = [](double x) { return *model::TemperatureFromColumn(x); };
-    double bestColumn = 0, bestGap = HUGE_VAL;
-    for (const Piece &piece : pieces) {
+    std::vector<double> exact;
+    for (const Piece &piece : kPieces) {
         double hot = piece.from, cool = piece.to;
-        if (temperature <= reading(hot) && temperature >= reading(cool)) {
-            for (int i = 0; i < 60; ++i) {
-                const double mid = (hot + cool) / 2;
-                (reading(mid) > temperature ? hot : cool) = mid;
-            }
-            return (hot + cool) / 2;
+        if (temperature > reading(hot) || temperature < reading(cool))
+            continue;
+        for (int i = 0; i < 60; ++i) {
+            const double mid = (hot + cool) / 2;
+            (reading(mid) > temperature ? hot : cool) = mid;
         }
-        for (double edge : {piece.from, piece.to}) {
-            const double gap = std::fabs(reading(edge) - temperature);
-            if (gap < bestGap) {
-                bestGap = gap;
-                bestColumn = edge;
-            }
-        }
+        exact.push_back((hot + cool) / 2);
     }
-    return bestColumn;
+    if (exact.size() == 1)
+        return exact.front();
+    if (exact.size() > 1) {
+        // Two columns read it: the one nearer to where the program plots it.
+        const std::optional<double> plotted = model::ColumnFromTemperature(temperature);
+        return *std::min_element(exact.begin(), exact.end(),
+            [&plotted](double a, double b) { return plotted && std::fabs(a - *plotted) < std::fabs(b - *plotted); });
+    }
+    // No column reads it (the gap at 104/105, or beyond either edge): the
+    // column whose reading is nearest.
+    double best = 0, bestGap = HUGE_VAL;
+    for (const Piece &piece : kPieces)
+        for (int edge : {piece.from, piece.to})
+            if (const double gap = std::fabs(reading(edge) - temperature); gap < bestGap) {
+                bestGap = gap;
+                best = edge;
+            }
+    return best;
 }
 
-double RowReading(double absMagnitude, double scaleHeight)
+double ClickRow(double absMagnitude, double scaleHeight)
 {
     // The magnitude is linear in the row.
     const double top = model::MagnitudeFromRow(0, scaleHeight);
@@ -104,117 +75,397 @@ double RowReading(double absMagnitude, double scaleHeight)
     return (absMagnitude - top) / step;
 }
 
-QPointF ClickPosition(const ReferenceStar &star)
+QPointF ClickPlace(const RealStar &star)
 {
-    return {ColumnReading(star.temperature), RowReading(star.absMagnitude)};
+    return {ClickColumn(star.temperature), ClickRow(star.absMagnitude)};
 }
+
+QPoint ClickPixel(const RealStar &star)
+{
+    const QPointF p = ClickPlace(star);
+    return {static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y()))};
+}
+
+// ------------------------------------------------------------------ colour
 
 namespace {
 
-// A smooth curve through the points: cubic pieces whose tangents follow the
-// neighbouring points, scaled to each piece's length so that short pieces
-// (the SUN dot beside the Sun's own reading) do not overshoot.
-QPainterPath curveThrough(const std::vector<QPointF> &p)
+// The CIE 1931 2-degree colour matching functions, from the analytic fit of
+// Wyman, Sloan & Shirley (2013, JCGT 2(2), 1): sums of piecewise Gaussians.
+double lobe(double lambda, double mu, double below, double above)
 {
-    auto direction = [&p](std::size_t i) {
-        const QPointF d = p[i + 1 < p.size() ? i + 1 : i] - p[i == 0 ? 0 : i - 1];
-        const double length = std::hypot(d.x(), d.y());
-        return length > 0 ? d / length : QPointF();
-    };
-    QPainterPath path(p.front());
-    for (std::size_t i = 0; i + 1 < p.size(); ++i) {
-        const QPointF chord = p[i + 1] - p[i];
-        const double third = std::hypot(chord.x(), chord.y()) / 3;
-        path.cubicTo(p[i] + direction(i) * third, p[i + 1] - direction(i + 1) * third, p[i + 1]);
-    }
-    return path;
-}
-
-std::vector<QPointF> positions(const StarGroup &group)
-{
-    std::vector<QPointF> points;
-    for (const ReferenceStar &star : group.stars)
-        points.push_back(ClickPosition(star));
-    return points;
-}
-
-// The main sequence as the pictures show it: from the left edge (where the
-// calibration reads 75700 K, hotter than any real dwarf) through the reference
-// dwarfs to the bottom edge, and through the picture's SUN dot, which lies 11
-// pixels left of where the Sun's 5772 K reads.
-std::vector<QPointF> mainSequenceCurve(QPoint sun)
-{
-    std::vector<QPointF> points {QPointF(0, 88)};
-    for (const ReferenceStar &star : MainSequence().stars) {
-        const QPointF p = ClickPosition(star);
-        if (points.back().x() < sun.x() && p.x() > sun.x())
-            points.push_back(QPointF(sun));
-        points.push_back(p);
-    }
-    points.push_back(QPointF(310, kHeight - 1));
-    return points;
-}
-
-// The black field with the main sequence on it, the SUN dot where the picture has it.
-QImage withMainSequence(QPoint sun, double penWidth)
-{
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::white, penWidth));
-    painter.drawPath(curveThrough(mainSequenceCurve(sun)));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::white);
-    painter.drawEllipse(QPointF(sun), 2.6, 2.6);
-    return image;
-}
-
-QFont captionFont(double pointSize, bool bold = true)
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(static_cast<int>(pointSize));
-    font.setBold(bold);
-    return font;
+    const double t = (lambda - mu) / (lambda < mu ? below : above);
+    return std::exp(-0.5 * t * t);
 }
 
 } // namespace
 
-QImage DrawGeneralPicture()
+QColor BlackbodyColour(double temperature)
 {
-    QImage image = withMainSequence(kGeneralSun, 1.6);
+    // Planck's law weighted by the matching functions, 360 ... 830 nm.
+    double X = 0, Y = 0, Z = 0;
+    for (int nm = 360; nm <= 830; ++nm) {
+        const double l = nm;
+        const double metres = l * 1e-9;
+        const double radiance = 1.0 / (std::pow(metres, 5) * std::expm1(1.4387769e-2 / (metres * temperature)));
+        X += radiance
+            * (1.056 * lobe(l, 599.8, 37.9, 31.0) + 0.362 * lobe(l, 442.0, 16.0, 26.7)
+                - 0.065 * lobe(l, 501.1, 20.4, 26.2));
+        Y += radiance * (0.821 * lobe(l, 568.8, 46.9, 40.5) + 0.286 * lobe(l, 530.9, 16.3, 31.1));
+        Z += radiance * (1.217 * lobe(l, 437.0, 11.8, 36.0) + 0.681 * lobe(l, 459.0, 26.0, 13.8));
+    }
+    // Linear sRGB (IEC 61966-2-1, D65 white), out-of-gamut parts cut to zero,
+    // the brightest channel scaled to one, then the sRGB transfer curve.
+    double rgb[] = {3.2404542 * X - 1.5371385 * Y - 0.4985314 * Z, -0.9692660 * X + 1.8760108 * Y + 0.0415560 * Z,
+        0.0556434 * X - 0.2040259 * Y + 1.0572252 * Z};
+    for (double &c : rgb)
+        c = std::max(c, 0.0);
+    const double brightest = *std::max_element(std::begin(rgb), std::end(rgb));
+    int out[3];
+    for (int i = 0; i < 3; ++i) {
+        const double c = rgb[i] / brightest;
+        const double encoded = c <= 0.0031308 ? 12.92 * c : 1.055 * std::pow(c, 1 / 2.4) - 0.055;
+        out[i] = static_cast<int>(std::lround(255 * std::clamp(encoded, 0.0, 1.0)));
+    }
+    return QColor(out[0], out[1], out[2]);
+}
+
+// ------------------------------------------------------------- selection
+
+namespace {
+
+std::vector<const RealStar *> onPicture(const std::vector<RealStar> &table, bool mainSequenceOnly)
+{
+    std::vector<const RealStar *> stars;
+    for (const char *luminosityClass : real_stars::kClasses) // drawn class by class
+        for (const RealStar &star : table) {
+            if (star.luminosityClass != luminosityClass || (mainSequenceOnly && star.luminosityClass != "V"))
+                continue;
+            if (QRect(0, 0, kWidth, kHeight).contains(ClickPixel(star)))
+                stars.push_back(&star);
+        }
+    return stars;
+}
+
+} // namespace
+
+std::vector<const RealStar *> GeneralStars(const std::vector<RealStar> &table)
+{
+    return onPicture(table, false);
+}
+
+std::vector<const RealStar *> MainSequenceStars(const std::vector<RealStar> &table)
+{
+    return onPicture(table, true);
+}
+
+// ---------------------------------------------------------------- drawing
+
+namespace {
+
+// The colours of the table's temperatures, each worked out once: the table
+// holds only a few hundred different ones.
+QColor colourOf(double temperature)
+{
+    static std::map<double, QColor> known;
+    const auto found = known.find(temperature);
+    if (found != known.end())
+        return found->second;
+    return known.emplace(temperature, BlackbodyColour(temperature)).first->second;
+}
+
+// Each star: its own pixel in its colour, the four beside it dimmer, so that
+// the dot reads as a dot without hiding its neighbours' pixels.
+void drawStars(QImage &image, const std::vector<const RealStar *> &stars)
+{
+    auto blend = [&image](QPoint p, QColor colour, double share) {
+        if (!image.rect().contains(p) || image.pixel(p) != kBackground)
+            return; // never over another star's pixel
+        image.setPixel(p, qRgb(int(colour.red() * share), int(colour.green() * share), int(colour.blue() * share)));
+    };
+    for (const RealStar *star : stars) {
+        const QPoint p = ClickPixel(*star);
+        const QColor colour = colourOf(star->temperature);
+        for (QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+            blend(p + d, colour, 0.38);
+    }
+    for (const RealStar *star : stars) // the stars' own pixels over any halo
+        image.setPixel(ClickPixel(*star), colourOf(star->temperature).rgb());
+}
+
+QFont captionFont(int pixelSize)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    return font;
+}
+
+// A caption: its text, font and angle, and where its centre stands.
+struct Caption {
+    Caption(const QString &text, int pixelSize, double angle = 0)
+        : text(text)
+        , pixelSize(pixelSize)
+        , angle(angle)
+    { }
+    QString text;
+    int pixelSize;
+    double angle; // degrees, clockwise
+    QPointF centre;
+};
+
+QPainterPath captionPath(const Caption &caption)
+{
+    QPainterPath text;
+    const QFont font = captionFont(caption.pixelSize);
+    const QFontMetricsF metrics(font);
+    text.addText(QPointF(-metrics.horizontalAdvance(caption.text) / 2, metrics.capHeight() / 2), font, caption.text);
+    QTransform transform;
+    transform.translate(caption.centre.x(), caption.centre.y());
+    transform.rotate(caption.angle);
+    return transform.map(text);
+}
+
+// White letters with a dark edge, legible over anything.
+void drawCaption(QPainter &painter, const Caption &caption)
+{
+    const QPainterPath path = captionPath(caption);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.strokePath(path, QPen(QColor(kBackground), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.fillPath(path, Qt::white);
+    painter.restore();
+}
+
+// What lies where on a picture, for placing the captions: a star's pixel
+// counts 1, a caption's 1000.
+struct Occupied {
+    explicit Occupied(const QImage &image)
+        : size(image.size())
+        , cells(static_cast<std::size_t>(size.width() * size.height()), 0)
+    {
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                at(QPoint(x, y)) = image.pixel(x, y) != kBackground ? 1 : 0;
+    }
+    int &at(QPoint p) { return cells[static_cast<std::size_t>(p.y() * size.width() + p.x())]; }
+    QSize size;
+    std::vector<int> cells;
+};
+
+// Which pixels of a picture of the given size a caption covers, with a margin
+// of two pixels.
+std::vector<QPoint> captionPixels(const Caption &caption, QSize size)
+{
+    QImage mask(size, QImage::Format_Grayscale8);
+    mask.fill(0);
+    QPainter painter(&mask);
+    const QPainterPath path = captionPath(caption);
+    painter.strokePath(path, QPen(Qt::white, 5));
+    painter.fillPath(path, Qt::white);
+    painter.end();
+    std::vector<QPoint> pixels;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            if (qGray(mask.pixel(x, y)) > 0)
+                pixels.push_back({x, y});
+    return pixels;
+}
+
+// The caption moved to where it covers the fewest stars and other captions,
+// as near its cloud's middle as that allows; then marked as occupied.
+Caption placeCaption(Caption caption, QPointF anchor, Occupied &occupied)
+{
+    const QSize size = occupied.size;
+    // The caption's pixels about the picture's middle, as offsets from it.
+    const QPoint middle(size.width() / 2, size.height() / 2);
+    caption.centre = QPointF(middle);
+    std::vector<QPoint> shape = captionPixels(caption, size);
+    QRect extent;
+    for (QPoint &p : shape) {
+        p -= middle;
+        extent |= QRect(p, QSize(1, 1));
+    }
+    // Every place where the whole caption stays inside the picture, the
+    // nearest to the anchor first; the first that covers nothing wins.
+    std::vector<QPoint> tries;
+    for (int y = 1 - extent.top(); y < size.height() - 1 - extent.bottom(); ++y)
+        for (int x = 1 - extent.left(); x < size.width() - 1 - extent.right(); ++x)
+            tries.push_back({x, y});
+    auto distance = [anchor](QPoint p) { return std::hypot(p.x() - anchor.x(), p.y() - anchor.y()); };
+    std::stable_sort(tries.begin(), tries.end(), [&](QPoint a, QPoint b) { return distance(a) < distance(b); });
+    double bestCost = HUGE_VAL;
+    QPoint best = middle;
+    for (QPoint at : tries) {
+        double cost = distance(at);
+        if (cost >= bestCost)
+            break;
+        for (QPoint p : shape) {
+            cost += 8.0 * occupied.at(at + p);
+            if (cost >= bestCost)
+                break;
+        }
+        if (cost < bestCost) {
+            bestCost = cost;
+            best = at;
+        }
+    }
+    caption.centre = QPointF(best);
+    for (QPoint p : shape)
+        occupied.at(best + p) += 1000;
+    return caption;
+}
+
+// The middle of a group's cloud: the median of its stars' places.
+std::optional<QPointF> cloudMiddle(
+    const std::vector<const RealStar *> &stars, std::initializer_list<const char *> classes)
+{
+    std::vector<double> xs, ys;
+    for (const RealStar *star : stars)
+        for (const char *c : classes)
+            if (star->luminosityClass == c) {
+                const QPointF p = ClickPlace(*star);
+                xs.push_back(p.x());
+                ys.push_back(p.y());
+            }
+    if (xs.empty())
+        return std::nullopt;
+    std::nth_element(xs.begin(), xs.begin() + xs.size() / 2, xs.end());
+    std::nth_element(ys.begin(), ys.begin() + ys.size() / 2, ys.end());
+    return QPointF(xs[xs.size() / 2], ys[ys.size() / 2]);
+}
+
+// The slope of the main sequence, in degrees: the line through the class V
+// stars (least squares of row on column).
+double mainSequenceAngle(const std::vector<const RealStar *> &stars)
+{
+    double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;
+    for (const RealStar *star : stars)
+        if (star->luminosityClass == "V") {
+            const QPointF p = ClickPlace(*star);
+            n += 1;
+            sx += p.x();
+            sy += p.y();
+            sxx += p.x() * p.x();
+            sxy += p.x() * p.y();
+        }
+    const double slope = (n * sxy - sx * sy) / (n * sxx - sx * sx);
+    return std::atan(slope) * 180 / std::numbers::pi;
+}
+
+// A white dot; the stars under it stay drawn, in white.
+void drawSun(QImage &image, QPointF sun, double radius)
+{
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::white, 1.6));
-    for (std::size_t i = 1; i < StarGroups().size(); ++i)
-        painter.drawPath(curveThrough(positions(StarGroups()[i])));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(sun, radius, radius);
+}
 
-    painter.setFont(captionFont(10));
-    painter.drawText(kGeneralSun + QPoint(-30, 16), QStringLiteral("SUN"));
-    painter.drawText(QPointF(60, 26), QStringLiteral("SUPERGIANTS"));
-    painter.drawText(QPointF(232, 132), QStringLiteral("GIANTS"));
-    painter.drawText(QPointF(40, 396), QStringLiteral("WHITE DWARFS"));
-    painter.save();
-    painter.translate(52, 236);
-    painter.rotate(33);
-    painter.drawText(QPointF(0, 0), QStringLiteral("MAIN SEQUENCE"));
-    painter.restore();
+// The picture's field with the stars and the SUN mark, at the picture's own
+// size or reduced.
+QImage starField(const std::vector<const RealStar *> &stars, QPoint sun, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(kBackground);
+    if (size == QSize(kWidth, kHeight)) {
+        drawStars(image, stars);
+        drawSun(image, QPointF(sun) + QPointF(0.5, 0.5), 2.6);
+        return image;
+    }
+    // Reduced: each star a small disc at its pixel's reduced place.
+    const double sx = double(size.width()) / kWidth, sy = double(size.height()) / kHeight;
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    for (const RealStar *star : stars) {
+        const QPoint p = ClickPixel(*star);
+        painter.setBrush(colourOf(star->temperature));
+        painter.drawEllipse(QPointF((p.x() + 0.5) * sx, (p.y() + 0.5) * sy), 0.75, 0.75);
+    }
+    painter.end();
+    drawSun(image, QPointF((sun.x() + 0.5) * sx, (sun.y() + 0.5) * sy), 1.8);
     return image;
 }
 
-QImage DrawMainSequencePicture()
+// The general picture at the given size, its captions placed by the clouds.
+QImage generalField(const std::vector<RealStar> &table, QSize size, int captionSize, int sunCaptionSize)
 {
-    QImage image = withMainSequence(kMainSequenceSun, 1.2);
+    const std::vector<const RealStar *> stars = GeneralStars(table);
+    QImage image = starField(stars, kGeneralSun, size);
+    const double sx = double(size.width()) / kWidth, sy = double(size.height()) / kHeight;
+    auto scaled = [sx, sy](std::optional<QPointF> p) -> std::optional<QPointF> {
+        if (!p)
+            return std::nullopt;
+        return QPointF(p->x() * sx, p->y() * sy);
+    };
+    // The main sequence's slant, as the reduced picture shows it.
+    const double radians = mainSequenceAngle(stars) * std::numbers::pi / 180;
+    const double angle = std::atan2(std::sin(radians) * sy, std::cos(radians) * sx) * 180 / std::numbers::pi;
+
+    Occupied occupied(image);
+    std::vector<Caption> captions;
+    auto place = [&](const Caption &caption, std::optional<QPointF> anchor) {
+        if (anchor)
+            captions.push_back(placeCaption(caption, *anchor, occupied));
+    };
+    place({QStringLiteral("SUN"), sunCaptionSize}, scaled(QPointF(kGeneralSun) + QPointF(-14, 10)));
+    place({QStringLiteral("MAIN SEQUENCE"), captionSize, angle}, scaled(cloudMiddle(stars, {"V"})));
+    place({QStringLiteral("SUPERGIANTS"), captionSize}, scaled(cloudMiddle(stars, {"I"})));
+    place({QStringLiteral("GIANTS"), captionSize}, scaled(cloudMiddle(stars, {"III"})));
+    place({QStringLiteral("WHITE DWARFS"), captionSize}, scaled(cloudMiddle(stars, {"D"})));
     QPainter painter(&image);
+    for (const Caption &caption : captions)
+        drawCaption(painter, caption);
+    return image;
+}
+
+} // namespace
+
+QImage DrawGeneralPicture(const std::vector<RealStar> &table)
+{
+    return generalField(table, QSize(kWidth, kHeight), 11, 10);
+}
+
+QImage DrawMainSequencePicture(const std::vector<RealStar> &table)
+{
+    const std::vector<const RealStar *> stars = MainSequenceStars(table);
+    QImage image = starField(stars, kMainSequenceSun, QSize(kWidth, kHeight));
+    Occupied occupied(image);
+    const Caption sun
+        = placeCaption({QStringLiteral("SUN"), 11}, QPointF(kMainSequenceSun) + QPointF(-14, 10), occupied);
+    const Caption name = placeCaption(
+        {QStringLiteral("MAIN SEQUENCE"), 14, mainSequenceAngle(stars)}, cloudMiddle(stars, {"V"}).value(), occupied);
+    QPainter painter(&image);
+    drawCaption(painter, sun);
+    drawCaption(painter, name);
+    return image;
+}
+
+QImage DrawIntroductionDiagram(const std::vector<RealStar> &table, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(kBackground);
+    // The general picture reduced into a frame, with room for the axes' names.
+    const QRect area(26, 6, size.width() - 32, size.height() - 30);
+    QPainter painter(&image);
+    painter.drawImage(area.topLeft(), generalField(table, area.size(), 8, 7));
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont axes(QStringLiteral("DejaVu Sans"));
+    axes.setPixelSize(8);
+    painter.setFont(axes);
+    painter.setPen(QColor(90, 90, 90));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(area).adjusted(-0.5, -0.5, 0.5, 0.5));
     painter.setPen(Qt::white);
-    painter.setFont(captionFont(11));
-    painter.drawText(kMainSequenceSun + QPoint(-30, 16), QStringLiteral("SUN"));
-    // MAIN SEQUENCE, its letters spaced along a diagonal in the lower left.
-    const QString words = QStringLiteral("MAIN SEQUENCE");
-    painter.setFont(captionFont(14));
-    for (int i = 0; i < words.size(); ++i)
-        painter.drawText(QPointF(24 + 13.5 * i, 250 + 13 * i), QString(words[i]));
+    painter.drawText(QRectF(area.left(), size.height() - 22, area.width(), 12), Qt::AlignCenter,
+        QStringLiteral("\u2190 hot     temperature     cool \u2192"));
+    painter.translate(10, QRectF(area).center().y());
+    painter.rotate(-90);
+    painter.drawText(QRectF(-110, -6, 220, 12), Qt::AlignCenter,
+        QStringLiteral("\u2190 faint   absolute magnitude   bright \u2192"));
     return image;
 }
 

@@ -1,10 +1,17 @@
-// The diagram pictures: where the star groups and the Sun stand on the
-// 320 x 472 picture, and the drawing of both pictures.
+// The diagram pictures: real stars from real_stars.csv, each a dot at the
+// pixel where a click reads its temperature and absolute magnitude, coloured
+// by its temperature, with the group names beside their clouds and the SUN
+// mark; the general picture, the main-sequence picture and the small diagram
+// of the introduction.
 #pragma once
 
+#include "tools/diagram/real_stars.h"
+
+#include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
+#include <QSize>
 #include <QString>
 
 #include <vector>
@@ -13,37 +20,39 @@ namespace diagram_art {
 
 inline constexpr int kWidth = 320;
 inline constexpr int kHeight = 472;
+// The field behind the stars; every other pixel counts as drawn.
+inline constexpr QRgb kBackground = 0xff000000;
 
-// The SUN dot of each picture: the point that reads about 5963 K and
+// The SUN mark of each picture: the point that reads about 5963 K and
 // magnitude 4.78, the Sun of the read-out frames.
 inline constexpr QPoint kGeneralSun {187, 249};
 inline constexpr QPoint kMainSequenceSun {188, 248};
 
-// A star the curves are drawn through, with its published values.
-struct ReferenceStar {
-    const char *name;
-    double temperature; // effective temperature, K
-    double absMagnitude; // absolute visual magnitude
-};
+// Where a click reads the given temperature: the column, as a fraction,
+// at which the click calibration gives it. A temperature that falls into the
+// gap between columns 104 and 105 gets the nearer of the two; one that two
+// columns read (at the 229/230 step, 5447 ... 5631 K) the column nearer to
+// where the program plots that temperature.
+double ClickColumn(double temperature);
+// The row, as a fraction, at which a click reads the absolute magnitude.
+double ClickRow(double absMagnitude, double scaleHeight = kHeight);
+// A star's true place and the pixel its dot is centred on (the true place
+// rounded); the pixel may lie outside the picture.
+QPointF ClickPlace(const real_stars::RealStar &star);
+QPoint ClickPixel(const real_stars::RealStar &star);
 
-struct StarGroup {
-    const char *label;
-    std::vector<ReferenceStar> stars; // hottest first
-};
+// The colour of a black body of the given temperature in sRGB, brightest
+// channel at full scale (see README.md for the source).
+QColor BlackbodyColour(double temperature);
 
-// Main sequence, giants, supergiants and white dwarfs, in that order.
-const std::vector<StarGroup> &StarGroups();
-const StarGroup &MainSequence();
+// The stars a picture shows: every class on the general picture, class V on
+// the main-sequence picture; both only those whose pixel lies on the picture.
+std::vector<const real_stars::RealStar *> GeneralStars(const std::vector<real_stars::RealStar> &table);
+std::vector<const real_stars::RealStar *> MainSequenceStars(const std::vector<real_stars::RealStar> &table);
 
-// Where a click reads the given values: the column at which the click
-// calibration gives `temperature` (found numerically, since the calibration
-// only goes from column to temperature), and the row that gives `absMagnitude`.
-double ColumnReading(double temperature);
-double RowReading(double absMagnitude, double scaleHeight = kHeight);
-QPointF ClickPosition(const ReferenceStar &star);
-
-// The pictures themselves.
-QImage DrawGeneralPicture();
-QImage DrawMainSequencePicture();
+QImage DrawGeneralPicture(const std::vector<real_stars::RealStar> &table);
+QImage DrawMainSequencePicture(const std::vector<real_stars::RealStar> &table);
+// The general picture reduced for the introduction text, with its axes named.
+QImage DrawIntroductionDiagram(const std::vector<real_stars::RealStar> &table, QSize size);
 
 } // namespace diagram_art

@@ -43,13 +43,14 @@ int main(int argc, char *argv[])
         ++lineNumber;
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
-        // name, temperature, magnitude, type, source (the source may hold commas)
+        // name, temperature, magnitude, type, Hipparcos number, source (the
+        // source may hold commas)
         const QStringList fields = line.split(QLatin1Char(','));
-        if (fields.size() < 5)
-            return fail(QStringLiteral("line %1: five fields expected").arg(lineNumber));
+        if (fields.size() < 6)
+            return fail(QStringLiteral("%1:%2: six fields expected").arg(args.at(1)).arg(lineNumber));
         const stardb::StarRecord record {fields.at(0).trimmed(), fields.at(1).trimmed(), fields.at(2).trimmed()};
         if (record.name.isEmpty() || !isNumber(record.temperature) || !isNumber(record.magnitude))
-            return fail(QStringLiteral("line %1: a name and two numbers expected").arg(lineNumber));
+            return fail(QStringLiteral("%1:%2: a name and two numbers expected").arg(args.at(1)).arg(lineNumber));
         records.append(record);
     }
 
