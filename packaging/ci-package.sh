@@ -83,7 +83,7 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -qq -o DPkg::Lock::Timeout=300 --no-install-recommends "$deb" > "$work/apt.log" || { cat "$work/apt.log"; exit 1; }
 
 echo "== Installed layout"
-for f in veltrane stars.vlt vlt.chm fdbk.eml; do
+for f in veltrane stars.vlt vlt.chm vlt.de.chm vlt.fr.chm vlt.es.chm fdbk.eml; do
     [ -f "$program_dir/$f" ] || { echo "missing $program_dir/$f" >&2; exit 1; }
 done
 [ -x "$program_dir/veltrane" ] || { echo "$program_dir/veltrane is not executable" >&2; exit 1; }

@@ -1,5 +1,9 @@
 #include "resources/app/app_resources.h"
 
+#include <QFile>
+
+#include <algorithm>
+
 namespace app::res {
 
 QStringList IconSizes()
@@ -13,6 +17,25 @@ QStringList Pictures()
     return IconSizes()
         + QStringList {kStartupPicture, kUpperPortrait, kLowerPortrait, QStringLiteral(":/app/intro_diagram.png"),
             kRadiusRelation, kLifetimeRelation};
+}
+
+QString IntroductionFor(const QStringList &uiLanguages)
+{
+    for (const QString &language : uiLanguages) {
+        // "de-AT", "de_AT" and "de" all name German; only a plain language
+        // code may become part of a resource path.
+        const QString code = language.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        const bool plain = (code.size() == 2 || code.size() == 3)
+            && std::all_of(code.cbegin(), code.cend(), [](QChar c) { return c >= u'a' && c <= u'z'; });
+        if (!plain)
+            continue;
+        if (code == QLatin1String("en"))
+            return kIntroduction;
+        const QString translated = QStringLiteral(":/app/intro.%1.html").arg(code);
+        if (QFile::exists(translated))
+            return translated;
+    }
+    return kIntroduction;
 }
 
 } // namespace app::res

@@ -18,5 +18,11 @@ inline const QString kLifetimeRelation = QStringLiteral(":/app/aspects_lifetime.
 QStringList IconSizes();
 // Every picture of the resources (the icon sizes included).
 QStringList Pictures();
+// The introduction in the first of the user's languages, in the order of
+// QLocale::uiLanguages() ("de-AT", "de", ...), that it is written in:
+// ":/app/intro.de.html" for German. English, the language it is first written
+// in, ends the search: ("en-GB", "de") and a list without any translated
+// language give kIntroduction.
+QString IntroductionFor(const QStringList &uiLanguages);
 
 } // namespace app::res

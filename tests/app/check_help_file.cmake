@@ -1,6 +1,8 @@
-# cmake -DCHM=<vlt.chm> -DHHP=<vlt.hhp> -P check_help_file.cmake
+# cmake -DCHM=<vlt.chm> -DHHP=<vlt.hhp> [-DSAME_FILES_AS=<vlt.hhp>] -P check_help_file.cmake
 # Lists the compiled help file with chmls and checks that every file of the
-# project's [FILES] section is inside, with the contents and the index.
+# project's [FILES] section is inside, with the contents and the index. With
+# SAME_FILES_AS, the help in another language, the project must list the same
+# files as that one (the English help): no page left untranslated or added.
 find_program(CHMLS chmls REQUIRED)
 if(NOT EXISTS "${CHM}")
     message(FATAL_ERROR "no help file at ${CHM}")
@@ -10,20 +12,35 @@ execute_process(COMMAND ${CHMLS} --no-page -n list "${CHM}"
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "chmls cannot read ${CHM}: ${errors}")
 endif()
-file(STRINGS "${HHP}" project)
-set(in_files FALSE)
-set(wanted /vlt.hhc /vlt.hhk)
-foreach(line IN LISTS project)
-    string(STRIP "${line}" line)
-    if(line MATCHES "^\\[")
-        set(in_files FALSE)
-        if(line STREQUAL "[FILES]")
-            set(in_files TRUE)
+# The [FILES] section of a help project, each name with a leading slash.
+function(project_files hhp out)
+    file(STRINGS "${hhp}" project)
+    set(in_files FALSE)
+    set(files "")
+    foreach(line IN LISTS project)
+        string(STRIP "${line}" line)
+        if(line MATCHES "^\\[")
+            set(in_files FALSE)
+            if(line STREQUAL "[FILES]")
+                set(in_files TRUE)
+            endif()
+        elseif(in_files AND NOT line STREQUAL "")
+            list(APPEND files "/${line}")
         endif()
-    elseif(in_files AND NOT line STREQUAL "")
-        list(APPEND wanted "/${line}")
+    endforeach()
+    set(${out} "${files}" PARENT_SCOPE)
+endfunction()
+
+project_files("${HHP}" listed)
+if(SAME_FILES_AS)
+    project_files("${SAME_FILES_AS}" reference)
+    list(SORT listed)
+    list(SORT reference)
+    if(NOT listed STREQUAL reference)
+        message(FATAL_ERROR "${HHP} lists\n  ${listed}\nbut ${SAME_FILES_AS} lists\n  ${reference}")
     endif()
-endforeach()
+endif()
+set(wanted /vlt.hhc /vlt.hhk ${listed})
 list(LENGTH wanted count)
 if(count LESS 10)
     message(FATAL_ERROR "the help project lists only ${count} files")

@@ -27,6 +27,7 @@
 #include <QTextLayout>
 #include <QTimer>
 #include <algorithm>
+#include <memory>
 
 using app::Windows;
 
@@ -59,6 +60,26 @@ QStringList WrappedLines(const QLabel *label)
     }
     layout.endLayout();
     return lines;
+}
+
+// The names of the pictures a rich-text document shows, each checked to load.
+QStringList ShownImages(QTextDocument *doc)
+{
+    QStringList names;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat())
+                continue;
+            const QString name = format.toImageFormat().name();
+            const QVariant image = doc->resource(QTextDocument::ImageResource, QUrl(name));
+            if (image.isValid() && !image.value<QImage>().isNull())
+                names << name;
+            else
+                names << QStringLiteral("(missing) ") + name;
+        }
+    }
+    return names;
 }
 
 } // namespace
@@ -95,6 +116,8 @@ private slots:
     void everyPictureLoads_data();
     void everyPictureLoads();
     void introductionShowsItsPicture();
+    void introductionInTheUserLanguage_data();
+    void introductionInTheUserLanguage();
     void feedbackMessageIsAConformingDraft();
 
 private:
@@ -447,20 +470,50 @@ void TestApp::introductionShowsItsPicture()
     QTextDocument *doc = intro->RichTextBox1->document();
     QVERIFY(intro->RichTextBox1->isReadOnly());
     QVERIFY(doc->toPlainText().contains(QStringLiteral("Hertzsprung")));
-    int images = 0;
-    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            if (!format.isImageFormat())
-                continue;
-            ++images;
-            const QVariant image = doc->resource(QTextDocument::ImageResource, QUrl(format.toImageFormat().name()));
-            QVERIFY2(image.isValid() && !image.value<QImage>().isNull(), qPrintable(format.toImageFormat().name()));
-        }
-    }
-    QCOMPARE(images, 1);
+    QCOMPARE(ShownImages(doc), QStringList {QStringLiteral(":/app/intro_diagram.png")});
     QVERIFY(!intro->Picture1->pixmap().isNull());
     QVERIFY(!intro->Picture2->pixmap().isNull());
+}
+
+void TestApp::introductionInTheUserLanguage_data()
+{
+    QTest::addColumn<QStringList>("languages");
+    QTest::addColumn<QString>("document");
+    const QString english = app::res::kIntroduction;
+    QTest::newRow("Austrian German") << QStringList {"de-AT", "de"} << ":/app/intro.de.html";
+    QTest::newRow("German, POSIX spelling") << QStringList {"de_DE"} << ":/app/intro.de.html";
+    QTest::newRow("Canadian French") << QStringList {"fr-CA", "fr"} << ":/app/intro.fr.html";
+    QTest::newRow("Latin American Spanish") << QStringList {"es-419", "es"} << ":/app/intro.es.html";
+    QTest::newRow("Japanese") << QStringList {"ja-JP", "ja"} << english;
+    QTest::newRow("Japanese, then French") << QStringList {"ja", "fr-FR", "fr"} << ":/app/intro.fr.html";
+    QTest::newRow("English before German") << QStringList {"en-GB", "en", "de"} << english;
+    QTest::newRow("no language") << QStringList {} << english;
+    QTest::newRow("not a language code") << QStringList {"../de", ""} << english;
+}
+
+void TestApp::introductionInTheUserLanguage()
+{
+    // The translated introduction is chosen by the user's languages, and it
+    // is the English one's twin: the same paragraphs, headings and list
+    // items, its picture found, its accents read as UTF-8.
+    QFETCH(QStringList, languages);
+    QFETCH(QString, document);
+    QCOMPARE(app::res::IntroductionFor(languages), document);
+
+    const auto shown = [](const QString &path) {
+        auto browser = std::make_unique<QTextBrowser>();
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            browser->setHtml(QString::fromUtf8(file.readAll()));
+        return browser;
+    };
+    const auto english = shown(app::res::kIntroduction);
+    const auto translated = shown(document);
+    QTextDocument *doc = translated->document();
+    QVERIFY2(doc->toPlainText().contains(QStringLiteral("Hertzsprung")), qPrintable(document));
+    QVERIFY(!doc->toPlainText().contains(QChar::ReplacementCharacter));
+    QCOMPARE(doc->blockCount(), english->document()->blockCount());
+    QCOMPARE(ShownImages(doc), ShownImages(english->document()));
 }
 
 void TestApp::feedbackMessageIsAConformingDraft()
