@@ -4,6 +4,7 @@
 #include "app/window_registry.h"
 #include "platform/arbutton.h"
 #include "platform/common_controls.h"
+#include "platform/widget_helpers.h"
 #include "resources/app/app_resources.h"
 
 #include <QFile>
@@ -18,7 +19,7 @@ Form4::Form4()
     setWindowTitle(QStringLiteral("An Introduction To Veltrane"));
     setFixedSize(662, 472);
     createControls();
-    app::CentreOnScreen(this);
+    platform::CentreOnScreen(this);
 }
 
 QString Form4::IntroductionDocument()

@@ -4,6 +4,7 @@
 #include "app/window_registry.h"
 #include "platform/arbutton.h"
 #include "platform/common_controls.h"
+#include "platform/widget_helpers.h"
 #include "resources/app/app_resources.h"
 
 #include <QLabel>
@@ -16,7 +17,7 @@ Form5::Form5()
     setWindowTitle(QStringLiteral("Other Aspects Of Veltrane"));
     setFixedSize(662, 342);
     createControls();
-    app::CentreOnScreen(this);
+    platform::CentreOnScreen(this);
 }
 
 void Form5::createControls()

@@ -4,6 +4,7 @@
 #include "app/window_registry.h"
 #include "platform/arbutton.h"
 #include "platform/common_controls.h"
+#include "platform/widget_helpers.h"
 #include "resources/app/app_resources.h"
 
 #include <QCheckBox>
@@ -18,7 +19,7 @@ Form8::Form8()
     setFixedSize(481, 215);
     m_background.load(app::res::kStartupPicture);
     createControls();
-    app::CentreOnScreen(this);
+    platform::CentreOnScreen(this);
 }
 
 QString Form8::NextWindow(bool introductionSkipped)

@@ -3,6 +3,7 @@
 #include "app/window_look.h"
 #include "app/window_registry.h"
 #include "platform/common_controls.h"
+#include "platform/widget_helpers.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -36,7 +37,7 @@ frmAbout::frmAbout()
     setWindowTitle(QStringLiteral("About "));
     setFixedSize(382, 262);
     createControls();
-    app::CentreOnScreen(this);
+    platform::CentreOnScreen(this);
 }
 
 void frmAbout::createControls()

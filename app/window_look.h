@@ -1,5 +1,5 @@
 // Small helpers the startup and information windows share: the program
-// icon, centring on the screen and the labels of the layouts.
+// icon and the labels and pictures of the layouts.
 #pragma once
 
 #include <QColor>
@@ -15,10 +15,6 @@ namespace app {
 
 // The program icon in all its sizes.
 QIcon ProgramIcon();
-
-// Moves a top-level window so that it stands in the middle of the screen's
-// available area.
-void CentreOnScreen(QWidget *window);
 
 // A transparent label at a fixed place, as the layouts give it.
 QLabel *PlaceLabel(QWidget *parent, const QString &objectName, const QString &text, const QRect &geometry,

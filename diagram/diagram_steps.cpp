@@ -1,7 +1,5 @@
 #include "diagram/diagram_steps.h"
 
-#include <QLocale>
-
 namespace diagram {
 namespace {
 
@@ -111,13 +109,6 @@ std::optional<QString> LiveReadout(double x, double y, double scaleHeight, char 
         // Far outside the picture while dragging: leave the read-out as it is.
         return std::nullopt;
     }
-}
-
-char DecimalSeparator()
-{
-    const QString point = QLocale().decimalPoint();
-    const char separator = point.isEmpty() ? '\0' : point.front().toLatin1();
-    return separator == '\0' ? '.' : separator;
 }
 
 QString Show(double value, model::Pattern pattern, char decimalSeparator)

@@ -61,8 +61,7 @@ PlotCheck CheckPlottable(const QString &temperatureText, const QString &magnitud
 // label keeps what it shows.
 std::optional<QString> LiveReadout(double x, double y, double scaleHeight, char decimalSeparator);
 
-// The user's decimal separator, as the read-outs show it and typed numbers use it.
-char DecimalSeparator();
+// A number in a read-out pattern with the given separator.
 QString Show(double value, model::Pattern pattern, char decimalSeparator);
 
 // The blinking prompt: RGB(252, 3, 47) turns blue, anything else turns RGB(252, 3, 47).

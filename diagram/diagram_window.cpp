@@ -3,6 +3,7 @@
 #include "app/window_registry.h"
 #include "platform/accessibility.h"
 #include "platform/common_controls.h"
+#include "platform/widget_helpers.h"
 #include "relsize/show_relative_size.h"
 #include "report/print_data.h"
 
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -146,9 +146,7 @@ QLabel *DiagramWindow::addLiveReadout(QGroupBox *frame, const char *name, const 
     label->setGeometry(geometry);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kLiveReadoutColour);
-    label->setPalette(palette);
+    platform::SetTextColour(label, kLiveReadoutColour);
     // Read aloud under its frame's caption; the reading is its description.
     label->setAccessibleName(platform::SpokenCaption(frame->title()));
     m_liveReadout = label;
@@ -178,8 +176,7 @@ void DiagramWindow::finishWithHelpMenu()
 
     // The layout's client area lies below the menu bar.
     setFixedSize(m_design.client.width(), menuBar()->sizeHint().height() + m_design.client.height());
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    platform::CentreOnScreen(this);
 }
 
 void DiagramWindow::createStatusBar()
@@ -216,7 +213,7 @@ void DiagramWindow::createStatusBar()
 void DiagramWindow::write(QLineEdit *box, double value, Pattern pattern) const
 {
     if (box)
-        box->setText(diagram::Show(value, pattern, diagram::DecimalSeparator()));
+        box->setText(diagram::Show(value, pattern, platform::DecimalSeparator()));
 }
 
 void DiagramWindow::showProgress(const diagram::Progress &progress, bool plotted)
@@ -273,7 +270,7 @@ void DiagramWindow::Picture1_MouseDown(int, int, double x, double y)
 
 void DiagramWindow::Picture1_MouseMove(int, int, double x, double y)
 {
-    const auto text = diagram::LiveReadout(x, y, Picture1->scaleHeight(), diagram::DecimalSeparator());
+    const auto text = diagram::LiveReadout(x, y, Picture1->scaleHeight(), platform::DecimalSeparator());
     if (text && m_liveReadout) {
         m_liveReadout->setText(*text);
         m_liveReadout->setAccessibleDescription(*text);
@@ -283,7 +280,7 @@ void DiagramWindow::Picture1_MouseMove(int, int, double x, double y)
 void DiagramWindow::plot()
 {
     const diagram::Progress progress = diagram::PlotStar(star, m_boxes.temperature->text(), m_boxes.magnitude->text(),
-        diagram::DecimalSeparator(), Picture1->scaleHeight(), m_design.columnRule, m_design.mainSequence);
+        platform::DecimalSeparator(), Picture1->scaleHeight(), m_design.columnRule, m_design.mainSequence);
     showProgress(progress, true);
 }
 

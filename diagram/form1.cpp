@@ -3,6 +3,7 @@
 #include "app/window_registry.h"
 #include "diagram/form2.h"
 #include "platform/common_controls.h"
+#include "platform/widget_helpers.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -19,13 +20,6 @@ constexpr diagram::ReadOutRow kReadOuts[] = {
     {"Label5", "RADIUS (km)", "Text4", 160, 160},
 };
 constexpr diagram::ReadOutColumns kColumns {8, 129, 17, 144, 153, 25};
-
-void setTextColour(QLabel *label, const QColor &colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
 
 } // namespace
 
@@ -46,7 +40,7 @@ Form1::Form1()
     Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setGeometry(376, 392, 249, 25);
     Label7->setFont(platform::LayoutFont(QStringLiteral("Times New Roman"), 9, true));
-    setTextColour(Label7, QColor(255, 0, 0)); // design colour, replaced at initialisation
+    platform::SetTextColour(Label7, QColor(255, 0, 0)); // design colour, replaced at initialisation
     addButton("ARButton1", QStringLiteral("&OK"), {376, 440, 97, 25}, this, &Form1::ARButton1_Click);
     addButton("ARButton2", QStringLiteral("&EXIT"), {520, 440, 97, 25}, this, &Form1::exitProgram);
 
@@ -62,7 +56,7 @@ Form1::Form1()
     Timer1->start(400);
 
     // Form_Initialize: the prompt starts in the red it blinks with.
-    setTextColour(Label7, diagram::kPromptRed);
+    platform::SetTextColour(Label7, diagram::kPromptRed);
     // Form_Load.
     setWindowTitle(QStringLiteral("Veltrane"));
 }
@@ -74,7 +68,7 @@ void Form1::Draw()
 
 void Form1::Timer1_Timer()
 {
-    setTextColour(Label7, diagram::NextPromptColour(Label7->palette().color(QPalette::WindowText)));
+    platform::SetTextColour(Label7, diagram::NextPromptColour(Label7->palette().color(QPalette::WindowText)));
 }
 
 void Form1::ARButton1_Click()

@@ -2,13 +2,14 @@
 
 #include "app/window_registry.h"
 #include "diagram/form1.h"
-#include "platform/common_controls.h"
+#include "platform/widget_helpers.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 
 using platform::Px;
+using platform::TwipsRect;
 
 namespace {
 
@@ -25,11 +26,6 @@ constexpr diagram::ReadOutRow kReadOuts[] = {
 };
 constexpr diagram::ReadOutColumns kColumns {Px(120), Px(2055), Px(255), Px(2400), Px(2055), Px(375)};
 
-QRect twips(int left, int top, int width, int height)
-{
-    return {Px(left), Px(top), Px(width), Px(height)};
-}
-
 } // namespace
 
 Form2::Form2()
@@ -39,15 +35,15 @@ Form2::Form2()
 {
     Picture1->setAccessibleName(QStringLiteral("Main-sequence diagram"));
     QGroupBox *frame1
-        = addFrame("Frame1", QStringLiteral("FOR SUN T = 5946K , M = 4.78"), twips(5160, 240, 4575, 3975));
+        = addFrame("Frame1", QStringLiteral("FOR SUN T = 5946K , M = 4.78"), TwipsRect(5160, 240, 4575, 3975));
     addReadOuts(frame1, kReadOuts, kColumns, {&Text1, &Text2, &Text8, &Text3, &Text4, &Text5, &Text6, &Text7});
 
-    addButton("ARButton3", QStringLiteral("&SHOW RELATIVE SIZE AND COLOUR"), twips(5400, 4440, 3975, 495), this,
+    addButton("ARButton3", QStringLiteral("&SHOW RELATIVE SIZE AND COLOUR"), TwipsRect(5400, 4440, 3975, 495), this,
         &Form2::showRelativeSize);
-    QGroupBox *frame2 = addFrame("Frame2", QStringLiteral("DISPLAY"), twips(5160, 5160, 4575, 1215));
-    Label10 = addLiveReadout(frame2, "Label10", twips(840, 360, 2655, 615));
-    addButton("ARButton1", QStringLiteral("&BACK"), twips(5400, 6720, 1575, 375), this, &Form2::ARButton1_Click);
-    addButton("ARButton2", QStringLiteral("&EXIT"), twips(7680, 6720, 1575, 375), this, &Form2::exitProgram);
+    QGroupBox *frame2 = addFrame("Frame2", QStringLiteral("DISPLAY"), TwipsRect(5160, 5160, 4575, 1215));
+    Label10 = addLiveReadout(frame2, "Label10", TwipsRect(840, 360, 2655, 615));
+    addButton("ARButton1", QStringLiteral("&BACK"), TwipsRect(5400, 6720, 1575, 375), this, &Form2::ARButton1_Click);
+    addButton("ARButton2", QStringLiteral("&EXIT"), TwipsRect(7680, 6720, 1575, 375), this, &Form2::exitProgram);
 
     QMenu *file = addMenu("FileMenu", QStringLiteral("File"));
     addMenuItem(file, "Fileprint", QStringLiteral("Print Data"), this, &Form2::printData);

@@ -4,21 +4,19 @@
 #include "platform/common_controls.h"
 #include "platform/save_dialog.h"
 #include "platform/whole_file.h"
+#include "platform/widget_helpers.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QGuiApplication>
 #include <QImageWriter>
 #include <QLabel>
-#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 #include <limits>
 
 using platform::Px;
+using platform::TwipsRect;
 
 namespace {
 
@@ -63,8 +61,7 @@ Form3::Form3()
     placeControls();
     connectControls();
     setAccessibleDescription(QStringLiteral("No star drawn yet"));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    platform::CentreOnScreen(this);
 }
 
 void Form3::createControls()
@@ -72,8 +69,8 @@ void Form3::createControls()
     auto caption = [this](const QString &name, const QString &text) {
         auto *label = new QLabel(text, this);
         label->setObjectName(name);
+        platform::SetTextColour(label, Qt::white);
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::white);
         palette.setColor(QPalette::Window, Qt::black);
         label->setPalette(palette);
         label->setAutoFillBackground(true);
@@ -95,14 +92,11 @@ void Form3::createControls()
 
 void Form3::placeControls()
 {
-    auto place = [](QWidget *w, int left, int top, int width, int height) {
-        w->setGeometry(Px(left), Px(top), Px(width), Px(height));
-    };
-    place(Label1, 1320, 4320, 375, 255);
-    place(Label2, 6000, 4320, 495, 255);
-    place(Command1, 1530, 5400, 1455, 375);
-    place(Command2, 3930, 5400, 1455, 375);
-    place(Command3, 6450, 5400, 1455, 375);
+    Label1->setGeometry(TwipsRect(1320, 4320, 375, 255));
+    Label2->setGeometry(TwipsRect(6000, 4320, 495, 255));
+    Command1->setGeometry(TwipsRect(1530, 5400, 1455, 375));
+    Command2->setGeometry(TwipsRect(3930, 5400, 1455, 375));
+    Command3->setGeometry(TwipsRect(6450, 5400, 1455, 375));
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command3);
 }
@@ -131,9 +125,8 @@ void Form3::DrawStarAndSun(const relsize::StarAppearance &appearance, double rad
     setFillColor(sun);
     Circle(static_cast<float>(discs.sun.x), static_cast<float>(discs.sun.y), SinglePrecision(discs.sun.radius), sun);
     // The drawing in words for screen readers, with the read-outs' decimal separator.
-    const QString point = QLocale().decimalPoint();
-    const char separator = point.size() == 1 && point.front().toLatin1() != '\0' ? point.front().toLatin1() : '.';
-    setAccessibleDescription(QString::fromStdString(relsize::DrawingDescription(appearance, radius, separator)));
+    setAccessibleDescription(
+        QString::fromStdString(relsize::DrawingDescription(appearance, radius, platform::DecimalSeparator())));
 }
 
 void Form3::Command1_Click()

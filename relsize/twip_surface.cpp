@@ -1,5 +1,7 @@
 #include "relsize/twip_surface.h"
 
+#include "platform/widget_helpers.h"
+
 #include <QPainter>
 
 #include <cmath>
@@ -7,7 +9,7 @@
 namespace relsize {
 namespace {
 
-constexpr double kTwipsPerPixel = 15;
+constexpr double kTwipsPerPixel = platform::kTwipsPerPixel;
 
 // Far beyond the corners of any window this surface belongs to: a larger disc
 // looks the same on it, and the painter stays away from coordinates that

@@ -6,6 +6,7 @@
 #include "diagram/form2.h"
 #include "model/number_format.h"
 #include "platform/common_controls.h"
+#include "platform/widget_helpers.h"
 #include "stardb/catalogue_location.h"
 #include "stardb/catalogue_numbers.h"
 
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QStandardPaths>
 
 using platform::Buttons;
@@ -62,8 +62,7 @@ Form6::Form6()
     setWindowTitle(QStringLiteral("Star Database"));
     setFont(platform::DialogFont());
     setFixedSize(kClient);
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    platform::CentreOnScreen(this);
 
     createControls();
     connectControls();
@@ -186,7 +185,7 @@ void Form6::reopenIfItWasInUse()
 void Form6::showCurrentRecord()
 {
     const stardb::StarRecord record = Data1.current();
-    const char separator = diagram::DecimalSeparator();
+    const char separator = platform::DecimalSeparator();
     Text3->setText(record.name);
     Text1->setText(stardb::ShownNumber(record.temperature, separator));
     Text2->setText(stardb::ShownNumber(record.magnitude, separator));
@@ -290,7 +289,7 @@ void Form6::add_Click()
 
 void Form6::ok_Click()
 {
-    const char separator = diagram::DecimalSeparator();
+    const char separator = platform::DecimalSeparator();
     // A star is stored only if it can be plotted; the pending record stays
     // for the user to correct. An empty name is left to the table to refuse.
     if (!Text3->text().trimmed().isEmpty() && !acceptsNumbers())
@@ -317,7 +316,7 @@ void Form6::ok_Click()
 
 bool Form6::acceptsNumbers()
 {
-    const char separator = diagram::DecimalSeparator();
+    const char separator = platform::DecimalSeparator();
     const diagram::PlotCheck check = diagram::CheckPlottable(Text1->text(), Text2->text(), separator);
     if (check.plottable())
         return true;
@@ -410,7 +409,8 @@ void Form6::plot_Click()
     }
     // A record another program wrote with values that cannot be plotted is
     // reported once, by name, before anything is cleared or drawn.
-    const diagram::PlotCheck check = diagram::CheckPlottable(Text1->text(), Text2->text(), diagram::DecimalSeparator());
+    const diagram::PlotCheck check
+        = diagram::CheckPlottable(Text1->text(), Text2->text(), platform::DecimalSeparator());
     if (!check.plottable()) {
         using Fault = diagram::PlotCheck::Fault;
         const QString what = check.fault == Fault::Temperature

@@ -2,6 +2,7 @@
 // the prompt colours and the circle marks.
 #include "diagram/diagram_picture.h"
 #include "diagram/diagram_steps.h"
+#include "platform/widget_helpers.h"
 #include "tests/diagram/diagram_tests.h"
 
 #include <QImage>
@@ -204,7 +205,7 @@ void TestDiagramSteps::commaLocale()
 {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const char separator = DecimalSeparator();
+    const char separator = platform::DecimalSeparator();
     model::StarPoint star;
     const Progress progress = PlotStar(star, "5963", "4,78", separator, kScaleHeight, ColumnRule::KeepPrevious, false);
     const auto readout = LiveReadout(187, 249, kScaleHeight, separator);
