@@ -1,5 +1,7 @@
 #include "diagram/diagram_window.h"
 
+#include "diagram/diagram_colours.h"
+
 #include "app/window_registry.h"
 #include "platform/accessibility.h"
 #include "platform/common_controls.h"
@@ -21,8 +23,8 @@
 
 #include <algorithm>
 
-using diagram::Stage;
 using model::Pattern;
+using model::Stage;
 
 namespace {
 
@@ -213,10 +215,10 @@ void DiagramWindow::createStatusBar()
 void DiagramWindow::write(QLineEdit *box, double value, Pattern pattern) const
 {
     if (box)
-        box->setText(diagram::Show(value, pattern, platform::DecimalSeparator()));
+        box->setText(QString::fromStdString(model::FormatNumber(value, pattern, platform::DecimalSeparator())));
 }
 
-void DiagramWindow::showProgress(const diagram::Progress &progress, bool plotted)
+void DiagramWindow::showProgress(const model::Progress &progress, bool plotted)
 {
     if (progress.temperatureChanged && !plotted)
         write(m_boxes.temperature, star.Temperature, Pattern::Whole);
@@ -246,7 +248,7 @@ void DiagramWindow::showProgress(const diagram::Progress &progress, bool plotted
     if (plotted && progress.failed())
         forgetStar();
     if (progress.failed())
-        app::MsgBox(this, progress.error);
+        app::MsgBox(this, QString::fromStdString(progress.error));
 }
 
 void DiagramWindow::forgetStar()
@@ -265,22 +267,23 @@ void DiagramWindow::forgetStar()
 
 void DiagramWindow::Picture1_MouseDown(int, int, double x, double y)
 {
-    showProgress(diagram::ClickStar(star, x, y, Picture1->scaleHeight(), m_design.mainSequence), false);
+    showProgress(model::ClickStar(star, x, y, Picture1->scaleHeight(), m_design.mainSequence), false);
 }
 
 void DiagramWindow::Picture1_MouseMove(int, int, double x, double y)
 {
-    const auto text = diagram::LiveReadout(x, y, Picture1->scaleHeight(), platform::DecimalSeparator());
+    const auto text = model::LiveReadout(x, y, Picture1->scaleHeight(), platform::DecimalSeparator());
     if (text && m_liveReadout) {
-        m_liveReadout->setText(*text);
-        m_liveReadout->setAccessibleDescription(*text);
+        m_liveReadout->setText(QString::fromStdString(*text));
+        m_liveReadout->setAccessibleDescription(m_liveReadout->text());
     }
 }
 
 void DiagramWindow::plot()
 {
-    const diagram::Progress progress = diagram::PlotStar(star, m_boxes.temperature->text(), m_boxes.magnitude->text(),
-        platform::DecimalSeparator(), Picture1->scaleHeight(), m_design.columnRule, m_design.mainSequence);
+    const model::Progress progress
+        = model::PlotStar(star, m_boxes.temperature->text().toStdString(), m_boxes.magnitude->text().toStdString(),
+            platform::DecimalSeparator(), Picture1->scaleHeight(), m_design.columnRule, m_design.mainSequence);
     showProgress(progress, true);
 }
 

@@ -4,7 +4,8 @@
 #pragma once
 
 #include "diagram/diagram_picture.h"
-#include "diagram/diagram_steps.h"
+#include "model/diagram_steps.h"
+#include "model/number_format.h"
 #include "model/stellar_model.h"
 #include "platform/arbutton.h"
 
@@ -35,7 +36,7 @@ struct WindowDesign {
     QSize client; // client area below the menu bar, status bar included
     QImage picture; // the diagram picture
     bool mainSequence; // mass, mass in kg and lifetime; the magnitude rewritten by a plot
-    ColumnRule columnRule;
+    model::ColumnRule columnRule;
     QColor ring;
     QString statusText;
 };
@@ -107,7 +108,7 @@ protected:
 
 private:
     void createStatusBar();
-    void showProgress(const diagram::Progress &progress, bool plotted);
+    void showProgress(const model::Progress &progress, bool plotted);
     void forgetStar();
     void write(QLineEdit *box, double value, model::Pattern pattern) const;
 

@@ -1,6 +1,7 @@
 #include "diagram/form1.h"
 
 #include "app/window_registry.h"
+#include "diagram/diagram_colours.h"
 #include "diagram/form2.h"
 #include "platform/common_controls.h"
 #include "platform/widget_helpers.h"
@@ -24,7 +25,7 @@ constexpr diagram::ReadOutColumns kColumns {8, 129, 17, 144, 153, 25};
 } // namespace
 
 Form1::Form1()
-    : DiagramWindow({QSize(660, 505), diagram::GeneralDiagramPicture(), false, diagram::ColumnRule::KeepPrevious,
+    : DiagramWindow({QSize(660, 505), diagram::GeneralDiagramPicture(), false, model::ColumnRule::KeepPrevious,
         diagram::kGeneralRing, QStringLiteral("VELTRANE - click the diagram to read a star")})
 {
     Picture1->setAccessibleName(QStringLiteral("Stellar diagram"));

@@ -1,6 +1,7 @@
 #include "diagram/form2.h"
 
 #include "app/window_registry.h"
+#include "diagram/diagram_colours.h"
 #include "diagram/form1.h"
 #include "platform/widget_helpers.h"
 
@@ -30,7 +31,7 @@ constexpr diagram::ReadOutColumns kColumns {Px(120), Px(2055), Px(255), Px(2400)
 
 Form2::Form2()
     : DiagramWindow(
-        {QSize(Px(9900), Px(7545)), diagram::MainSequenceDiagramPicture(), true, diagram::ColumnRule::StartAtZero,
+        {QSize(Px(9900), Px(7545)), diagram::MainSequenceDiagramPicture(), true, model::ColumnRule::StartAtZero,
             diagram::kMainSequenceRing, QStringLiteral("Main sequence: mass and lifetime follow from the luminosity")})
 {
     Picture1->setAccessibleName(QStringLiteral("Main-sequence diagram"));

@@ -1,9 +1,9 @@
 #include "stardb/form6.h"
 
 #include "app/window_registry.h"
-#include "diagram/diagram_steps.h"
 #include "diagram/form1.h"
 #include "diagram/form2.h"
+#include "model/diagram_steps.h"
 #include "model/number_format.h"
 #include "platform/common_controls.h"
 #include "platform/widget_helpers.h"
@@ -317,24 +317,26 @@ void Form6::ok_Click()
 bool Form6::acceptsNumbers()
 {
     const char separator = platform::DecimalSeparator();
-    const diagram::PlotCheck check = diagram::CheckPlottable(Text1->text(), Text2->text(), separator);
+    const model::PlotCheck check
+        = model::CheckPlottable(Text1->text().toStdString(), Text2->text().toStdString(), separator);
     if (check.plottable())
         return true;
-    using Fault = diagram::PlotCheck::Fault;
+    using Fault = model::PlotCheck::Fault;
     QString text;
     if (check.fault == Fault::Both) {
         text = QStringLiteral("This temperature and absolute magnitude cannot be plotted together (%1).")
-                   .arg(check.error);
+                   .arg(QString::fromStdString(check.error));
     } else {
         const bool temperature = check.fault == Fault::Temperature;
         const QString field = temperature ? Label2->text() : Label3->text();
         const QString typed = (temperature ? Text1 : Text2)->text();
-        text = typed.trimmed().isEmpty()
-            ? QStringLiteral("The %1 is empty.").arg(field)
-            : QStringLiteral("The %1 \"%2\" cannot be plotted (%3).").arg(field, typed, check.error);
-        text += temperature ? QStringLiteral("\n\nPlease type a number above zero, for example 5772.")
-                            : QStringLiteral("\n\nPlease type a number, for example %1.")
-                                  .arg(diagram::Show(4.83, model::Pattern::Fixed2, separator));
+        text = typed.trimmed().isEmpty() ? QStringLiteral("The %1 is empty.").arg(field)
+                                         : QStringLiteral("The %1 \"%2\" cannot be plotted (%3).")
+                                               .arg(field, typed, QString::fromStdString(check.error));
+        text += temperature
+            ? QStringLiteral("\n\nPlease type a number above zero, for example 5772.")
+            : QStringLiteral("\n\nPlease type a number, for example %1.")
+                  .arg(QString::fromStdString(model::FormatNumber(4.83, model::Pattern::Fixed2, separator)));
         (temperature ? Text1 : Text2)->setFocus();
     }
     app::MsgBox(this, text, Buttons::Ok, Icon::Exclamation);
@@ -409,17 +411,17 @@ void Form6::plot_Click()
     }
     // A record another program wrote with values that cannot be plotted is
     // reported once, by name, before anything is cleared or drawn.
-    const diagram::PlotCheck check
-        = diagram::CheckPlottable(Text1->text(), Text2->text(), platform::DecimalSeparator());
+    const model::PlotCheck check
+        = model::CheckPlottable(Text1->text().toStdString(), Text2->text().toStdString(), platform::DecimalSeparator());
     if (!check.plottable()) {
-        using Fault = diagram::PlotCheck::Fault;
+        using Fault = model::PlotCheck::Fault;
         const QString what = check.fault == Fault::Temperature
             ? QStringLiteral("its %1 \"%2\"").arg(Label2->text(), Text1->text())
             : check.fault == Fault::Magnitude ? QStringLiteral("its %1 \"%2\"").arg(Label3->text(), Text2->text())
                                               : QStringLiteral("its temperature and absolute magnitude together");
         app::MsgBox(this,
             QStringLiteral("The star \"%1\" cannot be plotted: %2 cannot be used (%3).")
-                .arg(Text3->text(), what, check.error),
+                .arg(Text3->text(), what, QString::fromStdString(check.error)),
             Buttons::Ok, Icon::Exclamation);
         return;
     }

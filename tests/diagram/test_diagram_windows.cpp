@@ -1,6 +1,7 @@
 // The two diagram windows as the user and the star database use them.
 #include "app/window_registry.h"
-#include "diagram/diagram_steps.h"
+#include "diagram/diagram_colours.h"
+#include "diagram/diagram_picture.h"
 #include "diagram/form1.h"
 #include "diagram/form2.h"
 #include "platform/scripted_desktop.h"
@@ -87,6 +88,8 @@ private slots:
     void drawFailures();
     void liveReadoutWhileDragging();
     void promptBlinks();
+    void promptBlinksBetweenRedAndBlue();
+    void circleMarks();
     void mainSequenceClick_data();
     void mainSequenceClick();
     void draw2();
@@ -375,6 +378,42 @@ void TestDiagramWindows::promptBlinks()
     QCOMPARE(colour(), diagram::kPromptBlue);
     form->Timer1_Timer();
     QCOMPARE(colour(), diagram::kPromptRed);
+}
+
+void TestDiagramWindows::promptBlinksBetweenRedAndBlue()
+{
+    QColor colour(255, 0, 0); // the design colour
+    QCOMPARE(diagram::NextPromptColour(colour), diagram::kPromptRed);
+    colour = diagram::kPromptRed;
+    for (int tick = 0; tick < 4; ++tick) {
+        const QColor next = diagram::NextPromptColour(colour);
+        QCOMPARE(next, tick % 2 == 0 ? diagram::kPromptBlue : diagram::kPromptRed);
+        colour = next;
+    }
+}
+
+void TestDiagramWindows::circleMarks()
+{
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    diagram::DrawCircleMark(image, 20.4f, 19.6f, 2.36f, diagram::kDotColour, diagram::kDotColour, true);
+    diagram::DrawCircleMark(image, 20.4f, 19.6f, 4.72f, diagram::kGeneralRing, diagram::kGeneralRing, false);
+    int ring = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const double d = std::hypot(x + 0.5 - 20.4, y + 0.5 - 19.6);
+            const QRgb pixel = image.pixel(x, y);
+            if (pixel == diagram::kGeneralRing.rgb()) {
+                ++ring;
+                QVERIFY2(d > 3 && d < 6.2, qPrintable(QStringLiteral("ring pixel at %1,%2").arg(x).arg(y)));
+            } else if (pixel == diagram::kDotColour.rgb()) {
+                QVERIFY2(d < 3.5, qPrintable(QStringLiteral("dot pixel at %1,%2").arg(x).arg(y)));
+            }
+        }
+    QVERIFY2(ring >= 20, qPrintable(QString::number(ring)));
+    QCOMPARE(QColor(image.pixel(20, 19)), diagram::kDotColour);
+    // Transparent fill: inside the ring, between it and the dot, the picture shows through.
+    QCOMPARE(QColor(image.pixel(20, 16)), QColor(Qt::black));
 }
 
 void TestDiagramWindows::mainSequenceClick_data()
