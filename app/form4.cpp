@@ -1,11 +1,11 @@
 #include "app/form4.h"
 
 #include "app/window_look.h"
-#include "app/window_registry.h"
 #include "platform/arbutton.h"
 #include "platform/common_controls.h"
 #include "platform/widget_helpers.h"
 #include "resources/app/app_resources.h"
+#include "windows/window_registry.h"
 
 #include <QFile>
 #include <QLabel>
@@ -63,12 +63,12 @@ void Form4::createControls()
 
 void Form4::ARButton1_Click()
 {
-    app::Windows().show(QStringLiteral("Form5"));
-    app::Windows().unload<Form4>();
+    windows::Registry().show(QStringLiteral("Form5"));
+    windows::Registry().unload<Form4>();
 }
 
 void Form4::ARButton2_Click()
 {
-    app::Windows().show(QStringLiteral("Form1"));
-    app::Windows().unload<Form4>();
+    windows::Registry().show(QStringLiteral("Form1"));
+    windows::Registry().unload<Form4>();
 }

@@ -13,6 +13,8 @@ class ARButton;
 class Form4 : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char *kDesignerName = "Form4";
+
     Form4();
 
     QTextBrowser *RichTextBox1 = nullptr;

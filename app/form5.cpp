@@ -1,11 +1,11 @@
 #include "app/form5.h"
 
 #include "app/window_look.h"
-#include "app/window_registry.h"
 #include "platform/arbutton.h"
 #include "platform/common_controls.h"
 #include "platform/widget_helpers.h"
 #include "resources/app/app_resources.h"
+#include "windows/window_registry.h"
 
 #include <QLabel>
 
@@ -44,6 +44,6 @@ void Form5::createControls()
 
 void Form5::ARButton1_Click()
 {
-    app::Windows().show(QStringLiteral("Form1"));
-    app::Windows().unload<Form5>();
+    windows::Registry().show(QStringLiteral("Form1"));
+    windows::Registry().unload<Form5>();
 }

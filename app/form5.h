@@ -12,6 +12,8 @@ class ARButton;
 class Form5 : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char *kDesignerName = "Form5";
+
     Form5();
 
     QLabel *Picture1 = nullptr;

@@ -1,11 +1,11 @@
 #include "app/form8.h"
 
 #include "app/window_look.h"
-#include "app/window_registry.h"
 #include "platform/arbutton.h"
 #include "platform/common_controls.h"
 #include "platform/widget_helpers.h"
 #include "resources/app/app_resources.h"
+#include "windows/window_registry.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -82,6 +82,6 @@ void Form8::paintEvent(QPaintEvent *)
 void Form8::ARButton1_Click()
 {
     // The startup window goes for good once the next window is up.
-    app::Windows().show(NextWindow(Check1->isChecked()));
-    app::Windows().unload<Form8>();
+    windows::Registry().show(NextWindow(Check1->isChecked()));
+    windows::Registry().unload<Form8>();
 }

@@ -14,6 +14,8 @@ class ARButton;
 class Form8 : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char *kDesignerName = "Form8";
+
     Form8();
 
     // The window "&OK" leads to: the general diagram when the introduction

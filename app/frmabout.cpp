@@ -1,9 +1,9 @@
 #include "app/frmabout.h"
 
 #include "app/window_look.h"
-#include "app/window_registry.h"
 #include "platform/common_controls.h"
 #include "platform/widget_helpers.h"
+#include "windows/window_registry.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -80,11 +80,11 @@ void frmAbout::createControls()
 
 void frmAbout::cmdOK_Click()
 {
-    app::Windows().unload<frmAbout>();
+    windows::Registry().unload<frmAbout>();
 }
 
 void frmAbout::Command2_Click()
 {
     // The box stays open; a missing message file or mail program shows nothing.
-    app::Desktop().shellOpen(this, kFeedbackFile, platform::ProgramFolder());
+    windows::Desktop().shellOpen(this, kFeedbackFile, platform::ProgramFolder());
 }

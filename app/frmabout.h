@@ -9,6 +9,8 @@ class QPushButton;
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
+    static constexpr const char *kDesignerName = "frmAbout";
+
     frmAbout();
 
     QLabel *Image1 = nullptr;

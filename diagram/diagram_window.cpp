@@ -2,12 +2,13 @@
 
 #include "diagram/diagram_colours.h"
 
-#include "app/window_registry.h"
 #include "platform/accessibility.h"
 #include "platform/common_controls.h"
 #include "platform/widget_helpers.h"
 #include "relsize/show_relative_size.h"
 #include "report/print_data.h"
+#include "windows/dialogs.h"
+#include "windows/window_registry.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -248,7 +249,7 @@ void DiagramWindow::showProgress(const model::Progress &progress, bool plotted)
     if (plotted && progress.failed())
         forgetStar();
     if (progress.failed())
-        app::MsgBox(this, QString::fromStdString(progress.error));
+        windows::MsgBox(this, QString::fromStdString(progress.error));
 }
 
 void DiagramWindow::forgetStar()
@@ -303,15 +304,15 @@ void DiagramWindow::printData()
 
 void DiagramWindow::openHelp()
 {
-    app::OpenHelp(this);
+    windows::OpenHelp(this);
 }
 
 void DiagramWindow::showAbout()
 {
-    app::Windows().show(QStringLiteral("frmAbout"));
+    windows::Registry().show(QStringLiteral("frmAbout"));
 }
 
 void DiagramWindow::exitProgram()
 {
-    app::Windows().unloadAll();
+    windows::Registry().unloadAll();
 }

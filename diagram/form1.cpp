@@ -1,10 +1,10 @@
 #include "diagram/form1.h"
 
-#include "app/window_registry.h"
 #include "diagram/diagram_colours.h"
 #include "diagram/form2.h"
 #include "platform/common_controls.h"
 #include "platform/widget_helpers.h"
+#include "windows/window_registry.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -74,16 +74,16 @@ void Form1::Timer1_Timer()
 
 void Form1::ARButton1_Click()
 {
-    app::Windows().show<Form2>();
-    app::Windows().unload<Form1>();
+    windows::Registry().show<Form2>();
+    windows::Registry().unload<Form1>();
 }
 
 void Form1::Fileimport_Click()
 {
     // The live read-outs stay hidden until the star database is left with
     // "Clo&se"; without that window there would be no way to get them back.
-    if (!app::Windows().show(QStringLiteral("Form6")))
+    if (!windows::Registry().show(QStringLiteral("Form6")))
         return;
     Label1->hide();
-    app::Windows().window<Form2>()->Label10->hide();
+    windows::Registry().window<Form2>()->Label10->hide();
 }

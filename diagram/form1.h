@@ -11,6 +11,8 @@ class QTimer;
 class Form1 : public DiagramWindow {
     Q_OBJECT
 public:
+    static constexpr const char *kDesignerName = "Form1";
+
     Form1();
 
     // Plots the star whose temperature and magnitude stand in Text1 and Text2.

@@ -1,9 +1,9 @@
 #include "diagram/form2.h"
 
-#include "app/window_registry.h"
 #include "diagram/diagram_colours.h"
 #include "diagram/form1.h"
 #include "platform/widget_helpers.h"
+#include "windows/window_registry.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -63,6 +63,6 @@ void Form2::Draw2()
 
 void Form2::ARButton1_Click()
 {
-    app::Windows().show<Form1>();
-    app::Windows().unload<Form2>();
+    windows::Registry().show<Form1>();
+    windows::Registry().unload<Form2>();
 }

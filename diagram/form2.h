@@ -10,6 +10,8 @@ class QLineEdit;
 class Form2 : public DiagramWindow {
     Q_OBJECT
 public:
+    static constexpr const char *kDesignerName = "Form2";
+
     Form2();
 
     // Plots the star whose temperature and magnitude stand in Text1 and Text2.

@@ -1,10 +1,10 @@
 #include "relsize/form3.h"
 
-#include "app/window_registry.h"
 #include "platform/common_controls.h"
-#include "platform/save_dialog.h"
 #include "platform/whole_file.h"
 #include "platform/widget_helpers.h"
+#include "windows/dialogs.h"
+#include "windows/window_registry.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -131,19 +131,18 @@ void Form3::DrawStarAndSun(const relsize::StarAppearance &appearance, double rad
 
 void Form3::Command1_Click()
 {
-    platform::SaveWithDialog(app::Desktop(), this,
-        {QStringLiteral(" All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp"), 2, platform::ProgramFolder(), true},
+    windows::SaveInProgramFolder(this, QStringLiteral(" All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp"), 2,
         [this](const QString &path) { return WriteBitmap(m_surface.image(), path); });
 }
 
 void Form3::Command2_Click()
 {
-    app::OpenHelp(this);
+    windows::OpenHelp(this);
 }
 
 void Form3::Command3_Click()
 {
-    app::Windows().unload<Form3>();
+    windows::Registry().unload<Form3>();
 }
 
 void Form3::paintEvent(QPaintEvent *)

@@ -13,6 +13,8 @@ class QPushButton;
 class Form3 : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char *kDesignerName = "Form3";
+
     Form3();
 
     // The drawing surface: the client area in twips, kept in a persistent

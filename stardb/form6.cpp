@@ -1,6 +1,5 @@
 #include "stardb/form6.h"
 
-#include "app/window_registry.h"
 #include "diagram/form1.h"
 #include "diagram/form2.h"
 #include "model/diagram_steps.h"
@@ -9,6 +8,8 @@
 #include "platform/widget_helpers.h"
 #include "stardb/catalogue_location.h"
 #include "stardb/catalogue_numbers.h"
+#include "windows/dialogs.h"
+#include "windows/window_registry.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -154,7 +155,7 @@ void Form6::Form_Load()
     const stardb::CataloguePlace place = stardb::CatalogueLocation(
         platform::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (!place.error.isEmpty())
-        app::MsgBox(this, place.error, Buttons::Ok, Icon::Exclamation);
+        windows::MsgBox(this, place.error, Buttons::Ok, Icon::Exclamation);
     m_cataloguePath = place.path;
     m_catalogueAccess
         = place.readOnly ? stardb::StarRecordSet::Access::ReadOnly : stardb::StarRecordSet::Access::ReadWrite;
@@ -166,7 +167,7 @@ void Form6::openCatalogue()
     const bool opened = Data1.open(m_cataloguePath, m_catalogueAccess);
     m_catalogueInUse = !opened && Data1.lastError().kind == stardb::ErrorKind::Locked;
     if (!opened)
-        app::MsgBox(this,
+        windows::MsgBox(this,
             QStringLiteral("The star catalogue %1 cannot be opened.\n\n%2")
                 .arg(QDir::toNativeSeparators(m_cataloguePath), Data1.lastError().reason),
             Buttons::Ok, Icon::Critical);
@@ -223,7 +224,7 @@ void Form6::refreshData()
 
 void Form6::reportCatalogueError()
 {
-    app::MsgBox(this, Data1.lastError().reason, Buttons::Ok, Icon::Exclamation);
+    windows::MsgBox(this, Data1.lastError().reason, Buttons::Ok, Icon::Exclamation);
 }
 
 void Form6::ShowButtons()
@@ -298,7 +299,8 @@ void Form6::ok_Click()
         Text3->text(), stardb::StoredNumber(Text1->text(), separator), stardb::StoredNumber(Text2->text(), separator)};
     if (!Data1.update(typed)) {
         if (Text3->text().trimmed().isEmpty()) {
-            app::MsgBox(this, QStringLiteral("Please Enter The Star Name and Other Data"), Buttons::Ok, Icon::Critical);
+            windows::MsgBox(
+                this, QStringLiteral("Please Enter The Star Name and Other Data"), Buttons::Ok, Icon::Critical);
             Data1.cancelUpdate();
             showCurrentRecord();
             ShowButtons();
@@ -339,7 +341,7 @@ bool Form6::acceptsNumbers()
                   .arg(QString::fromStdString(model::FormatNumber(4.83, model::Pattern::Fixed2, separator)));
         (temperature ? Text1 : Text2)->setFocus();
     }
-    app::MsgBox(this, text, Buttons::Ok, Icon::Exclamation);
+    windows::MsgBox(this, text, Buttons::Ok, Icon::Exclamation);
     return false;
 }
 
@@ -356,10 +358,10 @@ void Form6::del_Click()
     reopenIfItWasInUse();
     const QString selectFirst = QStringLiteral("Please Select Star Name to Delete ");
     if (Text3->text().isEmpty()) {
-        app::MsgBox(this, selectFirst, Buttons::Ok, Icon::Information);
+        windows::MsgBox(this, selectFirst, Buttons::Ok, Icon::Information);
         return;
     }
-    if (app::MsgBox(this, QStringLiteral("Are You Sure to Delete Record?"), Buttons::YesNo, Icon::None)
+    if (windows::MsgBox(this, QStringLiteral("Are You Sure to Delete Record?"), Buttons::YesNo, Icon::None)
         != platform::Answer::Yes)
         return;
     if (!Data1.deleteCurrent()) {
@@ -368,7 +370,7 @@ void Form6::del_Click()
             refreshData();
             break;
         case stardb::ErrorKind::NoCurrentRecord:
-            app::MsgBox(this, selectFirst, Buttons::Ok, Icon::Information);
+            windows::MsgBox(this, selectFirst, Buttons::Ok, Icon::Information);
             break;
         default:
             reportCatalogueError();
@@ -384,7 +386,7 @@ void Form6::del_Click()
         Data1.movePrevious();
         refreshData();
     } else {
-        app::MsgBox(this, QStringLiteral("Last Record"), Buttons::Ok, Icon::None);
+        windows::MsgBox(this, QStringLiteral("Last Record"), Buttons::Ok, Icon::None);
     }
 }
 
@@ -404,9 +406,9 @@ void Form6::plot_Click()
 {
     reopenIfItWasInUse();
     move(platform::Px(2), y());
-    app::Windows().show<Form1>();
+    windows::Registry().show<Form1>();
     if (Text1->text().isEmpty()) {
-        app::MsgBox(this, QStringLiteral("Please Choose A Star First to Plot"), Buttons::Ok, Icon::Information);
+        windows::MsgBox(this, QStringLiteral("Please Choose A Star First to Plot"), Buttons::Ok, Icon::Information);
         return;
     }
     // A record another program wrote with values that cannot be plotted is
@@ -419,14 +421,14 @@ void Form6::plot_Click()
             ? QStringLiteral("its %1 \"%2\"").arg(Label2->text(), Text1->text())
             : check.fault == Fault::Magnitude ? QStringLiteral("its %1 \"%2\"").arg(Label3->text(), Text2->text())
                                               : QStringLiteral("its temperature and absolute magnitude together");
-        app::MsgBox(this,
+        windows::MsgBox(this,
             QStringLiteral("The star \"%1\" cannot be plotted: %2 cannot be used (%3).")
                 .arg(Text3->text(), what, QString::fromStdString(check.error)),
             Buttons::Ok, Icon::Exclamation);
         return;
     }
-    Form1 *general = app::Windows().window<Form1>();
-    Form2 *mainSequence = app::Windows().window<Form2>(); // loaded, not shown
+    Form1 *general = windows::Registry().window<Form1>();
+    Form2 *mainSequence = windows::Registry().window<Form2>(); // loaded, not shown
     general->ClearPicture();
     mainSequence->ClearPicture();
     // The texts go over as they are; Draw and Draw2 read them.
@@ -435,7 +437,7 @@ void Form6::plot_Click()
     general->Text2->setText(Text2->text());
     mainSequence->Text2->setText(Text2->text());
     general->Draw();
-    if (Form2 *again = app::Windows().loaded<Form2>())
+    if (Form2 *again = windows::Registry().loaded<Form2>())
         again->Draw2();
 }
 
@@ -443,14 +445,14 @@ void Form6::Clse_Click()
 {
     // Only windows that are there are cleared: creating one just to clear it
     // would be pointless.
-    Form1 *general = app::Windows().loaded<Form1>();
-    Form2 *mainSequence = app::Windows().loaded<Form2>();
+    Form1 *general = windows::Registry().loaded<Form1>();
+    Form2 *mainSequence = windows::Registry().loaded<Form2>();
     if (general)
         general->ClearPicture();
     if (mainSequence)
         mainSequence->ClearPicture();
-    if (app::Windows().loaded<Form6>() == this)
-        app::Windows().unload<Form6>();
+    if (windows::Registry().loaded<Form6>() == this)
+        windows::Registry().unload<Form6>();
     else
         close();
     if (general)

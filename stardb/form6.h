@@ -17,6 +17,8 @@ class QPushButton;
 class Form6 : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char *kDesignerName = "Form6";
+
     Form6();
     ~Form6() override;
 

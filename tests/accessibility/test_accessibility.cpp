@@ -2,13 +2,13 @@
 // read out for its controls, the order Tab visits them in, and the diagram
 // pictures selecting a star and printing its data with keys alone.
 #include "app/startup.h"
-#include "app/window_registry.h"
 #include "diagram/form1.h"
 #include "diagram/form2.h"
 #include "platform/accessibility.h"
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
 #include "stardb/form6.h"
+#include "windows/window_registry.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -28,7 +28,7 @@
 
 #include <memory>
 
-using app::Windows;
+using windows::Registry;
 
 namespace {
 
@@ -63,7 +63,7 @@ QStringList FocusChain(QWidget *window)
 
 QWidget *ShowWindow(const QString &name)
 {
-    QWidget *w = Windows().show(name);
+    QWidget *w = Registry().show(name);
     if (w && !QTest::qWaitForWindowActive(w))
         qWarning("%s did not become active", qPrintable(name));
     return w;
@@ -149,12 +149,12 @@ void TestAccessibility::initTestCase()
         m_folder->filePath(QStringLiteral("stars.vlt")), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     platform::SetProgramFolder(m_folder->path());
     app::RegisterWindows();
-    Windows().setDesktop(&m_desktop);
+    Registry().setDesktop(&m_desktop);
 }
 
 void TestAccessibility::cleanup()
 {
-    Windows().unloadAll();
+    Registry().unloadAll();
     ProcessUnloads();
     m_desktop.clear();
 }
@@ -341,7 +341,7 @@ void TestAccessibility::namesReadOut()
     QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(QString, name);
-    QWidget *w = Windows().window(window);
+    QWidget *w = Registry().window(window);
     QVERIFY(w);
     auto *c = w->findChild<QWidget *>(control);
     QVERIFY(c);
@@ -429,7 +429,7 @@ void TestAccessibility::cursorMovesAndStaysInside()
     QFETCH(bool, shift);
     QFETCH(int, presses);
     QFETCH(QPoint, expected);
-    auto *form = Windows().window<Form2>();
+    auto *form = Registry().window<Form2>();
     QCOMPARE(form->Picture1->cursorPosition(), QPoint(160, 236));
     for (int i = 0; i < presses; ++i)
         QTest::keyClick(form->Picture1, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
@@ -614,7 +614,7 @@ void TestAccessibility::menusByKeyboard()
         QCOMPARE(m_desktop.opens.size(), 1);
         QCOMPARE(m_desktop.opens.front().file, QStringLiteral("vlt.chm"));
     } else {
-        QWidget *next = Windows().loaded(shown);
+        QWidget *next = Registry().loaded(shown);
         QVERIFY(next);
         QVERIFY(next->isVisible());
     }

@@ -5,11 +5,12 @@
 #include "app/form8.h"
 #include "app/frmabout.h"
 #include "app/startup.h"
-#include "app/window_registry.h"
 #include "platform/arbutton.h"
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
 #include "resources/app/app_resources.h"
+#include "windows/dialogs.h"
+#include "windows/window_registry.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
@@ -28,7 +29,7 @@
 #include <QTimer>
 #include <algorithm>
 
-using app::Windows;
+using windows::Registry;
 
 namespace {
 
@@ -104,15 +105,15 @@ private:
 void TestApp::initTestCase()
 {
     platform::InitCommonControls();
-    Windows().setDesktop(&m_desktop);
+    Registry().setDesktop(&m_desktop);
     app::RegisterWindows();
 }
 
 void TestApp::cleanup()
 {
-    Windows().unloadAll();
+    Registry().unloadAll();
     ProcessUnloads();
-    QVERIFY2(Windows().loadedNames().isEmpty(), qPrintable(Windows().loadedNames().join(", ")));
+    QVERIFY2(Registry().loadedNames().isEmpty(), qPrintable(Registry().loadedNames().join(", ")));
     m_desktop.clear();
 }
 
@@ -128,8 +129,8 @@ void TestApp::everyWindowReachedByNameIsRegistered()
     // A name nobody registered is shown as nothing at all: the user would be
     // left without a window.
     QFETCH(QString, name);
-    QVERIFY2(Windows().isRegistered(name), qPrintable(name + " is not registered"));
-    QWidget *w = Windows().window(name);
+    QVERIFY2(Registry().isRegistered(name), qPrintable(name + " is not registered"));
+    QWidget *w = Registry().window(name);
     QVERIFY(w);
     QCOMPARE(QString::fromLatin1(w->metaObject()->className()), name);
     QVERIFY2(!w->isVisible(), "referring to a window loads it without showing it");
@@ -147,14 +148,14 @@ void TestApp::startupChoice()
 {
     QFETCH(bool, ticked);
     QFETCH(QString, next);
-    auto *startup = Windows().show<Form8>();
+    auto *startup = Registry().show<Form8>();
     QVERIFY(!startup->Check1->isChecked());
     if (ticked)
         QTest::mouseClick(startup->Check1, Qt::LeftButton, {}, QPoint(8, 8));
     QCOMPARE(startup->Check1->isChecked(), ticked);
     QTest::mouseClick(startup->ARButton1, Qt::LeftButton);
     ProcessUnloads();
-    QCOMPARE(Windows().loadedNames(), QStringList {next});
+    QCOMPARE(Registry().loadedNames(), QStringList {next});
     QCOMPARE(VisibleWindows(), QStringList {next});
 }
 
@@ -168,18 +169,18 @@ void TestApp::introductionPathsEndInTheGeneralDiagram_data()
 void TestApp::introductionPathsEndInTheGeneralDiagram()
 {
     QFETCH(bool, furtherProceed);
-    auto *intro = Windows().show<Form4>();
+    auto *intro = Registry().show<Form4>();
     if (furtherProceed) {
         QTest::mouseClick(intro->ARButton1, Qt::LeftButton);
         ProcessUnloads();
         QCOMPARE(VisibleWindows(), QStringList {"Form5"});
-        QTest::mouseClick(Windows().loaded<Form5>()->ARButton1, Qt::LeftButton);
+        QTest::mouseClick(Registry().loaded<Form5>()->ARButton1, Qt::LeftButton);
     } else {
         QCOMPARE(intro->ARButton2->toolTip(), QStringLiteral("Go to program"));
         QTest::mouseClick(intro->ARButton2, Qt::LeftButton);
     }
     ProcessUnloads();
-    QCOMPARE(Windows().loadedNames(), QStringList {"Form1"});
+    QCOMPARE(Registry().loadedNames(), QStringList {"Form1"});
     QCOMPARE(VisibleWindows(), QStringList {"Form1"});
 }
 
@@ -187,25 +188,25 @@ void TestApp::closingTheStartupWindowEndsTheProgram()
 {
     // The startup window is a tool window, which Qt does not count for
     // "last window closed"; the registry's end signal must still come.
-    QSignalSpy ended(&Windows(), &app::WindowRegistry::allUnloaded);
-    auto *startup = Windows().show<Form8>();
+    QSignalSpy ended(&Registry(), &windows::WindowRegistry::allUnloaded);
+    auto *startup = Registry().show<Form8>();
     QVERIFY(startup->close());
     ProcessUnloads();
-    QVERIFY(Windows().loadedNames().isEmpty());
+    QVERIFY(Registry().loadedNames().isEmpty());
     QVERIFY(ended.count() >= 1);
 }
 
 void TestApp::exitUnloadsEveryWindow()
 {
-    QSignalSpy ended(&Windows(), &app::WindowRegistry::allUnloaded);
+    QSignalSpy ended(&Registry(), &windows::WindowRegistry::allUnloaded);
     const QStringList open = {"Form1", "Form3", "Form6", "frmAbout"};
     for (const QString &name : open)
-        QVERIFY2(Windows().show(name), qPrintable(name));
-    Windows().window("Form2"); // loaded, not shown, as "Import Data" leaves it
-    QCOMPARE(Windows().loadedNames().size(), open.size() + 1);
+        QVERIFY2(Registry().show(name), qPrintable(name));
+    Registry().window("Form2"); // loaded, not shown, as "Import Data" leaves it
+    QCOMPARE(Registry().loadedNames().size(), open.size() + 1);
 
-    Windows().unloadAll();
-    QVERIFY(Windows().loadedNames().isEmpty());
+    Registry().unloadAll();
+    QVERIFY(Registry().loadedNames().isEmpty());
     QCOMPARE(VisibleWindows(), QStringList {});
     QVERIFY(ended.count() >= 1);
     ProcessUnloads();
@@ -217,21 +218,21 @@ void TestApp::exitUnloadsEveryWindow()
 
 void TestApp::windowsComeBackAtTheirDesignState()
 {
-    auto *startup = Windows().show<Form8>();
+    auto *startup = Registry().show<Form8>();
     startup->Check1->setChecked(true);
     QPointer<Form8> old = startup;
-    Windows().unload<Form8>();
+    Registry().unload<Form8>();
     ProcessUnloads();
     QVERIFY(old.isNull());
-    QVERIFY(!Windows().window<Form8>()->Check1->isChecked());
+    QVERIFY(!Registry().window<Form8>()->Check1->isChecked());
 
-    auto *intro = Windows().show<Form4>();
+    auto *intro = Registry().show<Form4>();
     intro->RichTextBox1->setHtml(QStringLiteral("changed"));
-    Windows().unload<Form4>();
+    Registry().unload<Form4>();
     ProcessUnloads();
     QTextDocument design;
     design.setHtml(Form4::IntroductionDocument());
-    QCOMPARE(Windows().window<Form4>()->RichTextBox1->toPlainText(), design.toPlainText());
+    QCOMPARE(Registry().window<Form4>()->RichTextBox1->toPlainText(), design.toPlainText());
 }
 
 void TestApp::programEnds_data()
@@ -249,16 +250,16 @@ void TestApp::programEnds()
     bool startedAtForm8 = false;
     bool timedOut = false;
     QTimer::singleShot(0, this, [&] {
-        startedAtForm8 = Windows().loadedNames() == QStringList {"Form8"} && Windows().loaded<Form8>()->isVisible();
-        auto *startup = Windows().loaded<Form8>();
+        startedAtForm8 = Registry().loadedNames() == QStringList {"Form8"} && Registry().loaded<Form8>()->isVisible();
+        auto *startup = Registry().loaded<Form8>();
         startup->Check1->setChecked(true);
         startup->ARButton1->click();
-        Windows().window("Form2"); // loaded, not shown
+        Registry().window("Form2"); // loaded, not shown
         QTimer::singleShot(0, this, [byExit] {
             if (byExit)
-                Windows().unloadAll();
+                Registry().unloadAll();
             else
-                Windows().loaded("Form1")->close();
+                Registry().loaded("Form1")->close();
         });
     });
     QTimer watchdog;
@@ -273,13 +274,13 @@ void TestApp::programEnds()
     QVERIFY(startedAtForm8);
     QVERIFY2(!timedOut, "the program did not end");
     QCOMPARE(result, 0);
-    QVERIFY(Windows().loadedNames().isEmpty());
+    QVERIFY(Registry().loadedNames().isEmpty());
     QCOMPARE(QApplication::topLevelWidgets().size(), 0);
 }
 
 void TestApp::feedbackTwiceMakesTwoShellCallsAndTheBoxStays()
 {
-    auto *about = Windows().show<frmAbout>();
+    auto *about = Registry().show<frmAbout>();
     QTest::mouseClick(about->Command2, Qt::LeftButton);
     QTest::mouseClick(about->Command2, Qt::LeftButton);
     ProcessUnloads();
@@ -289,19 +290,19 @@ void TestApp::feedbackTwiceMakesTwoShellCallsAndTheBoxStays()
         QCOMPARE(call.directory, platform::ProgramFolder());
         QCOMPARE(call.owner.data(), about);
     }
-    QCOMPARE(Windows().loaded<frmAbout>(), about);
+    QCOMPARE(Registry().loaded<frmAbout>(), about);
     QVERIFY(about->isVisible());
     QVERIFY(m_desktop.messages.isEmpty());
 
     QTest::mouseClick(about->cmdOK, Qt::LeftButton);
     ProcessUnloads();
-    QVERIFY(!Windows().loaded<frmAbout>());
+    QVERIFY(!Registry().loaded<frmAbout>());
 }
 
 void TestApp::aboutBoxIsBroughtForwardNotDuplicated()
 {
-    auto *first = Windows().show(QStringLiteral("frmAbout"));
-    auto *second = Windows().show(QStringLiteral("frmAbout"));
+    auto *first = Registry().show(QStringLiteral("frmAbout"));
+    auto *second = Registry().show(QStringLiteral("frmAbout"));
     QCOMPARE(second, first);
     const auto boxes = QApplication::topLevelWidgets();
     QCOMPARE(std::count_if(boxes.cbegin(), boxes.cend(), [](QWidget *w) { return w->objectName() == "frmAbout"; }), 1);
@@ -324,7 +325,7 @@ void TestApp::helpFromEveryWindowOpensTheSameFile()
 {
     QFETCH(QString, window);
     QFETCH(QString, control);
-    QWidget *w = Windows().show(window);
+    QWidget *w = Registry().show(window);
     QVERIFY2(w, qPrintable(window));
     if (auto *action = w->findChild<QAction *>(control))
         action->trigger();
@@ -333,7 +334,7 @@ void TestApp::helpFromEveryWindowOpensTheSameFile()
     else
         QFAIL(qPrintable(window + " has no " + control));
 
-    app::OpenHelp(w); // the way every window is meant to open it
+    windows::OpenHelp(w); // the way every window is meant to open it
     QCOMPARE(m_desktop.opens.size(), 2);
     for (const auto &call : m_desktop.opens) {
         QCOMPARE(call.file, QStringLiteral("vlt.chm"));
@@ -374,7 +375,7 @@ void TestApp::textsFitTheirLabels()
     // must still fit the label's fixed box, or part of it is cut off.
     QFETCH(QString, window);
     QFETCH(QString, label);
-    QWidget *w = Windows().window(window);
+    QWidget *w = Registry().window(window);
     QVERIFY(w);
     auto *l = w->findChild<QLabel *>(label);
     QVERIFY2(l, qPrintable(label));
@@ -392,7 +393,7 @@ void TestApp::textsFitTheirLabels()
 
 void TestApp::welcomeWrapsOntoTwoLines()
 {
-    auto *startup = Windows().window<Form8>();
+    auto *startup = Registry().window<Form8>();
     QCOMPARE(startup->Label2->text().count(QLatin1Char(' ')), 8 + 43 + 1);
     const QStringList lines = WrappedLines(startup->Label2);
     QCOMPARE(lines, (QStringList {"WELCOME TO THE MOST USEFUL SOFTWARE FOR THE ASTRONOMERS", "AND ASTROPHYSICST"}));
@@ -443,7 +444,7 @@ void TestApp::everyPictureLoads()
 
 void TestApp::introductionShowsItsPicture()
 {
-    auto *intro = Windows().window<Form4>();
+    auto *intro = Registry().window<Form4>();
     QTextDocument *doc = intro->RichTextBox1->document();
     QVERIFY(intro->RichTextBox1->isReadOnly());
     QVERIFY(doc->toPlainText().contains(QStringLiteral("Hertzsprung")));

@@ -1,11 +1,11 @@
 // The two diagram windows as the user and the star database use them.
-#include "app/window_registry.h"
 #include "diagram/diagram_colours.h"
 #include "diagram/diagram_picture.h"
 #include "diagram/form1.h"
 #include "diagram/form2.h"
 #include "platform/scripted_desktop.h"
 #include "tests/diagram/diagram_tests.h"
+#include "windows/window_registry.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -107,11 +107,11 @@ private:
 
 void TestDiagramWindows::initTestCase()
 {
-    app::Windows().setDesktop(&m_desktop);
-    app::Windows().add<Form1>();
-    app::Windows().add<Form2>();
-    app::Windows().add(QStringLiteral("Form6"), [] { return new StandIn; });
-    app::Windows().add(QStringLiteral("frmAbout"), [] { return new StandIn; });
+    windows::Registry().setDesktop(&m_desktop);
+    windows::Registry().add<Form1>();
+    windows::Registry().add<Form2>();
+    windows::Registry().add(QStringLiteral("Form6"), [] { return new StandIn; });
+    windows::Registry().add(QStringLiteral("frmAbout"), [] { return new StandIn; });
     m_generalBare = diagram::GeneralDiagramPicture().convertToFormat(QImage::Format_RGB32);
     QVERIFY(!m_generalBare.isNull());
 }
@@ -124,9 +124,9 @@ void TestDiagramWindows::init()
 
 void TestDiagramWindows::cleanup()
 {
-    app::Windows().unloadAll();
+    windows::Registry().unloadAll();
     processUnloads();
-    QVERIFY(app::Windows().loadedNames().isEmpty());
+    QVERIFY(windows::Registry().loadedNames().isEmpty());
 }
 
 void TestDiagramWindows::layout_data()
@@ -161,7 +161,7 @@ void TestDiagramWindows::layout()
 {
     QFETCH(QString, window);
     QFETCH(QString, control);
-    QWidget *w = app::Windows().window(window);
+    QWidget *w = windows::Registry().window(window);
     QVERIFY(w);
     auto *child = w->findChild<QWidget *>(control);
     QVERIFY2(child, qPrintable(control));
@@ -171,22 +171,22 @@ void TestDiagramWindows::layout()
 void TestDiagramWindows::clientAreaBelowTheMenuBar()
 {
     for (QMainWindow *w :
-        std::initializer_list<QMainWindow *> {app::Windows().show<Form1>(), app::Windows().show<Form2>()}) {
+        std::initializer_list<QMainWindow *> {windows::Registry().show<Form1>(), windows::Registry().show<Form2>()}) {
         const int menu = w->menuBar()->height();
-        const int client = w == app::Windows().loaded<Form1>() ? 505 : 503;
+        const int client = w == windows::Registry().loaded<Form1>() ? 505 : 503;
         QCOMPARE(w->size(), QSize(660, menu + client));
         QCOMPARE(w->centralWidget()->geometry(), QRect(0, menu, 660, client - 17));
         QCOMPARE(w->statusBar()->geometry(), QRect(0, menu + client - 17, 660, 17));
         QCOMPARE(w->statusBar()->findChildren<QLabel *>().size(), 3);
     }
-    QCOMPARE(app::Windows().loaded<Form1>()->windowTitle(), QStringLiteral("Veltrane"));
-    QCOMPARE(app::Windows().loaded<Form2>()->windowTitle(), QStringLiteral("Veltrane [Main - Sequence]"));
-    QCOMPARE(app::Windows().loaded<Form1>()->Picture1->scaleHeight(), 472.0);
+    QCOMPARE(windows::Registry().loaded<Form1>()->windowTitle(), QStringLiteral("Veltrane"));
+    QCOMPARE(windows::Registry().loaded<Form2>()->windowTitle(), QStringLiteral("Veltrane [Main - Sequence]"));
+    QCOMPARE(windows::Registry().loaded<Form1>()->Picture1->scaleHeight(), 472.0);
 }
 
 void TestDiagramWindows::clickOnTheSun()
 {
-    Form1 *form = app::Windows().show<Form1>();
+    Form1 *form = windows::Registry().show<Form1>();
     form->Label1->setText(QStringLiteral("unchanged"));
     // A real press on the picture: the border is two pixels wide.
     QTest::mouseClick(form->Picture1, Qt::RightButton, Qt::ShiftModifier, QPoint(189, 251));
@@ -200,7 +200,7 @@ void TestDiagramWindows::clickOnTheSun()
 void TestDiagramWindows::clickReadOutsFollowTheLocale()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    Form1 *form = app::Windows().window<Form1>();
+    Form1 *form = windows::Registry().window<Form1>();
     form->Picture1_MouseDown(1, 0, 187, 249);
     QCOMPARE(texts({form->Text1, form->Text2, form->Text5, form->Text3, form->Text4}),
         QStringList({"5963", "4,78", "1,00", ",9941", "691407,728"}));
@@ -214,7 +214,7 @@ void TestDiagramWindows::clickReadOutsFollowTheLocale()
 
 void TestDiagramWindows::drawMarksAndRecomputes()
 {
-    Form1 *form = app::Windows().window<Form1>();
+    Form1 *form = windows::Registry().window<Form1>();
     form->Text1->setText(QStringLiteral("5963"));
     form->Text2->setText(QStringLiteral("4.78"));
     form->Draw();
@@ -236,7 +236,7 @@ void TestDiagramWindows::drawMarksAndRecomputes()
 
 void TestDiagramWindows::twoPlotsLeaveTwoMarks()
 {
-    Form1 *form = app::Windows().window<Form1>();
+    Form1 *form = windows::Registry().window<Form1>();
     form->Text1->setText(QStringLiteral("5963"));
     form->Text2->setText(QStringLiteral("4.78"));
     form->Draw();
@@ -253,7 +253,7 @@ void TestDiagramWindows::twoPlotsLeaveTwoMarks()
 
 void TestDiagramWindows::drawHotterThanTheCalibration()
 {
-    Form1 *form1 = app::Windows().window<Form1>();
+    Form1 *form1 = windows::Registry().window<Form1>();
     form1->Text1->setText(QStringLiteral("90000"));
     form1->Text2->setText(QStringLiteral("4.78"));
     form1->Draw(); // no plot before: the left edge
@@ -264,7 +264,7 @@ void TestDiagramWindows::drawHotterThanTheCalibration()
     form1->Draw();
     QVERIFY(std::fabs(form1->star.PlotColumn - 186.46) < 0.01);
 
-    Form2 *form2 = app::Windows().window<Form2>();
+    Form2 *form2 = windows::Registry().window<Form2>();
     form2->Text1->setText(QStringLiteral("5963"));
     form2->Text2->setText(QStringLiteral("4.78"));
     form2->Draw2();
@@ -309,7 +309,7 @@ void TestDiagramWindows::drawFailures()
     QFETCH(QString, magnitude);
     QFETCH(QString, message);
     QFETCH(bool, marked);
-    Form1 *form = app::Windows().window<Form1>();
+    Form1 *form = windows::Registry().window<Form1>();
     form->Picture1_MouseDown(1, 0, 187, 249); // a star selected before
     form->Text1->setText(temperature);
     form->Text2->setText(magnitude);
@@ -333,7 +333,7 @@ void TestDiagramWindows::drawFailures()
 
 void TestDiagramWindows::liveReadoutWhileDragging()
 {
-    Form1 *form = app::Windows().show<Form1>();
+    Form1 *form = windows::Registry().show<Form1>();
     int button = -1;
     double x = -1;
     connect(form->Picture1, &DiagramPicture::mouseMove, this, [&](int b, int, double px, double) {
@@ -361,7 +361,7 @@ void TestDiagramWindows::liveReadoutWhileDragging()
     const QString hot = form->Label1->text().section(QLatin1Char(' '), 2, 2);
     QVERIFY2(hot.toInt() > 75700, qPrintable(form->Label1->text()));
 
-    Form2 *form2 = app::Windows().window<Form2>();
+    Form2 *form2 = windows::Registry().window<Form2>();
     form2->Picture1_MouseMove(0, 0, 230, 249);
     QVERIFY(form2->Label10->text().contains(
         QStringLiteral("5631") + QString(13, QLatin1Char(' ')) + QStringLiteral("ABS.")));
@@ -369,7 +369,7 @@ void TestDiagramWindows::liveReadoutWhileDragging()
 
 void TestDiagramWindows::promptBlinks()
 {
-    Form1 *form = app::Windows().window<Form1>();
+    Form1 *form = windows::Registry().window<Form1>();
     QCOMPARE(form->Timer1->interval(), 400);
     QVERIFY(form->Timer1->isActive());
     auto colour = [form] { return form->Label7->palette().color(QPalette::WindowText); };
@@ -433,7 +433,7 @@ void TestDiagramWindows::mainSequenceClick()
 {
     QFETCH(double, x);
     QFETCH(double, y);
-    Form2 *form = app::Windows().window<Form2>();
+    Form2 *form = windows::Registry().window<Form2>();
     form->Picture1_MouseDown(1, 0, x, y);
     QTEST(
         texts({form->Text1, form->Text2, form->Text8, form->Text3, form->Text4, form->Text5, form->Text6, form->Text7}),
@@ -442,7 +442,7 @@ void TestDiagramWindows::mainSequenceClick()
 
 void TestDiagramWindows::draw2()
 {
-    Form2 *form = app::Windows().window<Form2>();
+    Form2 *form = windows::Registry().window<Form2>();
     form->Text1->setText(QStringLiteral("5963"));
     form->Text2->setText(QStringLiteral("4.780"));
     form->Draw2();
@@ -457,7 +457,7 @@ void TestDiagramWindows::draw2()
 
 void TestDiagramWindows::draw2FailureLeavesNoStar()
 {
-    Form2 *form = app::Windows().window<Form2>();
+    Form2 *form = windows::Registry().window<Form2>();
     form->Picture1_MouseDown(1, 0, 187, 249);
     form->Text1->setText(QStringLiteral("6000"));
     form->Text2->setText(QStringLiteral("dim"));
@@ -473,37 +473,37 @@ void TestDiagramWindows::draw2FailureLeavesNoStar()
 
 void TestDiagramWindows::okAndBackStartEmpty()
 {
-    Form1 *form1 = app::Windows().show<Form1>();
+    Form1 *form1 = windows::Registry().show<Form1>();
     form1->Picture1_MouseDown(1, 0, 187, 249);
     click(form1, "ARButton1");
     processUnloads();
-    QVERIFY(!app::Windows().loaded<Form1>());
-    Form2 *form2 = app::Windows().loaded<Form2>();
+    QVERIFY(!windows::Registry().loaded<Form1>());
+    Form2 *form2 = windows::Registry().loaded<Form2>();
     QVERIFY(form2 && form2->isVisible());
     QCOMPARE(form2->Text1->text(), QString());
     form2->Picture1_MouseDown(1, 0, 100, 100);
     trigger(form2, "Back");
     processUnloads();
-    QVERIFY(!app::Windows().loaded<Form2>());
-    form1 = app::Windows().loaded<Form1>();
+    QVERIFY(!windows::Registry().loaded<Form2>());
+    form1 = windows::Registry().loaded<Form1>();
     QVERIFY(form1 && form1->isVisible());
     QCOMPARE(form1->Text1->text(), QString());
     QCOMPARE(form1->Label7->palette().color(QPalette::WindowText), diagram::kPromptRed);
     click(form1, "ARButton1");
     processUnloads();
-    QCOMPARE(app::Windows().loaded<Form2>()->Text1->text(), QString());
-    click(app::Windows().loaded<Form2>(), "ARButton1");
+    QCOMPARE(windows::Registry().loaded<Form2>()->Text1->text(), QString());
+    click(windows::Registry().loaded<Form2>(), "ARButton1");
     processUnloads();
-    QCOMPARE(app::Windows().loadedNames(), QStringList {QStringLiteral("Form1")});
+    QCOMPARE(windows::Registry().loadedNames(), QStringList {QStringLiteral("Form1")});
 }
 
 void TestDiagramWindows::importDataHidesTheLiveReadouts()
 {
-    Form1 *form1 = app::Windows().show<Form1>();
+    Form1 *form1 = windows::Registry().show<Form1>();
     trigger(form1, "Fileimport");
-    QVERIFY(app::Windows().loaded(QStringLiteral("Form6"))->isVisible());
+    QVERIFY(windows::Registry().loaded(QStringLiteral("Form6"))->isVisible());
     QVERIFY(form1->Label1->isHidden());
-    Form2 *form2 = app::Windows().loaded<Form2>();
+    Form2 *form2 = windows::Registry().loaded<Form2>();
     QVERIFY2(form2, "Form2 is loaded to hide its read-out");
     QVERIFY(!form2->isVisible());
     QVERIFY(form2->Label10->isHidden());
@@ -513,7 +513,7 @@ void TestDiagramWindows::printDataGetsTheReadOuts()
 {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    Form2 *form = app::Windows().window<Form2>();
+    Form2 *form = windows::Registry().window<Form2>();
     form->Picture1_MouseDown(1, 0, 187, 249);
     m_desktop.fileNames.enqueue(folder.filePath(QStringLiteral("sun.txt")));
     m_desktop.answers.enqueue(platform::Answer::No);
@@ -528,28 +528,28 @@ void TestDiagramWindows::printDataGetsTheReadOuts()
 
 void TestDiagramWindows::helpAndAbout()
 {
-    Form1 *form1 = app::Windows().show<Form1>();
+    Form1 *form1 = windows::Registry().show<Form1>();
     trigger(form1, "Filehelp");
-    trigger(app::Windows().window<Form2>(), "Filehelp");
+    trigger(windows::Registry().window<Form2>(), "Filehelp");
     QCOMPARE(m_desktop.opens.size(), 2);
     QCOMPARE(m_desktop.opens[0].file, QStringLiteral("vlt.chm"));
-    QCOMPARE(m_desktop.opens[1].owner.data(), app::Windows().loaded<Form2>());
-    trigger(app::Windows().loaded<Form2>(), "fileabout");
-    QVERIFY(app::Windows().loaded(QStringLiteral("frmAbout"))->isVisible());
+    QCOMPARE(m_desktop.opens[1].owner.data(), windows::Registry().loaded<Form2>());
+    trigger(windows::Registry().loaded<Form2>(), "fileabout");
+    QVERIFY(windows::Registry().loaded(QStringLiteral("frmAbout"))->isVisible());
 }
 
 void TestDiagramWindows::exitUnloadsEverything()
 {
     for (const char *exit : {"ARButton2", "FileExit", "Exit"}) {
-        Form1 *form1 = app::Windows().show<Form1>();
-        Form2 *form2 = app::Windows().window<Form2>();
-        app::Windows().show(QStringLiteral("frmAbout"));
+        Form1 *form1 = windows::Registry().show<Form1>();
+        Form2 *form2 = windows::Registry().window<Form2>();
+        windows::Registry().show(QStringLiteral("frmAbout"));
         if (QByteArray(exit) == "ARButton2")
             click(form1, exit);
         else
             trigger(QByteArray(exit) == "Exit" ? static_cast<QWidget *>(form2) : form1, exit);
         processUnloads();
-        QVERIFY2(app::Windows().loadedNames().isEmpty(), exit);
+        QVERIFY2(windows::Registry().loadedNames().isEmpty(), exit);
     }
 }
 

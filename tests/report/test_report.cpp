@@ -1,10 +1,10 @@
 // The data report: its bytes against whole expected files, and the Click of
 // "Print Data" with its dialogs answered by a scripted desktop.
-#include "app/window_registry.h"
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
 #include "report/print_data.h"
 #include "tests/support/window_test.h"
+#include "windows/window_registry.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,6 @@
 // The star database window: its layout, its three modes, every handler's
 // messages, plotting on both diagram windows, and leaving it; the catalogue of
 // an installed copy, and a user whose numbers are written with a comma.
-#include "app/window_registry.h"
 #include "diagram/diagram_picture.h"
 #include "diagram/form1.h"
 #include "diagram/form2.h"
@@ -10,6 +9,7 @@
 #include "platform/scripted_desktop.h"
 #include "stardb/form6.h"
 #include "stardb/star_catalogue.h"
+#include "windows/window_registry.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -182,7 +182,7 @@ void TestForm6::initTestCase()
     // The user's data folder of these tests lies under ~/.qttest, not in the
     // user's own ~/.local/share.
     QStandardPaths::setTestModeEnabled(true);
-    app::Windows().setDesktop(&m_desktop);
+    windows::Registry().setDesktop(&m_desktop);
 }
 
 void TestForm6::init()
@@ -198,9 +198,9 @@ void TestForm6::init()
 
 void TestForm6::cleanup()
 {
-    app::Windows().unloadAll();
+    windows::Registry().unloadAll();
     flushDeletes();
-    QVERIFY(app::Windows().loadedNames().isEmpty());
+    QVERIFY(windows::Registry().loadedNames().isEmpty());
     QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
 }
@@ -217,7 +217,7 @@ void TestForm6::makeProgramFolderReadOnly()
 
 Form6 *TestForm6::openForm()
 {
-    auto *form = app::Windows().show<Form6>();
+    auto *form = windows::Registry().show<Form6>();
     return form;
 }
 
@@ -526,8 +526,8 @@ void TestForm6::editsToAStoredStarAreNotWritten()
     choose(form, QStringLiteral("Sirius"));
     form->Text1->setText(QStringLiteral("12000"));
     press(form->plot);
-    app::Windows().unload<Form1>();
-    app::Windows().unload<Form2>();
+    windows::Registry().unload<Form1>();
+    windows::Registry().unload<Form2>();
     choose(form, QStringLiteral("Sun"));
     choose(form, QStringLiteral("Sirius"));
     QCOMPARE(boxes(form), kFixture.at(1));
@@ -691,13 +691,13 @@ void TestForm6::plotWithoutTemperature()
     Form6 *form = openForm();
     press(form->plot);
     QCOMPARE(form->x(), 0);
-    auto *general = app::Windows().loaded<Form1>();
+    auto *general = windows::Registry().loaded<Form1>();
     QVERIFY(general && general->isVisible());
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages.at(0).text, kChooseToPlot);
     QCOMPARE(m_desktop.messages.at(0).icon, Icon::Information);
     QCOMPARE(m_desktop.messages.at(0).title, QStringLiteral("Veltrane"));
-    QVERIFY(!app::Windows().loaded<Form2>()); // nothing to plot on it
+    QVERIFY(!windows::Registry().loaded<Form2>()); // nothing to plot on it
 }
 
 void TestForm6::plotDrawsOnBothDiagrams()
@@ -708,8 +708,8 @@ void TestForm6::plotDrawsOnBothDiagrams()
     press(form->plot);
     QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
     QCOMPARE(form->x(), 0);
-    auto *general = app::Windows().loaded<Form1>();
-    auto *mainSequence = app::Windows().loaded<Form2>();
+    auto *general = windows::Registry().loaded<Form1>();
+    auto *mainSequence = windows::Registry().loaded<Form2>();
     QVERIFY(general && mainSequence);
     QVERIFY(general->isVisible());
     QVERIFY(!mainSequence->isVisible());
@@ -759,7 +759,7 @@ void TestForm6::unplottableRecordIsNamedOnce()
     QFETCH(QString, field);
     QVERIFY(stardb::WriteCatalogue(m_path, {{QStringLiteral("Odd data"), temperature, magnitude}}, nullptr));
     Form6 *form = openForm();
-    auto *general = app::Windows().window<Form1>();
+    auto *general = windows::Registry().window<Form1>();
     general->Picture1_MouseDown(1, 0, 187, 249);
     press(form->plot);
     QCOMPARE(m_desktop.messages.size(), 1);
@@ -767,7 +767,7 @@ void TestForm6::unplottableRecordIsNamedOnce()
     QVERIFY2(text.contains(QStringLiteral("\"Odd data\"")) && text.contains(field), qPrintable(text));
     QCOMPARE(general->Text1->text(), QStringLiteral("5963")); // the clicked star is still there
     QCOMPARE(general->Picture1->image(), diagram::GeneralDiagramPicture().convertToFormat(QImage::Format_RGB32));
-    QVERIFY(!app::Windows().loaded<Form2>());
+    QVERIFY(!windows::Registry().loaded<Form2>());
 }
 
 void TestForm6::okRefusesNumbersThatCannotBePlotted()
@@ -852,7 +852,7 @@ void TestForm6::everyShippedStarPlots()
         press(form->plot);
         QVERIFY2(
             m_desktop.messages.isEmpty(), qPrintable(name + QStringLiteral(": ") + m_desktop.messages.value(0).text));
-        auto *general = app::Windows().loaded<Form1>();
+        auto *general = windows::Registry().loaded<Form1>();
         QVERIFY2(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()) > 0,
             qPrintable(name + QStringLiteral(" left no mark")));
     }
@@ -951,8 +951,8 @@ void TestForm6::commaLocaleAddsAndPlots()
     press(form->plot);
     QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
 
-    auto *general = app::Windows().loaded<Form1>();
-    auto *mainSequence = app::Windows().loaded<Form2>();
+    auto *general = windows::Registry().loaded<Form1>();
+    auto *mainSequence = windows::Registry().loaded<Form2>();
     QVERIFY(general && mainSequence);
     QCOMPARE(general->star.Temperature, 5963.5);
     QCOMPARE(general->star.AbsMagnitude, 4.78);
@@ -990,16 +990,16 @@ void TestForm6::commaLocalePlotsTheShippedCatalogue()
         QVERIFY2(
             m_desktop.messages.isEmpty(), qPrintable(name + QStringLiteral(": ") + m_desktop.messages.value(0).text));
     }
-    QCOMPARE(app::Windows().loaded<Form1>()->Text2->text(), form->Text2->text());
+    QCOMPARE(windows::Registry().loaded<Form1>()->Text2->text(), form->Text2->text());
 }
 
 void TestForm6::closeClearsAndRestoresTheDiagrams()
 {
-    auto *general = app::Windows().show<Form1>();
+    auto *general = windows::Registry().show<Form1>();
     general->Fileimport_Click();
-    auto *form = app::Windows().loaded<Form6>();
+    auto *form = windows::Registry().loaded<Form6>();
     QVERIFY(form);
-    auto *mainSequence = app::Windows().loaded<Form2>();
+    auto *mainSequence = windows::Registry().loaded<Form2>();
     QVERIFY(mainSequence);
     QVERIFY(!general->Label1->isVisibleTo(general));
     QVERIFY(!mainSequence->Label10->isVisibleTo(mainSequence));
@@ -1007,7 +1007,7 @@ void TestForm6::closeClearsAndRestoresTheDiagrams()
     QVERIFY(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()) > 0);
 
     press(form->Clse);
-    QVERIFY(!app::Windows().loaded<Form6>());
+    QVERIFY(!windows::Registry().loaded<Form6>());
     QCOMPARE(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()), 0);
     QCOMPARE(differingPixels(mainSequence->Picture1->image(), diagram::MainSequenceDiagramPicture()), 0);
     QVERIFY(general->Label1->isVisibleTo(general));
@@ -1024,22 +1024,22 @@ void TestForm6::closeCreatesNoDiagramWindow()
     Form6 *form = openForm();
     press(form->Clse);
     flushDeletes();
-    QVERIFY(app::Windows().loadedNames().isEmpty());
+    QVERIFY(windows::Registry().loadedNames().isEmpty());
 }
 
 void TestForm6::titleBarCloseLeavesTheDiagramsAsTheyAre()
 {
-    auto *general = app::Windows().show<Form1>();
+    auto *general = windows::Registry().show<Form1>();
     general->Fileimport_Click();
-    auto *form = app::Windows().loaded<Form6>();
-    auto *mainSequence = app::Windows().loaded<Form2>();
+    auto *form = windows::Registry().loaded<Form6>();
+    auto *mainSequence = windows::Registry().loaded<Form2>();
     QVERIFY(form && mainSequence);
     press(form->plot);
     const QImage generalMarked = general->Picture1->image();
     const QImage mainSequenceMarked = mainSequence->Picture1->image();
     QVERIFY(form->close());
     flushDeletes();
-    QVERIFY(!app::Windows().loaded<Form6>());
+    QVERIFY(!windows::Registry().loaded<Form6>());
     QCOMPARE(differingPixels(general->Picture1->image(), generalMarked), 0);
     QCOMPARE(differingPixels(mainSequence->Picture1->image(), mainSequenceMarked), 0);
     QVERIFY(!general->Label1->isVisibleTo(general));

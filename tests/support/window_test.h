@@ -2,9 +2,9 @@
 // test function runs in a fresh temporary program folder.
 #pragma once
 
-#include "app/window_registry.h"
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
+#include "windows/window_registry.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -14,7 +14,7 @@
 class WindowTest : public QObject {
 protected:
     // For initTestCase.
-    void useScriptedDesktop() { app::Windows().setDesktop(&m_desktop); }
+    void useScriptedDesktop() { windows::Registry().setDesktop(&m_desktop); }
     // For init: a clean script and a new, empty program folder.
     bool freshProgramFolder()
     {
@@ -28,7 +28,7 @@ protected:
     // For cleanupTestCase.
     void restoreDesktop()
     {
-        app::Windows().setDesktop(nullptr);
+        windows::Registry().setDesktop(nullptr);
         platform::SetProgramFolder({});
     }
     static void processDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
