@@ -1,15 +1,15 @@
 #include "app/startup.h"
 
-#include "app/form4.h"
-#include "app/form5.h"
-#include "app/form8.h"
-#include "app/frmabout.h"
+#include "app/about_box.h"
+#include "app/introduction_window.h"
+#include "app/other_aspects_window.h"
+#include "app/startup_window.h"
 #include "app/window_look.h"
-#include "diagram/form1.h"
-#include "diagram/form2.h"
+#include "diagram/general_diagram_window.h"
+#include "diagram/main_sequence_window.h"
 #include "platform/common_controls.h"
-#include "relsize/form3.h"
-#include "stardb/form6.h"
+#include "relsize/relative_size_window.h"
+#include "stardb/star_database_window.h"
 #include "windows/window_registry.h"
 
 #include <QApplication>
@@ -24,18 +24,20 @@ void RegisterWindows()
     // Every window, so that a window shown by name is never missing; the star
     // database and the about box are reached only by name from below.
     WindowRegistry &registry = Registry();
-    registry.add<Form1>();
-    registry.add<Form2>();
-    registry.add<Form3>();
-    registry.add<Form6>();
-    registry.add<Form8>();
-    registry.add<Form4>();
-    registry.add<Form5>();
-    registry.add<frmAbout>();
+    registry.add<diagram::GeneralDiagramWindow>();
+    registry.add<diagram::MainSequenceWindow>();
+    registry.add<relsize::RelativeSizeWindow>();
+    registry.add<stardb::StarDatabaseWindow>();
+    registry.add<app::StartupWindow>();
+    registry.add<app::IntroductionWindow>();
+    registry.add<app::OtherAspectsWindow>();
+    registry.add<app::AboutBox>();
     // "&EXIT" and "Exit" unload every window in this order.
-    registry.setExitOrder({WindowRegistry::nameOf<Form1>(), WindowRegistry::nameOf<Form2>(),
-        WindowRegistry::nameOf<Form3>(), WindowRegistry::nameOf<Form4>(), WindowRegistry::nameOf<Form5>(),
-        WindowRegistry::nameOf<Form6>(), WindowRegistry::nameOf<Form8>(), WindowRegistry::nameOf<frmAbout>()});
+    registry.setExitOrder(
+        {WindowRegistry::nameOf<diagram::GeneralDiagramWindow>(), WindowRegistry::nameOf<diagram::MainSequenceWindow>(),
+            WindowRegistry::nameOf<relsize::RelativeSizeWindow>(), WindowRegistry::nameOf<app::IntroductionWindow>(),
+            WindowRegistry::nameOf<app::OtherAspectsWindow>(), WindowRegistry::nameOf<stardb::StarDatabaseWindow>(),
+            WindowRegistry::nameOf<app::StartupWindow>(), WindowRegistry::nameOf<app::AboutBox>()});
 }
 
 int Run(QApplication &application)
@@ -62,7 +64,7 @@ int Run(QApplication &application)
         &Registry(), &WindowRegistry::lastVisibleWindowGone, &application, [] { Registry().unloadAll(); },
         Qt::QueuedConnection);
 
-    Registry().show<Form8>();
+    Registry().show<app::StartupWindow>();
     const int result = application.exec();
 
     // Hidden windows left at the end are unloaded before the application goes.

@@ -29,8 +29,6 @@ QImage MainSequenceDiagramPicture()
     return QImage(QStringLiteral(":/diagram/main_sequence.png"));
 }
 
-} // namespace diagram
-
 namespace {
 
 constexpr int kBorder = 2;
@@ -197,3 +195,5 @@ void DiagramPicture::focusOutEvent(QFocusEvent *event)
     QFrame::focusOutEvent(event);
     update();
 }
+
+} // namespace diagram

@@ -16,8 +16,6 @@ void DrawCircleMark(
 QImage GeneralDiagramPicture();
 QImage MainSequenceDiagramPicture();
 
-} // namespace diagram
-
 class DiagramPicture : public QFrame {
     Q_OBJECT
 public:
@@ -65,3 +63,5 @@ private:
     QImage m_bare;
     QImage m_image;
 };
+
+} // namespace diagram

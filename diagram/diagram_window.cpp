@@ -27,6 +27,8 @@
 using model::Pattern;
 using model::Stage;
 
+namespace diagram {
+
 namespace {
 
 constexpr int kStatusBarHeight = 17;
@@ -316,3 +318,5 @@ void DiagramWindow::exitProgram()
 {
     windows::Registry().unloadAll();
 }
+
+} // namespace diagram

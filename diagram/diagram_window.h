@@ -41,8 +41,6 @@ struct WindowDesign {
     QString statusText;
 };
 
-} // namespace diagram
-
 class DiagramWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -117,3 +115,5 @@ private:
     QLabel *m_liveReadout = nullptr;
     ReadOutBoxes m_boxes;
 };
+
+} // namespace diagram

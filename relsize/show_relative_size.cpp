@@ -1,6 +1,6 @@
 #include "relsize/show_relative_size.h"
 
-#include "relsize/form3.h"
+#include "relsize/relative_size_window.h"
 #include "windows/dialogs.h"
 #include "windows/window_registry.h"
 
@@ -14,7 +14,7 @@ void ShowRelativeSize(QWidget *caller, const QString &text1, const model::StarPo
         return;
     }
     // Shown before classifying: a star too hot to draw still brings the window up.
-    Form3 *form = windows::Registry().show<Form3>();
+    relsize::RelativeSizeWindow *form = windows::Registry().show<relsize::RelativeSizeWindow>();
     const auto appearance = ClassifyStar(star.Temperature, star.AbsMagnitude, kind);
     if (!appearance)
         return;

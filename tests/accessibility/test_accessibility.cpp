@@ -2,12 +2,12 @@
 // read out for its controls, the order Tab visits them in, and the diagram
 // pictures selecting a star and printing its data with keys alone.
 #include "app/startup.h"
-#include "diagram/form1.h"
-#include "diagram/form2.h"
+#include "diagram/general_diagram_window.h"
+#include "diagram/main_sequence_window.h"
 #include "platform/accessibility.h"
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
-#include "stardb/form6.h"
+#include "stardb/star_database_window.h"
 #include "windows/window_registry.h"
 
 #include <QAbstractItemView>
@@ -48,7 +48,7 @@ bool ReadOut(QWidget *w)
 {
     return (w->focusPolicy() & Qt::TabFocus) || qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)
         || qobject_cast<QLineEdit *>(w) || qobject_cast<QTextEdit *>(w) || qobject_cast<QAbstractItemView *>(w)
-        || qobject_cast<DiagramPicture *>(w) || qobject_cast<QGroupBox *>(w);
+        || qobject_cast<diagram::DiagramPicture *>(w) || qobject_cast<QGroupBox *>(w);
 }
 
 // The controls Tab visits, in order, starting from the first after the window.
@@ -429,7 +429,7 @@ void TestAccessibility::cursorMovesAndStaysInside()
     QFETCH(bool, shift);
     QFETCH(int, presses);
     QFETCH(QPoint, expected);
-    auto *form = Registry().window<Form2>();
+    auto *form = Registry().window<diagram::MainSequenceWindow>();
     QCOMPARE(form->Picture1->cursorPosition(), QPoint(160, 236));
     for (int i = 0; i < presses; ++i)
         QTest::keyClick(form->Picture1, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
@@ -446,12 +446,12 @@ void TestAccessibility::cursorMovesAndStaysInside()
 void TestAccessibility::cursorStartsAtTheLastClick()
 {
     auto *form = ShowWindow(QStringLiteral("Form1"));
-    auto *picture = static_cast<Form1 *>(form)->Picture1;
+    auto *picture = static_cast<diagram::GeneralDiagramWindow *>(form)->Picture1;
     const QPoint origin = picture->contentsRect().topLeft();
     // The sunken border is not the diagram: a press there reads nothing.
     for (const QPoint border : {QPoint(0, 100), QPoint(100, 1), QPoint(picture->width() - 1, 100)})
         QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, border);
-    QVERIFY(static_cast<Form1 *>(form)->Text1->text().isEmpty());
+    QVERIFY(static_cast<diagram::GeneralDiagramWindow *>(form)->Text1->text().isEmpty());
     QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, origin + QPoint(50, 60));
     QCOMPARE(picture->cursorPosition(), QPoint(50, 60));
     QTest::keyClick(picture, Qt::Key_Right);
@@ -460,8 +460,8 @@ void TestAccessibility::cursorStartsAtTheLastClick()
 
 void TestAccessibility::cursorIsDrawnOnlyOnTheScreen()
 {
-    auto *form = static_cast<Form1 *>(ShowWindow(QStringLiteral("Form1")));
-    DiagramPicture *picture = form->Picture1;
+    auto *form = static_cast<diagram::GeneralDiagramWindow *>(ShowWindow(QStringLiteral("Form1")));
+    diagram::DiagramPicture *picture = form->Picture1;
     const QImage bare = picture->image();
     picture->setFocus(Qt::TabFocusReason);
     for (int i = 0; i < 3; ++i)
@@ -523,7 +523,7 @@ void TestAccessibility::keyboardOnlySelectionAndReport()
     QFETCH(QString, report);
     QWidget *w = ShowWindow(window);
     QVERIFY(w);
-    auto *picture = w->findChild<DiagramPicture *>(QStringLiteral("Picture1"));
+    auto *picture = w->findChild<diagram::DiagramPicture *>(QStringLiteral("Picture1"));
     QVERIFY(picture);
     auto focused = [w] { return QApplication::focusWidget() ? QApplication::focusWidget() : w; };
 

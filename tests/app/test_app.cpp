@@ -1,10 +1,10 @@
 // Startup, navigation between the windows, the end of the program, the
 // information windows and their resources.
-#include "app/form4.h"
-#include "app/form5.h"
-#include "app/form8.h"
-#include "app/frmabout.h"
+#include "app/about_box.h"
+#include "app/introduction_window.h"
+#include "app/other_aspects_window.h"
 #include "app/startup.h"
+#include "app/startup_window.h"
 #include "platform/arbutton.h"
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
@@ -132,7 +132,7 @@ void TestApp::everyWindowReachedByNameIsRegistered()
     QVERIFY2(Registry().isRegistered(name), qPrintable(name + " is not registered"));
     QWidget *w = Registry().window(name);
     QVERIFY(w);
-    QCOMPARE(QString::fromLatin1(w->metaObject()->className()), name);
+    QCOMPARE(w->objectName(), name); // the designer name
     QVERIFY2(!w->isVisible(), "referring to a window loads it without showing it");
 }
 
@@ -148,7 +148,7 @@ void TestApp::startupChoice()
 {
     QFETCH(bool, ticked);
     QFETCH(QString, next);
-    auto *startup = Registry().show<Form8>();
+    auto *startup = Registry().show<app::StartupWindow>();
     QVERIFY(!startup->Check1->isChecked());
     if (ticked)
         QTest::mouseClick(startup->Check1, Qt::LeftButton, {}, QPoint(8, 8));
@@ -169,12 +169,12 @@ void TestApp::introductionPathsEndInTheGeneralDiagram_data()
 void TestApp::introductionPathsEndInTheGeneralDiagram()
 {
     QFETCH(bool, furtherProceed);
-    auto *intro = Registry().show<Form4>();
+    auto *intro = Registry().show<app::IntroductionWindow>();
     if (furtherProceed) {
         QTest::mouseClick(intro->ARButton1, Qt::LeftButton);
         ProcessUnloads();
         QCOMPARE(VisibleWindows(), QStringList {"Form5"});
-        QTest::mouseClick(Registry().loaded<Form5>()->ARButton1, Qt::LeftButton);
+        QTest::mouseClick(Registry().loaded<app::OtherAspectsWindow>()->ARButton1, Qt::LeftButton);
     } else {
         QCOMPARE(intro->ARButton2->toolTip(), QStringLiteral("Go to program"));
         QTest::mouseClick(intro->ARButton2, Qt::LeftButton);
@@ -189,7 +189,7 @@ void TestApp::closingTheStartupWindowEndsTheProgram()
     // The startup window is a tool window, which Qt does not count for
     // "last window closed"; the registry's end signal must still come.
     QSignalSpy ended(&Registry(), &windows::WindowRegistry::allUnloaded);
-    auto *startup = Registry().show<Form8>();
+    auto *startup = Registry().show<app::StartupWindow>();
     QVERIFY(startup->close());
     ProcessUnloads();
     QVERIFY(Registry().loadedNames().isEmpty());
@@ -218,21 +218,21 @@ void TestApp::exitUnloadsEveryWindow()
 
 void TestApp::windowsComeBackAtTheirDesignState()
 {
-    auto *startup = Registry().show<Form8>();
+    auto *startup = Registry().show<app::StartupWindow>();
     startup->Check1->setChecked(true);
-    QPointer<Form8> old = startup;
-    Registry().unload<Form8>();
+    QPointer<app::StartupWindow> old = startup;
+    Registry().unload<app::StartupWindow>();
     ProcessUnloads();
     QVERIFY(old.isNull());
-    QVERIFY(!Registry().window<Form8>()->Check1->isChecked());
+    QVERIFY(!Registry().window<app::StartupWindow>()->Check1->isChecked());
 
-    auto *intro = Registry().show<Form4>();
+    auto *intro = Registry().show<app::IntroductionWindow>();
     intro->RichTextBox1->setHtml(QStringLiteral("changed"));
-    Registry().unload<Form4>();
+    Registry().unload<app::IntroductionWindow>();
     ProcessUnloads();
     QTextDocument design;
-    design.setHtml(Form4::IntroductionDocument());
-    QCOMPARE(Registry().window<Form4>()->RichTextBox1->toPlainText(), design.toPlainText());
+    design.setHtml(app::IntroductionWindow::IntroductionDocument());
+    QCOMPARE(Registry().window<app::IntroductionWindow>()->RichTextBox1->toPlainText(), design.toPlainText());
 }
 
 void TestApp::programEnds_data()
@@ -250,8 +250,9 @@ void TestApp::programEnds()
     bool startedAtForm8 = false;
     bool timedOut = false;
     QTimer::singleShot(0, this, [&] {
-        startedAtForm8 = Registry().loadedNames() == QStringList {"Form8"} && Registry().loaded<Form8>()->isVisible();
-        auto *startup = Registry().loaded<Form8>();
+        startedAtForm8
+            = Registry().loadedNames() == QStringList {"Form8"} && Registry().loaded<app::StartupWindow>()->isVisible();
+        auto *startup = Registry().loaded<app::StartupWindow>();
         startup->Check1->setChecked(true);
         startup->ARButton1->click();
         Registry().window("Form2"); // loaded, not shown
@@ -280,7 +281,7 @@ void TestApp::programEnds()
 
 void TestApp::feedbackTwiceMakesTwoShellCallsAndTheBoxStays()
 {
-    auto *about = Registry().show<frmAbout>();
+    auto *about = Registry().show<app::AboutBox>();
     QTest::mouseClick(about->Command2, Qt::LeftButton);
     QTest::mouseClick(about->Command2, Qt::LeftButton);
     ProcessUnloads();
@@ -290,13 +291,13 @@ void TestApp::feedbackTwiceMakesTwoShellCallsAndTheBoxStays()
         QCOMPARE(call.directory, platform::ProgramFolder());
         QCOMPARE(call.owner.data(), about);
     }
-    QCOMPARE(Registry().loaded<frmAbout>(), about);
+    QCOMPARE(Registry().loaded<app::AboutBox>(), about);
     QVERIFY(about->isVisible());
     QVERIFY(m_desktop.messages.isEmpty());
 
     QTest::mouseClick(about->cmdOK, Qt::LeftButton);
     ProcessUnloads();
-    QVERIFY(!Registry().loaded<frmAbout>());
+    QVERIFY(!Registry().loaded<app::AboutBox>());
 }
 
 void TestApp::aboutBoxIsBroughtForwardNotDuplicated()
@@ -306,7 +307,7 @@ void TestApp::aboutBoxIsBroughtForwardNotDuplicated()
     QCOMPARE(second, first);
     const auto boxes = QApplication::topLevelWidgets();
     QCOMPARE(std::count_if(boxes.cbegin(), boxes.cend(), [](QWidget *w) { return w->objectName() == "frmAbout"; }), 1);
-    QVERIFY(static_cast<frmAbout *>(first)->cmdOK->isDefault());
+    QVERIFY(static_cast<app::AboutBox *>(first)->cmdOK->isDefault());
 }
 
 void TestApp::helpFromEveryWindowOpensTheSameFile_data()
@@ -393,7 +394,7 @@ void TestApp::textsFitTheirLabels()
 
 void TestApp::welcomeWrapsOntoTwoLines()
 {
-    auto *startup = Registry().window<Form8>();
+    auto *startup = Registry().window<app::StartupWindow>();
     QCOMPARE(startup->Label2->text().count(QLatin1Char(' ')), 8 + 43 + 1);
     const QStringList lines = WrappedLines(startup->Label2);
     QCOMPARE(lines, (QStringList {"WELCOME TO THE MOST USEFUL SOFTWARE FOR THE ASTRONOMERS", "AND ASTROPHYSICST"}));
@@ -444,7 +445,7 @@ void TestApp::everyPictureLoads()
 
 void TestApp::introductionShowsItsPicture()
 {
-    auto *intro = Registry().window<Form4>();
+    auto *intro = Registry().window<app::IntroductionWindow>();
     QTextDocument *doc = intro->RichTextBox1->document();
     QVERIFY(intro->RichTextBox1->isReadOnly());
     QVERIFY(doc->toPlainText().contains(QStringLiteral("Hertzsprung")));

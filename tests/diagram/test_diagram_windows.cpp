@@ -1,8 +1,8 @@
 // The two diagram windows as the user and the star database use them.
 #include "diagram/diagram_colours.h"
 #include "diagram/diagram_picture.h"
-#include "diagram/form1.h"
-#include "diagram/form2.h"
+#include "diagram/general_diagram_window.h"
+#include "diagram/main_sequence_window.h"
 #include "platform/scripted_desktop.h"
 #include "tests/diagram/diagram_tests.h"
 #include "windows/window_registry.h"
@@ -108,8 +108,8 @@ private:
 void TestDiagramWindows::initTestCase()
 {
     windows::Registry().setDesktop(&m_desktop);
-    windows::Registry().add<Form1>();
-    windows::Registry().add<Form2>();
+    windows::Registry().add<diagram::GeneralDiagramWindow>();
+    windows::Registry().add<diagram::MainSequenceWindow>();
     windows::Registry().add(QStringLiteral("Form6"), [] { return new StandIn; });
     windows::Registry().add(QStringLiteral("frmAbout"), [] { return new StandIn; });
     m_generalBare = diagram::GeneralDiagramPicture().convertToFormat(QImage::Format_RGB32);
@@ -171,22 +171,24 @@ void TestDiagramWindows::layout()
 void TestDiagramWindows::clientAreaBelowTheMenuBar()
 {
     for (QMainWindow *w :
-        std::initializer_list<QMainWindow *> {windows::Registry().show<Form1>(), windows::Registry().show<Form2>()}) {
+        std::initializer_list<QMainWindow *> {windows::Registry().show<diagram::GeneralDiagramWindow>(),
+            windows::Registry().show<diagram::MainSequenceWindow>()}) {
         const int menu = w->menuBar()->height();
-        const int client = w == windows::Registry().loaded<Form1>() ? 505 : 503;
+        const int client = w == windows::Registry().loaded<diagram::GeneralDiagramWindow>() ? 505 : 503;
         QCOMPARE(w->size(), QSize(660, menu + client));
         QCOMPARE(w->centralWidget()->geometry(), QRect(0, menu, 660, client - 17));
         QCOMPARE(w->statusBar()->geometry(), QRect(0, menu + client - 17, 660, 17));
         QCOMPARE(w->statusBar()->findChildren<QLabel *>().size(), 3);
     }
-    QCOMPARE(windows::Registry().loaded<Form1>()->windowTitle(), QStringLiteral("Veltrane"));
-    QCOMPARE(windows::Registry().loaded<Form2>()->windowTitle(), QStringLiteral("Veltrane [Main - Sequence]"));
-    QCOMPARE(windows::Registry().loaded<Form1>()->Picture1->scaleHeight(), 472.0);
+    QCOMPARE(windows::Registry().loaded<diagram::GeneralDiagramWindow>()->windowTitle(), QStringLiteral("Veltrane"));
+    QCOMPARE(windows::Registry().loaded<diagram::MainSequenceWindow>()->windowTitle(),
+        QStringLiteral("Veltrane [Main - Sequence]"));
+    QCOMPARE(windows::Registry().loaded<diagram::GeneralDiagramWindow>()->Picture1->scaleHeight(), 472.0);
 }
 
 void TestDiagramWindows::clickOnTheSun()
 {
-    Form1 *form = windows::Registry().show<Form1>();
+    diagram::GeneralDiagramWindow *form = windows::Registry().show<diagram::GeneralDiagramWindow>();
     form->Label1->setText(QStringLiteral("unchanged"));
     // A real press on the picture: the border is two pixels wide.
     QTest::mouseClick(form->Picture1, Qt::RightButton, Qt::ShiftModifier, QPoint(189, 251));
@@ -200,7 +202,7 @@ void TestDiagramWindows::clickOnTheSun()
 void TestDiagramWindows::clickReadOutsFollowTheLocale()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    Form1 *form = windows::Registry().window<Form1>();
+    diagram::GeneralDiagramWindow *form = windows::Registry().window<diagram::GeneralDiagramWindow>();
     form->Picture1_MouseDown(1, 0, 187, 249);
     QCOMPARE(texts({form->Text1, form->Text2, form->Text5, form->Text3, form->Text4}),
         QStringList({"5963", "4,78", "1,00", ",9941", "691407,728"}));
@@ -214,7 +216,7 @@ void TestDiagramWindows::clickReadOutsFollowTheLocale()
 
 void TestDiagramWindows::drawMarksAndRecomputes()
 {
-    Form1 *form = windows::Registry().window<Form1>();
+    diagram::GeneralDiagramWindow *form = windows::Registry().window<diagram::GeneralDiagramWindow>();
     form->Text1->setText(QStringLiteral("5963"));
     form->Text2->setText(QStringLiteral("4.78"));
     form->Draw();
@@ -236,7 +238,7 @@ void TestDiagramWindows::drawMarksAndRecomputes()
 
 void TestDiagramWindows::twoPlotsLeaveTwoMarks()
 {
-    Form1 *form = windows::Registry().window<Form1>();
+    diagram::GeneralDiagramWindow *form = windows::Registry().window<diagram::GeneralDiagramWindow>();
     form->Text1->setText(QStringLiteral("5963"));
     form->Text2->setText(QStringLiteral("4.78"));
     form->Draw();
@@ -253,7 +255,7 @@ void TestDiagramWindows::twoPlotsLeaveTwoMarks()
 
 void TestDiagramWindows::drawHotterThanTheCalibration()
 {
-    Form1 *form1 = windows::Registry().window<Form1>();
+    diagram::GeneralDiagramWindow *form1 = windows::Registry().window<diagram::GeneralDiagramWindow>();
     form1->Text1->setText(QStringLiteral("90000"));
     form1->Text2->setText(QStringLiteral("4.78"));
     form1->Draw(); // no plot before: the left edge
@@ -264,7 +266,7 @@ void TestDiagramWindows::drawHotterThanTheCalibration()
     form1->Draw();
     QVERIFY(std::fabs(form1->star.PlotColumn - 186.46) < 0.01);
 
-    Form2 *form2 = windows::Registry().window<Form2>();
+    diagram::MainSequenceWindow *form2 = windows::Registry().window<diagram::MainSequenceWindow>();
     form2->Text1->setText(QStringLiteral("5963"));
     form2->Text2->setText(QStringLiteral("4.78"));
     form2->Draw2();
@@ -309,7 +311,7 @@ void TestDiagramWindows::drawFailures()
     QFETCH(QString, magnitude);
     QFETCH(QString, message);
     QFETCH(bool, marked);
-    Form1 *form = windows::Registry().window<Form1>();
+    diagram::GeneralDiagramWindow *form = windows::Registry().window<diagram::GeneralDiagramWindow>();
     form->Picture1_MouseDown(1, 0, 187, 249); // a star selected before
     form->Text1->setText(temperature);
     form->Text2->setText(magnitude);
@@ -333,10 +335,10 @@ void TestDiagramWindows::drawFailures()
 
 void TestDiagramWindows::liveReadoutWhileDragging()
 {
-    Form1 *form = windows::Registry().show<Form1>();
+    diagram::GeneralDiagramWindow *form = windows::Registry().show<diagram::GeneralDiagramWindow>();
     int button = -1;
     double x = -1;
-    connect(form->Picture1, &DiagramPicture::mouseMove, this, [&](int b, int, double px, double) {
+    connect(form->Picture1, &diagram::DiagramPicture::mouseMove, this, [&](int b, int, double px, double) {
         button = b;
         x = px;
     });
@@ -361,7 +363,7 @@ void TestDiagramWindows::liveReadoutWhileDragging()
     const QString hot = form->Label1->text().section(QLatin1Char(' '), 2, 2);
     QVERIFY2(hot.toInt() > 75700, qPrintable(form->Label1->text()));
 
-    Form2 *form2 = windows::Registry().window<Form2>();
+    diagram::MainSequenceWindow *form2 = windows::Registry().window<diagram::MainSequenceWindow>();
     form2->Picture1_MouseMove(0, 0, 230, 249);
     QVERIFY(form2->Label10->text().contains(
         QStringLiteral("5631") + QString(13, QLatin1Char(' ')) + QStringLiteral("ABS.")));
@@ -369,7 +371,7 @@ void TestDiagramWindows::liveReadoutWhileDragging()
 
 void TestDiagramWindows::promptBlinks()
 {
-    Form1 *form = windows::Registry().window<Form1>();
+    diagram::GeneralDiagramWindow *form = windows::Registry().window<diagram::GeneralDiagramWindow>();
     QCOMPARE(form->Timer1->interval(), 400);
     QVERIFY(form->Timer1->isActive());
     auto colour = [form] { return form->Label7->palette().color(QPalette::WindowText); };
@@ -433,7 +435,7 @@ void TestDiagramWindows::mainSequenceClick()
 {
     QFETCH(double, x);
     QFETCH(double, y);
-    Form2 *form = windows::Registry().window<Form2>();
+    diagram::MainSequenceWindow *form = windows::Registry().window<diagram::MainSequenceWindow>();
     form->Picture1_MouseDown(1, 0, x, y);
     QTEST(
         texts({form->Text1, form->Text2, form->Text8, form->Text3, form->Text4, form->Text5, form->Text6, form->Text7}),
@@ -442,7 +444,7 @@ void TestDiagramWindows::mainSequenceClick()
 
 void TestDiagramWindows::draw2()
 {
-    Form2 *form = windows::Registry().window<Form2>();
+    diagram::MainSequenceWindow *form = windows::Registry().window<diagram::MainSequenceWindow>();
     form->Text1->setText(QStringLiteral("5963"));
     form->Text2->setText(QStringLiteral("4.780"));
     form->Draw2();
@@ -457,7 +459,7 @@ void TestDiagramWindows::draw2()
 
 void TestDiagramWindows::draw2FailureLeavesNoStar()
 {
-    Form2 *form = windows::Registry().window<Form2>();
+    diagram::MainSequenceWindow *form = windows::Registry().window<diagram::MainSequenceWindow>();
     form->Picture1_MouseDown(1, 0, 187, 249);
     form->Text1->setText(QStringLiteral("6000"));
     form->Text2->setText(QStringLiteral("dim"));
@@ -473,37 +475,37 @@ void TestDiagramWindows::draw2FailureLeavesNoStar()
 
 void TestDiagramWindows::okAndBackStartEmpty()
 {
-    Form1 *form1 = windows::Registry().show<Form1>();
+    diagram::GeneralDiagramWindow *form1 = windows::Registry().show<diagram::GeneralDiagramWindow>();
     form1->Picture1_MouseDown(1, 0, 187, 249);
     click(form1, "ARButton1");
     processUnloads();
-    QVERIFY(!windows::Registry().loaded<Form1>());
-    Form2 *form2 = windows::Registry().loaded<Form2>();
+    QVERIFY(!windows::Registry().loaded<diagram::GeneralDiagramWindow>());
+    diagram::MainSequenceWindow *form2 = windows::Registry().loaded<diagram::MainSequenceWindow>();
     QVERIFY(form2 && form2->isVisible());
     QCOMPARE(form2->Text1->text(), QString());
     form2->Picture1_MouseDown(1, 0, 100, 100);
     trigger(form2, "Back");
     processUnloads();
-    QVERIFY(!windows::Registry().loaded<Form2>());
-    form1 = windows::Registry().loaded<Form1>();
+    QVERIFY(!windows::Registry().loaded<diagram::MainSequenceWindow>());
+    form1 = windows::Registry().loaded<diagram::GeneralDiagramWindow>();
     QVERIFY(form1 && form1->isVisible());
     QCOMPARE(form1->Text1->text(), QString());
     QCOMPARE(form1->Label7->palette().color(QPalette::WindowText), diagram::kPromptRed);
     click(form1, "ARButton1");
     processUnloads();
-    QCOMPARE(windows::Registry().loaded<Form2>()->Text1->text(), QString());
-    click(windows::Registry().loaded<Form2>(), "ARButton1");
+    QCOMPARE(windows::Registry().loaded<diagram::MainSequenceWindow>()->Text1->text(), QString());
+    click(windows::Registry().loaded<diagram::MainSequenceWindow>(), "ARButton1");
     processUnloads();
     QCOMPARE(windows::Registry().loadedNames(), QStringList {QStringLiteral("Form1")});
 }
 
 void TestDiagramWindows::importDataHidesTheLiveReadouts()
 {
-    Form1 *form1 = windows::Registry().show<Form1>();
+    diagram::GeneralDiagramWindow *form1 = windows::Registry().show<diagram::GeneralDiagramWindow>();
     trigger(form1, "Fileimport");
     QVERIFY(windows::Registry().loaded(QStringLiteral("Form6"))->isVisible());
     QVERIFY(form1->Label1->isHidden());
-    Form2 *form2 = windows::Registry().loaded<Form2>();
+    diagram::MainSequenceWindow *form2 = windows::Registry().loaded<diagram::MainSequenceWindow>();
     QVERIFY2(form2, "Form2 is loaded to hide its read-out");
     QVERIFY(!form2->isVisible());
     QVERIFY(form2->Label10->isHidden());
@@ -513,7 +515,7 @@ void TestDiagramWindows::printDataGetsTheReadOuts()
 {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    Form2 *form = windows::Registry().window<Form2>();
+    diagram::MainSequenceWindow *form = windows::Registry().window<diagram::MainSequenceWindow>();
     form->Picture1_MouseDown(1, 0, 187, 249);
     m_desktop.fileNames.enqueue(folder.filePath(QStringLiteral("sun.txt")));
     m_desktop.answers.enqueue(platform::Answer::No);
@@ -528,21 +530,21 @@ void TestDiagramWindows::printDataGetsTheReadOuts()
 
 void TestDiagramWindows::helpAndAbout()
 {
-    Form1 *form1 = windows::Registry().show<Form1>();
+    diagram::GeneralDiagramWindow *form1 = windows::Registry().show<diagram::GeneralDiagramWindow>();
     trigger(form1, "Filehelp");
-    trigger(windows::Registry().window<Form2>(), "Filehelp");
+    trigger(windows::Registry().window<diagram::MainSequenceWindow>(), "Filehelp");
     QCOMPARE(m_desktop.opens.size(), 2);
     QCOMPARE(m_desktop.opens[0].file, QStringLiteral("vlt.chm"));
-    QCOMPARE(m_desktop.opens[1].owner.data(), windows::Registry().loaded<Form2>());
-    trigger(windows::Registry().loaded<Form2>(), "fileabout");
+    QCOMPARE(m_desktop.opens[1].owner.data(), windows::Registry().loaded<diagram::MainSequenceWindow>());
+    trigger(windows::Registry().loaded<diagram::MainSequenceWindow>(), "fileabout");
     QVERIFY(windows::Registry().loaded(QStringLiteral("frmAbout"))->isVisible());
 }
 
 void TestDiagramWindows::exitUnloadsEverything()
 {
     for (const char *exit : {"ARButton2", "FileExit", "Exit"}) {
-        Form1 *form1 = windows::Registry().show<Form1>();
-        Form2 *form2 = windows::Registry().window<Form2>();
+        diagram::GeneralDiagramWindow *form1 = windows::Registry().show<diagram::GeneralDiagramWindow>();
+        diagram::MainSequenceWindow *form2 = windows::Registry().window<diagram::MainSequenceWindow>();
         windows::Registry().show(QStringLiteral("frmAbout"));
         if (QByteArray(exit) == "ARButton2")
             click(form1, exit);

@@ -1,11 +1,11 @@
 // From a click on a diagram picture to the discs on the relative size window
 // and the report file: the diagram windows' relative-size button and "Print
 // Data" with the dialogs answered by a script.
-#include "diagram/form1.h"
-#include "diagram/form2.h"
+#include "diagram/general_diagram_window.h"
+#include "diagram/main_sequence_window.h"
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
-#include "relsize/form3.h"
+#include "relsize/relative_size_window.h"
 #include "tests/support/pixel_check.h"
 #include "tests/support/window_test.h"
 #include "windows/window_registry.h"
@@ -36,15 +36,15 @@ QWidget *OpenAndClick(const QString &form, int x, int y)
         return window;
     };
     if (form == QLatin1String("Form1"))
-        return click(windows::Registry().show<Form1>());
-    return click(windows::Registry().show<Form2>());
+        return click(windows::Registry().show<diagram::GeneralDiagramWindow>());
+    return click(windows::Registry().show<diagram::MainSequenceWindow>());
 }
 
 QWidget *Open(const QString &form)
 {
     if (form == QLatin1String("Form1"))
-        return windows::Registry().show<Form1>();
-    return windows::Registry().show<Form2>();
+        return windows::Registry().show<diagram::GeneralDiagramWindow>();
+    return windows::Registry().show<diagram::MainSequenceWindow>();
 }
 
 } // namespace
@@ -108,7 +108,7 @@ void TestDiagramButtons::sunClickedOnEitherDiagram()
     auto *button = window->findChild<QPushButton *>(QStringLiteral("ARButton3"));
     QVERIFY(button);
     button->click();
-    Form3 *form3 = windows::Registry().loaded<Form3>();
+    relsize::RelativeSizeWindow *form3 = windows::Registry().loaded<relsize::RelativeSizeWindow>();
     QVERIFY2(form3 && form3->isVisible(), "the relative size window comes up");
     const QImage image = form3->image();
     for (int centre : {419, 104}) {
@@ -140,7 +140,7 @@ void TestDiagramButtons::eachWindowPassesItsOwnKind()
     for (const auto &[form, colour] : {std::pair {QStringLiteral("Form1"), kOrange}, {QStringLiteral("Form2"), kRed}}) {
         QWidget *window = OpenAndClick(form, 300, 400);
         window->findChild<QPushButton *>(QStringLiteral("ARButton3"))->click();
-        Form3 *form3 = windows::Registry().loaded<Form3>();
+        relsize::RelativeSizeWindow *form3 = windows::Registry().loaded<relsize::RelativeSizeWindow>();
         QVERIFY(form3);
         QCOMPARE_PIXEL(form3->image(), 419, 200, colour);
         QCOMPARE_PIXEL(form3->image(), 419 + 80, 200, colour);
@@ -170,7 +170,7 @@ void TestDiagramButtons::nothingClickedYet()
     QCOMPARE(m_desktop.messages.size(), 2);
     QCOMPARE(m_desktop.messages[0].text, QStringLiteral("Click The Image First !"));
     QCOMPARE(m_desktop.messages[1].text, printMessage);
-    QVERIFY(!windows::Registry().loaded<Form3>());
+    QVERIFY(!windows::Registry().loaded<relsize::RelativeSizeWindow>());
     QVERIFY(m_desktop.saves.isEmpty());
 }
 

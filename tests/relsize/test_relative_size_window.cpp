@@ -2,7 +2,7 @@
 // bitmap, and SAVE, HELP and EXIT with the dialogs answered by a script.
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
-#include "relsize/form3.h"
+#include "relsize/relative_size_window.h"
 #include "relsize/show_relative_size.h"
 #include "tests/support/pixel_check.h"
 #include "tests/support/window_test.h"
@@ -43,7 +43,7 @@ void Show(const model::StarPoint &star, DiagramKind kind = DiagramKind::General)
 
 void Unload()
 {
-    windows::Registry().unload<Form3>();
+    windows::Registry().unload<relsize::RelativeSizeWindow>();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -103,7 +103,7 @@ void TestRelativeSizeWindow::cleanupTestCase()
 // Saves the window's drawing through SAVE under `name` and reads it back.
 QImage TestRelativeSizeWindow::saved(const QString &name)
 {
-    Form3 *form = windows::Registry().loaded<Form3>();
+    relsize::RelativeSizeWindow *form = windows::Registry().loaded<relsize::RelativeSizeWindow>();
     if (!form)
         return {};
     const QString path = m_dir->filePath(name);
@@ -120,7 +120,7 @@ QImage TestRelativeSizeWindow::saved(const QString &name)
 
 void TestRelativeSizeWindow::designState()
 {
-    Form3 *form = windows::Registry().window<Form3>();
+    relsize::RelativeSizeWindow *form = windows::Registry().window<relsize::RelativeSizeWindow>();
     QCOMPARE(form->windowTitle(), QStringLiteral("Relative Size"));
     QCOMPARE(form->size(), QSize(629, 401));
     QCOMPARE(form->minimumSize(), form->maximumSize());
@@ -164,7 +164,7 @@ void TestRelativeSizeWindow::noStarSelected()
     QCOMPARE(m_desktop.messages[0].title, QStringLiteral("Error"));
     QCOMPARE(m_desktop.messages[0].icon, Icon::Critical);
     QCOMPARE(m_desktop.messages[0].buttons, platform::Buttons::Ok);
-    QVERIFY2(!windows::Registry().loaded<Form3>(), "no window without a star");
+    QVERIFY2(!windows::Registry().loaded<relsize::RelativeSizeWindow>(), "no window without a star");
 }
 
 void TestRelativeSizeWindow::workedGeometryInTheSavedBitmap()
@@ -172,7 +172,7 @@ void TestRelativeSizeWindow::workedGeometryInTheSavedBitmap()
     // Band 4 (k = 30), R = 2, white: star (6290, 3007.5) r 401, Sun (1572.5, 3007.5)
     // r 200.5 twips, i.e. (419.3, 200.5) r 26.7 and (104.8, 200.5) r 13.4 pixels.
     Show(Star(10000, -2, 2));
-    QVERIFY(windows::Registry().loaded<Form3>()->isVisible());
+    QVERIFY(windows::Registry().loaded<relsize::RelativeSizeWindow>()->isVisible());
     // Typed without extension under the bitmap filter: kept as typed.
     const QImage image = saved(QStringLiteral("pair"));
     QVERIFY2(!image.isNull(), "SAVE writes a Windows bitmap");
@@ -230,7 +230,7 @@ void TestRelativeSizeWindow::radiusNotPositiveDrawsOnlyTheSun()
 {
     QFETCH(double, radius);
     Show(Star(75000, 18.9, radius)); // the hottest, faintest corner of the diagram
-    const QImage image = windows::Registry().loaded<Form3>()->image();
+    const QImage image = windows::Registry().loaded<relsize::RelativeSizeWindow>()->image();
     QCOMPARE_PIXEL(image, 419, 200, kBlack);
     QCOMPARE_PIXEL(image, 104, 200, kSun);
 }
@@ -239,7 +239,7 @@ void TestRelativeSizeWindow::hugeRadiusFillsTheArea()
 {
     // Typed values can make a star far larger than the window; only the area shows.
     Show(Star(3000, -11, 1e300));
-    const QImage image = windows::Registry().loaded<Form3>()->image();
+    const QImage image = windows::Registry().loaded<relsize::RelativeSizeWindow>()->image();
     QCOMPARE_PIXEL(image, 0, 0, kRed);
     QCOMPARE_PIXEL(image, 628, 400, kRed);
     QCOMPARE_PIXEL(image, 104, 200, kSun);
@@ -248,7 +248,7 @@ void TestRelativeSizeWindow::hugeRadiusFillsTheArea()
 void TestRelativeSizeWindow::tooHotShowsTheWindowBlack()
 {
     Show(Star(75700.01, 3, 1));
-    Form3 *form = windows::Registry().loaded<Form3>();
+    relsize::RelativeSizeWindow *form = windows::Registry().loaded<relsize::RelativeSizeWindow>();
     QVERIFY(form && form->isVisible());
     QVERIFY(m_desktop.messages.isEmpty());
     const QImage image = saved(QStringLiteral("black.bmp"));
@@ -282,12 +282,14 @@ void TestRelativeSizeWindow::drawingIsDescribedForScreenReaders()
             "Star drawn beside the Sun: red, less than a hundredth of the Sun's radius, drawn at one hundredth scale"},
         {75000, 18.9, -0.0012, "C", "Sun drawn alone at one third scale: the deep blue star is too small to draw"},
     };
-    QCOMPARE(windows::Registry().window<Form3>()->accessibleDescription(), QStringLiteral("No star drawn yet"));
+    QCOMPARE(windows::Registry().window<relsize::RelativeSizeWindow>()->accessibleDescription(),
+        QStringLiteral("No star drawn yet"));
     const auto restore = qScopeGuard([before = QLocale()] { QLocale::setDefault(before); });
     for (const Step &step : steps) {
         QLocale::setDefault(QLocale(QLatin1String(step.locale)));
         Show(Star(step.t, step.m, step.r));
-        QCOMPARE(windows::Registry().loaded<Form3>()->accessibleDescription(), QLatin1String(step.description));
+        QCOMPARE(windows::Registry().loaded<relsize::RelativeSizeWindow>()->accessibleDescription(),
+            QLatin1String(step.description));
     }
 }
 
@@ -302,17 +304,17 @@ void TestRelativeSizeWindow::exitDiscardsTheDrawing()
 {
     QFETCH(bool, closeBox);
     Show(Star(3000, 12, 0.3));
-    Form3 *first = windows::Registry().loaded<Form3>();
+    relsize::RelativeSizeWindow *first = windows::Registry().loaded<relsize::RelativeSizeWindow>();
     QCOMPARE_PIXEL(first->image(), 104 + 100, 200, kSun);
     if (closeBox)
         first->close();
     else
         first->Command3->click();
     // The close box unloads once the event loop has run.
-    QTRY_VERIFY(!windows::Registry().loaded<Form3>());
+    QTRY_VERIFY(!windows::Registry().loaded<relsize::RelativeSizeWindow>());
 
     Show(Star(10000, -2, 2));
-    const QImage image = windows::Registry().loaded<Form3>()->image();
+    const QImage image = windows::Registry().loaded<relsize::RelativeSizeWindow>()->image();
     QCOMPARE_PIXEL(image, 104 + 100, 200, kBlack);
     QCOMPARE_PIXEL(image, 419 + 34, 200, kBlack);
     QCOMPARE_PIXEL(image, 419, 200, kWhite);
@@ -321,7 +323,7 @@ void TestRelativeSizeWindow::exitDiscardsTheDrawing()
 void TestRelativeSizeWindow::drawingSurvivesBeingCovered()
 {
     Show(Star(10000, -2, 2));
-    Form3 *form = windows::Registry().loaded<Form3>();
+    relsize::RelativeSizeWindow *form = windows::Registry().loaded<relsize::RelativeSizeWindow>();
     form->hide();
     form->show();
     const QImage shown = form->grab().toImage();
@@ -333,7 +335,7 @@ void TestRelativeSizeWindow::drawingSurvivesBeingCovered()
 void TestRelativeSizeWindow::saveCancelledWritesNothing()
 {
     Show(Star(10000, -2, 2));
-    windows::Registry().loaded<Form3>()->Command1->click();
+    windows::Registry().loaded<relsize::RelativeSizeWindow>()->Command1->click();
     QCOMPARE(m_desktop.saves.size(), 1);
     const auto &request = m_desktop.saves[0];
     QCOMPARE(request.filter, QStringLiteral(" All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp"));
@@ -377,7 +379,7 @@ void TestRelativeSizeWindow::saveFailureIsReported()
     QVERIFY(plain.open(QIODevice::WriteOnly));
     plain.close();
     Show(Star(10000, -2, 2));
-    Form3 *form = windows::Registry().loaded<Form3>();
+    relsize::RelativeSizeWindow *form = windows::Registry().loaded<relsize::RelativeSizeWindow>();
     const QImage before = form->image();
     m_desktop.fileNames.enqueue(m_dir->filePath(name));
     form->Command1->click();
@@ -385,7 +387,7 @@ void TestRelativeSizeWindow::saveFailureIsReported()
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages[0].icon, Icon::Critical);
     QVERIFY2(m_desktop.messages[0].text.contains(reason, Qt::CaseInsensitive), qPrintable(m_desktop.messages[0].text));
-    QCOMPARE(windows::Registry().loaded<Form3>(), form);
+    QCOMPARE(windows::Registry().loaded<relsize::RelativeSizeWindow>(), form);
     QVERIFY(form->image() == before);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList {"plain"});
 }
@@ -407,7 +409,7 @@ void TestRelativeSizeWindow::failingWriteLeavesExistingFileIntact()
     small.rlim_cur = 4096;
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    windows::Registry().loaded<Form3>()->Command1->click();
+    windows::Registry().loaded<relsize::RelativeSizeWindow>()->Command1->click();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -423,7 +425,7 @@ void TestRelativeSizeWindow::failingWriteLeavesExistingFileIntact()
 void TestRelativeSizeWindow::helpOpensTheHelpFile()
 {
     Show(Star(10000, -2, 2));
-    Form3 *form = windows::Registry().loaded<Form3>();
+    relsize::RelativeSizeWindow *form = windows::Registry().loaded<relsize::RelativeSizeWindow>();
     form->Command2->click();
     QCOMPARE(m_desktop.opens.size(), 1);
     QCOMPARE(m_desktop.opens[0].owner.data(), form);

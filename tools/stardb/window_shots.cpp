@@ -3,9 +3,9 @@
 // It opens the catalogue as the program would from that folder, in browse
 // mode, update mode and adding, and plots the second star. The user's locale
 // (LANG) decides the decimal separator.
-#include "diagram/form1.h"
+#include "diagram/general_diagram_window.h"
 #include "platform/common_controls.h"
-#include "stardb/form6.h"
+#include "stardb/star_database_window.h"
 #include "windows/window_registry.h"
 
 #include <QApplication>
@@ -33,12 +33,12 @@ int main(int argc, char *argv[])
         if (!window->grab().save(out.filePath(QString::fromLatin1(name) + QStringLiteral(".png"))))
             ++failures;
     };
-    auto *form = windows::Registry().show<Form6>();
+    auto *form = windows::Registry().show<stardb::StarDatabaseWindow>();
     if (form->DBList1->count() > 1)
         form->DBList1->setCurrentRow(1);
     shoot(form, "Form6-browse");
     form->plot->click();
-    shoot(windows::Registry().window<Form1>(), "Form6-plotted-Form1");
+    shoot(windows::Registry().window<diagram::GeneralDiagramWindow>(), "Form6-plotted-Form1");
     form->upd->click();
     shoot(form, "Form6-update");
     form->add->click();

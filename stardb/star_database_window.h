@@ -1,4 +1,4 @@
-// Form6: the star database window. Browses the star catalogue, adds and
+// StarDatabaseWindow: the star database window. Browses the star catalogue, adds and
 // deletes stars, and plots the chosen star on both diagram windows. Its three
 // modes (browse, update, adding) live only in which buttons are visible.
 #pragma once
@@ -14,13 +14,15 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 
-class Form6 : public QWidget {
+namespace stardb {
+
+class StarDatabaseWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr const char *kDesignerName = "Form6";
 
-    Form6();
-    ~Form6() override;
+    StarDatabaseWindow();
+    ~StarDatabaseWindow() override;
 
     // Update mode's buttons: add and del shown, ok and cancel hidden.
     void ShowButtons();
@@ -73,3 +75,5 @@ private:
     stardb::StarRecordSet::Access m_catalogueAccess = stardb::StarRecordSet::Access::ReadWrite;
     bool m_catalogueInUse = false; // another program held it at the last opening
 };
+
+} // namespace stardb

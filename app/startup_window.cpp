@@ -1,4 +1,4 @@
-#include "app/form8.h"
+#include "app/startup_window.h"
 
 #include "app/window_look.h"
 #include "platform/arbutton.h"
@@ -11,7 +11,9 @@
 #include <QLabel>
 #include <QPainter>
 
-Form8::Form8()
+namespace app {
+
+StartupWindow::StartupWindow()
     : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint)
 {
     platform::InitCommonControls();
@@ -22,19 +24,19 @@ Form8::Form8()
     platform::CentreOnScreen(this);
 }
 
-QString Form8::NextWindow(bool introductionSkipped)
+QString StartupWindow::NextWindow(bool introductionSkipped)
 {
     return introductionSkipped ? QStringLiteral("Form1") : QStringLiteral("Form4");
 }
 
-QString Form8::WelcomeText()
+QString StartupWindow::WelcomeText()
 {
     // The run of blanks pushes the second part onto the label's second line.
     return QStringLiteral("WELCOME TO THE MOST USEFUL SOFTWARE FOR THE ASTRONOMERS") + QString(43, QLatin1Char(' '))
         + QStringLiteral("AND ASTROPHYSICST");
 }
 
-void Form8::createControls()
+void StartupWindow::createControls()
 {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -50,7 +52,7 @@ void Form8::createControls()
 
     ARButton1 = new platform::ARButton(QStringLiteral("ARButton1"), QStringLiteral("&OK"), this);
     ARButton1->setGeometry(188, 152, 105, 25);
-    connect(ARButton1, &QPushButton::clicked, this, &Form8::ARButton1_Click);
+    connect(ARButton1, &QPushButton::clicked, this, &StartupWindow::ARButton1_Click);
 
     // The box only: its caption does not fit beside the box and is not seen;
     // Label4 says what it means.
@@ -70,7 +72,7 @@ void Form8::createControls()
     ARButton1->setFocus();
 }
 
-void Form8::paintEvent(QPaintEvent *)
+void StartupWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (m_background.isNull())
@@ -79,9 +81,11 @@ void Form8::paintEvent(QPaintEvent *)
         painter.drawPixmap(rect(), m_background);
 }
 
-void Form8::ARButton1_Click()
+void StartupWindow::ARButton1_Click()
 {
     // The startup window goes for good once the next window is up.
     windows::Registry().show(NextWindow(Check1->isChecked()));
-    windows::Registry().unload<Form8>();
+    windows::Registry().unload<StartupWindow>();
 }
+
+} // namespace app

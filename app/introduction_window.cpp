@@ -1,4 +1,4 @@
-#include "app/form4.h"
+#include "app/introduction_window.h"
 
 #include "app/window_look.h"
 #include "platform/arbutton.h"
@@ -11,7 +11,9 @@
 #include <QLabel>
 #include <QTextBrowser>
 
-Form4::Form4()
+namespace app {
+
+IntroductionWindow::IntroductionWindow()
     : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     platform::InitCommonControls();
@@ -22,7 +24,7 @@ Form4::Form4()
     platform::CentreOnScreen(this);
 }
 
-QString Form4::IntroductionDocument()
+QString IntroductionWindow::IntroductionDocument()
 {
     QFile file(app::res::kIntroduction);
     if (!file.open(QIODevice::ReadOnly))
@@ -30,7 +32,7 @@ QString Form4::IntroductionDocument()
     return QString::fromUtf8(file.readAll());
 }
 
-void Form4::createControls()
+void IntroductionWindow::createControls()
 {
     RichTextBox1 = new QTextBrowser(this);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
@@ -54,21 +56,23 @@ void Form4::createControls()
 
     ARButton1 = new platform::ARButton(QStringLiteral("ARButton1"), QStringLiteral("&Further Proceed"), this);
     ARButton1->setGeometry(211, 432, 145, 33);
-    connect(ARButton1, &QPushButton::clicked, this, &Form4::ARButton1_Click);
+    connect(ARButton1, &QPushButton::clicked, this, &IntroductionWindow::ARButton1_Click);
     ARButton2 = new platform::ARButton(QStringLiteral("ARButton2"), QStringLiteral("&OK"), this);
     ARButton2->setGeometry(443, 432, 121, 33);
     ARButton2->setToolTip(QStringLiteral("Go to program"));
-    connect(ARButton2, &QPushButton::clicked, this, &Form4::ARButton2_Click);
+    connect(ARButton2, &QPushButton::clicked, this, &IntroductionWindow::ARButton2_Click);
 }
 
-void Form4::ARButton1_Click()
+void IntroductionWindow::ARButton1_Click()
 {
     windows::Registry().show(QStringLiteral("Form5"));
-    windows::Registry().unload<Form4>();
+    windows::Registry().unload<IntroductionWindow>();
 }
 
-void Form4::ARButton2_Click()
+void IntroductionWindow::ARButton2_Click()
 {
     windows::Registry().show(QStringLiteral("Form1"));
-    windows::Registry().unload<Form4>();
+    windows::Registry().unload<IntroductionWindow>();
 }
+
+} // namespace app

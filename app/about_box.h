@@ -6,12 +6,14 @@
 class QLabel;
 class QPushButton;
 
-class frmAbout : public QDialog {
+namespace app {
+
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
     static constexpr const char *kDesignerName = "frmAbout";
 
-    frmAbout();
+    AboutBox();
 
     QLabel *Image1 = nullptr;
     QLabel *lblTitle = nullptr;
@@ -29,3 +31,5 @@ public:
 private:
     void createControls();
 };
+
+} // namespace app

@@ -10,12 +10,14 @@
 class QLabel;
 class QPushButton;
 
-class Form3 : public QWidget {
+namespace relsize {
+
+class RelativeSizeWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr const char *kDesignerName = "Form3";
 
-    Form3();
+    RelativeSizeWindow();
 
     // The drawing surface: the client area in twips, kept in a persistent
     // image that only unloading the window discards.
@@ -47,3 +49,5 @@ private:
 
     relsize::TwipSurface m_surface;
 };
+
+} // namespace relsize

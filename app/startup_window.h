@@ -11,12 +11,14 @@ namespace platform {
 class ARButton;
 }
 
-class Form8 : public QWidget {
+namespace app {
+
+class StartupWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr const char *kDesignerName = "Form8";
 
-    Form8();
+    StartupWindow();
 
     // The window "&OK" leads to: the general diagram when the introduction
     // is not wanted, else the introduction.
@@ -41,3 +43,5 @@ private:
 
     QPixmap m_background;
 };
+
+} // namespace app

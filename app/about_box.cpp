@@ -1,4 +1,4 @@
-#include "app/frmabout.h"
+#include "app/about_box.h"
 
 #include "app/window_look.h"
 #include "platform/common_controls.h"
@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+
+namespace app {
 
 namespace {
 
@@ -29,7 +31,7 @@ protected:
 
 } // namespace
 
-frmAbout::frmAbout()
+AboutBox::AboutBox()
 {
     platform::InitCommonControls();
     setFont(platform::DialogFont());
@@ -40,7 +42,7 @@ frmAbout::frmAbout()
     platform::CentreOnScreen(this);
 }
 
-void frmAbout::createControls()
+void AboutBox::createControls()
 {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -69,22 +71,24 @@ void frmAbout::createControls()
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(280, 175, 89, 23);
     cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &AboutBox::cmdOK_Click);
 
     Command2 = new QPushButton(QStringLiteral("FEEDBACK"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(280, 232, 89, 25);
     Command2->setAutoDefault(false);
-    connect(Command2, &QPushButton::clicked, this, &frmAbout::Command2_Click);
+    connect(Command2, &QPushButton::clicked, this, &AboutBox::Command2_Click);
 }
 
-void frmAbout::cmdOK_Click()
+void AboutBox::cmdOK_Click()
 {
-    windows::Registry().unload<frmAbout>();
+    windows::Registry().unload<AboutBox>();
 }
 
-void frmAbout::Command2_Click()
+void AboutBox::Command2_Click()
 {
     // The box stays open; a missing message file or mail program shows nothing.
     windows::Desktop().shellOpen(this, kFeedbackFile, platform::ProgramFolder());
 }
+
+} // namespace app

@@ -1,4 +1,4 @@
-#include "relsize/form3.h"
+#include "relsize/relative_size_window.h"
 
 #include "platform/common_controls.h"
 #include "platform/whole_file.h"
@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <limits>
+
+namespace relsize {
 
 using platform::Px;
 using platform::TwipsRect;
@@ -45,7 +47,7 @@ float SinglePrecision(double value)
 
 } // namespace
 
-Form3::Form3()
+RelativeSizeWindow::RelativeSizeWindow()
     : QWidget(nullptr)
     , m_surface(Px(kClientWidth), Px(kClientHeight))
 {
@@ -64,7 +66,7 @@ Form3::Form3()
     platform::CentreOnScreen(this);
 }
 
-void Form3::createControls()
+void RelativeSizeWindow::createControls()
 {
     auto caption = [this](const QString &name, const QString &text) {
         auto *label = new QLabel(text, this);
@@ -90,7 +92,7 @@ void Form3::createControls()
     Command3 = button(QStringLiteral("Command3"), QStringLiteral("&EXIT"));
 }
 
-void Form3::placeControls()
+void RelativeSizeWindow::placeControls()
 {
     Label1->setGeometry(TwipsRect(1320, 4320, 375, 255));
     Label2->setGeometry(TwipsRect(6000, 4320, 495, 255));
@@ -101,20 +103,20 @@ void Form3::placeControls()
     setTabOrder(Command2, Command3);
 }
 
-void Form3::connectControls()
+void RelativeSizeWindow::connectControls()
 {
-    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
+    connect(Command1, &QPushButton::clicked, this, &RelativeSizeWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &RelativeSizeWindow::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &RelativeSizeWindow::Command3_Click);
 }
 
-void Form3::Circle(float x, float y, float radius, const QColor &outline)
+void RelativeSizeWindow::Circle(float x, float y, float radius, const QColor &outline)
 {
     m_surface.Circle(x, y, radius, outline);
     update();
 }
 
-void Form3::DrawStarAndSun(const relsize::StarAppearance &appearance, double radius)
+void RelativeSizeWindow::DrawStarAndSun(const relsize::StarAppearance &appearance, double radius)
 {
     const auto discs = relsize::DiscsFor(appearance, radius, ScaleWidth(), ScaleHeight());
     const QColor star(appearance.red, appearance.green, appearance.blue);
@@ -129,24 +131,26 @@ void Form3::DrawStarAndSun(const relsize::StarAppearance &appearance, double rad
         QString::fromStdString(relsize::DrawingDescription(appearance, radius, platform::DecimalSeparator())));
 }
 
-void Form3::Command1_Click()
+void RelativeSizeWindow::Command1_Click()
 {
     windows::SaveInProgramFolder(this, QStringLiteral(" All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp"), 2,
         [this](const QString &path) { return WriteBitmap(m_surface.image(), path); });
 }
 
-void Form3::Command2_Click()
+void RelativeSizeWindow::Command2_Click()
 {
     windows::OpenHelp(this);
 }
 
-void Form3::Command3_Click()
+void RelativeSizeWindow::Command3_Click()
 {
-    windows::Registry().unload<Form3>();
+    windows::Registry().unload<RelativeSizeWindow>();
 }
 
-void Form3::paintEvent(QPaintEvent *)
+void RelativeSizeWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, m_surface.image());
 }
+
+} // namespace relsize

@@ -1,7 +1,7 @@
-#include "stardb/form6.h"
+#include "stardb/star_database_window.h"
 
-#include "diagram/form1.h"
-#include "diagram/form2.h"
+#include "diagram/general_diagram_window.h"
+#include "diagram/main_sequence_window.h"
 #include "model/diagram_steps.h"
 #include "model/number_format.h"
 #include "platform/common_controls.h"
@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
+namespace stardb {
+
 using platform::Buttons;
 using platform::Icon;
 
@@ -27,7 +29,7 @@ namespace {
 constexpr QSize kClient(574, 281);
 
 struct ButtonDesign {
-    QPushButton *Form6::*member;
+    QPushButton *StarDatabaseWindow::*member;
     const char *name;
     const char *caption;
     const char *tip;
@@ -36,14 +38,14 @@ struct ButtonDesign {
 };
 
 const ButtonDesign kButtons[] = {
-    {&Form6::add, "add", "&Add", "Click if you want to add data in database", {200, 152, 105, 33}, false},
-    {&Form6::ex, "ex", "&Exit", "Exit update", {320, 152, 105, 33}, false},
-    {&Form6::del, "del", "&Delete", "Delete any entry from the database", {440, 152, 105, 33}, false},
-    {&Form6::plot, "plot", "&Plot ", "Click to plot the data in Q-T diagram", {200, 192, 105, 33}, true},
-    {&Form6::Clse, "Clse", "Clo&se", "Close the database", {320, 192, 105, 33}, true},
-    {&Form6::upd, "upd", "&Update Database", "Click to update database", {440, 192, 105, 33}, true},
-    {&Form6::ok, "ok", "&OK", "Submit the data", {200, 232, 105, 33}, false},
-    {&Form6::cancel, "cancel", "&Cancel", "Cancel update", {440, 232, 105, 33}, false},
+    {&StarDatabaseWindow::add, "add", "&Add", "Click if you want to add data in database", {200, 152, 105, 33}, false},
+    {&StarDatabaseWindow::ex, "ex", "&Exit", "Exit update", {320, 152, 105, 33}, false},
+    {&StarDatabaseWindow::del, "del", "&Delete", "Delete any entry from the database", {440, 152, 105, 33}, false},
+    {&StarDatabaseWindow::plot, "plot", "&Plot ", "Click to plot the data in Q-T diagram", {200, 192, 105, 33}, true},
+    {&StarDatabaseWindow::Clse, "Clse", "Clo&se", "Close the database", {320, 192, 105, 33}, true},
+    {&StarDatabaseWindow::upd, "upd", "&Update Database", "Click to update database", {440, 192, 105, 33}, true},
+    {&StarDatabaseWindow::ok, "ok", "&OK", "Submit the data", {200, 232, 105, 33}, false},
+    {&StarDatabaseWindow::cancel, "cancel", "&Cancel", "Cancel update", {440, 232, 105, 33}, false},
 };
 
 template <class W> W *named(W *widget, const char *name)
@@ -54,7 +56,7 @@ template <class W> W *named(W *widget, const char *name)
 
 } // namespace
 
-Form6::Form6()
+StarDatabaseWindow::StarDatabaseWindow()
 {
     // Form_Initialize.
     platform::InitCommonControls();
@@ -71,9 +73,9 @@ Form6::Form6()
 }
 
 // The data source closes with the window.
-Form6::~Form6() = default;
+StarDatabaseWindow::~StarDatabaseWindow() = default;
 
-void Form6::createControls()
+void StarDatabaseWindow::createControls()
 {
     Frame2 = named(new QGroupBox(QStringLiteral("STAR NAME"), this), "Frame2");
     Frame2->setGeometry(8, 8, 177, 265);
@@ -127,20 +129,20 @@ void Form6::createControls()
     setTabOrder(Text1, DBList1);
 }
 
-void Form6::connectControls()
+void StarDatabaseWindow::connectControls()
 {
-    connect(add, &QPushButton::clicked, this, &Form6::add_Click);
-    connect(ok, &QPushButton::clicked, this, &Form6::ok_Click);
-    connect(cancel, &QPushButton::clicked, this, &Form6::cancel_Click);
-    connect(del, &QPushButton::clicked, this, &Form6::del_Click);
-    connect(upd, &QPushButton::clicked, this, &Form6::upd_Click);
-    connect(ex, &QPushButton::clicked, this, &Form6::ex_Click);
-    connect(plot, &QPushButton::clicked, this, &Form6::plot_Click);
-    connect(Clse, &QPushButton::clicked, this, &Form6::Clse_Click);
+    connect(add, &QPushButton::clicked, this, &StarDatabaseWindow::add_Click);
+    connect(ok, &QPushButton::clicked, this, &StarDatabaseWindow::ok_Click);
+    connect(cancel, &QPushButton::clicked, this, &StarDatabaseWindow::cancel_Click);
+    connect(del, &QPushButton::clicked, this, &StarDatabaseWindow::del_Click);
+    connect(upd, &QPushButton::clicked, this, &StarDatabaseWindow::upd_Click);
+    connect(ex, &QPushButton::clicked, this, &StarDatabaseWindow::ex_Click);
+    connect(plot, &QPushButton::clicked, this, &StarDatabaseWindow::plot_Click);
+    connect(Clse, &QPushButton::clicked, this, &StarDatabaseWindow::Clse_Click);
     // The selection, not the current row, follows the user: a list that takes
     // the focus makes its first row current without anyone choosing it. A
     // click on the selected row shows its stored fields again.
-    connect(DBList1, &QListWidget::itemClicked, this, &Form6::DBList1_Click);
+    connect(DBList1, &QListWidget::itemClicked, this, &StarDatabaseWindow::DBList1_Click);
     connect(DBList1, &QListWidget::itemSelectionChanged, this, [this] {
         const QList<QListWidgetItem *> selected = DBList1->selectedItems();
         if (!m_filling && !selected.isEmpty())
@@ -148,7 +150,7 @@ void Form6::connectControls()
     });
 }
 
-void Form6::Form_Load()
+void StarDatabaseWindow::Form_Load()
 {
     // The user's own copy for an installed program or a folder that cannot be
     // written; otherwise the catalogue beside the program.
@@ -162,7 +164,7 @@ void Form6::Form_Load()
     openCatalogue();
 }
 
-void Form6::openCatalogue()
+void StarDatabaseWindow::openCatalogue()
 {
     const bool opened = Data1.open(m_cataloguePath, m_catalogueAccess);
     m_catalogueInUse = !opened && Data1.lastError().kind == stardb::ErrorKind::Locked;
@@ -175,7 +177,7 @@ void Form6::openCatalogue()
     showCurrentRecord();
 }
 
-void Form6::reopenIfItWasInUse()
+void StarDatabaseWindow::reopenIfItWasInUse()
 {
     // Another program held the catalogue when the window opened; it may have
     // let go since.
@@ -183,7 +185,7 @@ void Form6::reopenIfItWasInUse()
         openCatalogue();
 }
 
-void Form6::showCurrentRecord()
+void StarDatabaseWindow::showCurrentRecord()
 {
     const stardb::StarRecord record = Data1.current();
     const char separator = platform::DecimalSeparator();
@@ -203,7 +205,7 @@ void Form6::showCurrentRecord()
     m_filling = false;
 }
 
-void Form6::fillList()
+void StarDatabaseWindow::fillList()
 {
     m_filling = true;
     DBList1->clear();
@@ -214,7 +216,7 @@ void Form6::fillList()
     m_filling = false;
 }
 
-void Form6::refreshData()
+void StarDatabaseWindow::refreshData()
 {
     if (!Data1.refresh() && Data1.isOpen())
         reportCatalogueError();
@@ -222,12 +224,12 @@ void Form6::refreshData()
     showCurrentRecord();
 }
 
-void Form6::reportCatalogueError()
+void StarDatabaseWindow::reportCatalogueError()
 {
     windows::MsgBox(this, Data1.lastError().reason, Buttons::Ok, Icon::Exclamation);
 }
 
-void Form6::ShowButtons()
+void StarDatabaseWindow::ShowButtons()
 {
     add->show();
     del->show();
@@ -235,7 +237,7 @@ void Form6::ShowButtons()
     cancel->hide();
 }
 
-void Form6::HideButtons()
+void StarDatabaseWindow::HideButtons()
 {
     add->hide();
     del->hide();
@@ -244,7 +246,7 @@ void Form6::HideButtons()
     ex->hide();
 }
 
-void Form6::DBList1_Click(QListWidgetItem *item)
+void StarDatabaseWindow::DBList1_Click(QListWidgetItem *item)
 {
     if (!item)
         return;
@@ -261,7 +263,7 @@ void Form6::DBList1_Click(QListWidgetItem *item)
     }
 }
 
-void Form6::upd_Click()
+void StarDatabaseWindow::upd_Click()
 {
     reopenIfItWasInUse();
     Label4->show();
@@ -274,7 +276,7 @@ void Form6::upd_Click()
     ex->show();
 }
 
-void Form6::add_Click()
+void StarDatabaseWindow::add_Click()
 {
     reopenIfItWasInUse();
     // A catalogue that cannot take a new star says so before anything is typed.
@@ -288,7 +290,7 @@ void Form6::add_Click()
     showCurrentRecord();
 }
 
-void Form6::ok_Click()
+void StarDatabaseWindow::ok_Click()
 {
     const char separator = platform::DecimalSeparator();
     // A star is stored only if it can be plotted; the pending record stays
@@ -316,7 +318,7 @@ void Form6::ok_Click()
     ex->show();
 }
 
-bool Form6::acceptsNumbers()
+bool StarDatabaseWindow::acceptsNumbers()
 {
     const char separator = platform::DecimalSeparator();
     const model::PlotCheck check
@@ -345,7 +347,7 @@ bool Form6::acceptsNumbers()
     return false;
 }
 
-void Form6::cancel_Click()
+void StarDatabaseWindow::cancel_Click()
 {
     ex->show();
     ShowButtons();
@@ -353,7 +355,7 @@ void Form6::cancel_Click()
     showCurrentRecord();
 }
 
-void Form6::del_Click()
+void StarDatabaseWindow::del_Click()
 {
     reopenIfItWasInUse();
     const QString selectFirst = QStringLiteral("Please Select Star Name to Delete ");
@@ -390,7 +392,7 @@ void Form6::del_Click()
     }
 }
 
-void Form6::ex_Click()
+void StarDatabaseWindow::ex_Click()
 {
     plot->show();
     upd->show();
@@ -402,11 +404,11 @@ void Form6::ex_Click()
     ex->hide();
 }
 
-void Form6::plot_Click()
+void StarDatabaseWindow::plot_Click()
 {
     reopenIfItWasInUse();
     move(platform::Px(2), y());
-    windows::Registry().show<Form1>();
+    windows::Registry().show<diagram::GeneralDiagramWindow>();
     if (Text1->text().isEmpty()) {
         windows::MsgBox(this, QStringLiteral("Please Choose A Star First to Plot"), Buttons::Ok, Icon::Information);
         return;
@@ -427,8 +429,9 @@ void Form6::plot_Click()
             Buttons::Ok, Icon::Exclamation);
         return;
     }
-    Form1 *general = windows::Registry().window<Form1>();
-    Form2 *mainSequence = windows::Registry().window<Form2>(); // loaded, not shown
+    diagram::GeneralDiagramWindow *general = windows::Registry().window<diagram::GeneralDiagramWindow>();
+    diagram::MainSequenceWindow *mainSequence
+        = windows::Registry().window<diagram::MainSequenceWindow>(); // loaded, not shown
     general->ClearPicture();
     mainSequence->ClearPicture();
     // The texts go over as they are; Draw and Draw2 read them.
@@ -437,22 +440,22 @@ void Form6::plot_Click()
     general->Text2->setText(Text2->text());
     mainSequence->Text2->setText(Text2->text());
     general->Draw();
-    if (Form2 *again = windows::Registry().loaded<Form2>())
+    if (diagram::MainSequenceWindow *again = windows::Registry().loaded<diagram::MainSequenceWindow>())
         again->Draw2();
 }
 
-void Form6::Clse_Click()
+void StarDatabaseWindow::Clse_Click()
 {
     // Only windows that are there are cleared: creating one just to clear it
     // would be pointless.
-    Form1 *general = windows::Registry().loaded<Form1>();
-    Form2 *mainSequence = windows::Registry().loaded<Form2>();
+    diagram::GeneralDiagramWindow *general = windows::Registry().loaded<diagram::GeneralDiagramWindow>();
+    diagram::MainSequenceWindow *mainSequence = windows::Registry().loaded<diagram::MainSequenceWindow>();
     if (general)
         general->ClearPicture();
     if (mainSequence)
         mainSequence->ClearPicture();
-    if (windows::Registry().loaded<Form6>() == this)
-        windows::Registry().unload<Form6>();
+    if (windows::Registry().loaded<StarDatabaseWindow>() == this)
+        windows::Registry().unload<StarDatabaseWindow>();
     else
         close();
     if (general)
@@ -460,3 +463,5 @@ void Form6::Clse_Click()
     if (mainSequence)
         mainSequence->Label10->show();
 }
+
+} // namespace stardb

@@ -1,4 +1,4 @@
-// Form1: the general diagram window, the hub of the program. A click on the
+// GeneralDiagramWindow: the general diagram window, the hub of the program. A click on the
 // picture reads a star; Draw plots a star typed into Text1 and Text2.
 #pragma once
 
@@ -8,12 +8,14 @@ class QLabel;
 class QLineEdit;
 class QTimer;
 
-class Form1 : public DiagramWindow {
+namespace diagram {
+
+class GeneralDiagramWindow : public DiagramWindow {
     Q_OBJECT
 public:
     static constexpr const char *kDesignerName = "Form1";
 
-    Form1();
+    GeneralDiagramWindow();
 
     // Plots the star whose temperature and magnitude stand in Text1 and Text2.
     void Draw();
@@ -29,3 +31,5 @@ public:
     void ARButton1_Click();
     void Fileimport_Click();
 };
+
+} // namespace diagram

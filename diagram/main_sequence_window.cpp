@@ -1,13 +1,15 @@
-#include "diagram/form2.h"
+#include "diagram/main_sequence_window.h"
 
 #include "diagram/diagram_colours.h"
-#include "diagram/form1.h"
+#include "diagram/general_diagram_window.h"
 #include "platform/widget_helpers.h"
 #include "windows/window_registry.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+
+namespace diagram {
 
 using platform::Px;
 using platform::TwipsRect;
@@ -29,7 +31,7 @@ constexpr diagram::ReadOutColumns kColumns {Px(120), Px(2055), Px(255), Px(2400)
 
 } // namespace
 
-Form2::Form2()
+MainSequenceWindow::MainSequenceWindow()
     : DiagramWindow(
         {QSize(Px(9900), Px(7545)), diagram::MainSequenceDiagramPicture(), true, model::ColumnRule::StartAtZero,
             diagram::kMainSequenceRing, QStringLiteral("Main sequence: mass and lifetime follow from the luminosity")})
@@ -40,29 +42,33 @@ Form2::Form2()
     addReadOuts(frame1, kReadOuts, kColumns, {&Text1, &Text2, &Text8, &Text3, &Text4, &Text5, &Text6, &Text7});
 
     addButton("ARButton3", QStringLiteral("&SHOW RELATIVE SIZE AND COLOUR"), TwipsRect(5400, 4440, 3975, 495), this,
-        &Form2::showRelativeSize);
+        &MainSequenceWindow::showRelativeSize);
     QGroupBox *frame2 = addFrame("Frame2", QStringLiteral("DISPLAY"), TwipsRect(5160, 5160, 4575, 1215));
     Label10 = addLiveReadout(frame2, "Label10", TwipsRect(840, 360, 2655, 615));
-    addButton("ARButton1", QStringLiteral("&BACK"), TwipsRect(5400, 6720, 1575, 375), this, &Form2::ARButton1_Click);
-    addButton("ARButton2", QStringLiteral("&EXIT"), TwipsRect(7680, 6720, 1575, 375), this, &Form2::exitProgram);
+    addButton("ARButton1", QStringLiteral("&BACK"), TwipsRect(5400, 6720, 1575, 375), this,
+        &MainSequenceWindow::ARButton1_Click);
+    addButton(
+        "ARButton2", QStringLiteral("&EXIT"), TwipsRect(7680, 6720, 1575, 375), this, &MainSequenceWindow::exitProgram);
 
     QMenu *file = addMenu("FileMenu", QStringLiteral("File"));
-    addMenuItem(file, "Fileprint", QStringLiteral("Print Data"), this, &Form2::printData);
-    addMenuItem(file, "Back", QStringLiteral("Back"), this, &Form2::ARButton1_Click);
-    addMenuItem(file, "Exit", QStringLiteral("Exit"), this, &Form2::exitProgram);
+    addMenuItem(file, "Fileprint", QStringLiteral("Print Data"), this, &MainSequenceWindow::printData);
+    addMenuItem(file, "Back", QStringLiteral("Back"), this, &MainSequenceWindow::ARButton1_Click);
+    addMenuItem(file, "Exit", QStringLiteral("Exit"), this, &MainSequenceWindow::exitProgram);
     finishWithHelpMenu();
 
     // Form_Load.
     setWindowTitle(QStringLiteral("Veltrane [Main - Sequence]"));
 }
 
-void Form2::Draw2()
+void MainSequenceWindow::Draw2()
 {
     plot();
 }
 
-void Form2::ARButton1_Click()
+void MainSequenceWindow::ARButton1_Click()
 {
-    windows::Registry().show<Form1>();
-    windows::Registry().unload<Form2>();
+    windows::Registry().show<GeneralDiagramWindow>();
+    windows::Registry().unload<MainSequenceWindow>();
 }
+
+} // namespace diagram

@@ -1,4 +1,4 @@
-#include "app/form5.h"
+#include "app/other_aspects_window.h"
 
 #include "app/window_look.h"
 #include "platform/arbutton.h"
@@ -9,7 +9,9 @@
 
 #include <QLabel>
 
-Form5::Form5()
+namespace app {
+
+OtherAspectsWindow::OtherAspectsWindow()
     : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     platform::InitCommonControls();
@@ -20,7 +22,7 @@ Form5::Form5()
     platform::CentreOnScreen(this);
 }
 
-void Form5::createControls()
+void OtherAspectsWindow::createControls()
 {
     // Each picture stands centred above its caption.
     Picture1 = app::PlacePicture(this, QStringLiteral("Picture1"), app::res::kRadiusRelation, {31, 16, 242, 225});
@@ -39,11 +41,13 @@ void Form5::createControls()
     Picture2->setAccessibleDescription(QStringLiteral("Graph of the mass and lifetime of main-sequence stars"));
     ARButton1 = new platform::ARButton(QStringLiteral("ARButton1"), QStringLiteral("&OK"), this);
     ARButton1->setGeometry(251, 296, 161, 33);
-    connect(ARButton1, &QPushButton::clicked, this, &Form5::ARButton1_Click);
+    connect(ARButton1, &QPushButton::clicked, this, &OtherAspectsWindow::ARButton1_Click);
 }
 
-void Form5::ARButton1_Click()
+void OtherAspectsWindow::ARButton1_Click()
 {
     windows::Registry().show(QStringLiteral("Form1"));
-    windows::Registry().unload<Form5>();
+    windows::Registry().unload<OtherAspectsWindow>();
 }
+
+} // namespace app

@@ -9,12 +9,14 @@ namespace platform {
 class ARButton;
 }
 
-class Form5 : public QWidget {
+namespace app {
+
+class OtherAspectsWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr const char *kDesignerName = "Form5";
 
-    Form5();
+    OtherAspectsWindow();
 
     QLabel *Picture1 = nullptr;
     QLabel *Picture2 = nullptr;
@@ -27,3 +29,5 @@ public:
 private:
     void createControls();
 };
+
+} // namespace app

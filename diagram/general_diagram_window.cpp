@@ -1,7 +1,7 @@
-#include "diagram/form1.h"
+#include "diagram/general_diagram_window.h"
 
 #include "diagram/diagram_colours.h"
-#include "diagram/form2.h"
+#include "diagram/main_sequence_window.h"
 #include "platform/common_controls.h"
 #include "platform/widget_helpers.h"
 #include "windows/window_registry.h"
@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
+
+namespace diagram {
 
 namespace {
 
@@ -24,7 +26,7 @@ constexpr diagram::ReadOutColumns kColumns {8, 129, 17, 144, 153, 25};
 
 } // namespace
 
-Form1::Form1()
+GeneralDiagramWindow::GeneralDiagramWindow()
     : DiagramWindow({QSize(660, 505), diagram::GeneralDiagramPicture(), false, model::ColumnRule::KeepPrevious,
         diagram::kGeneralRing, QStringLiteral("VELTRANE - click the diagram to read a star")})
 {
@@ -33,7 +35,7 @@ Form1::Form1()
     addReadOuts(frame1, kReadOuts, kColumns, {&Text1, &Text2, &Text5, &Text3, &Text4});
 
     addButton("ARButton3", QStringLiteral("&SHOW RELATIVE SIZE AND COLOUR"), {360, 240, 273, 33}, this,
-        &Form1::showRelativeSize);
+        &GeneralDiagramWindow::showRelativeSize);
     QGroupBox *frame3 = addFrame("Frame3", QStringLiteral("DISPLAY"), {344, 296, 305, 73});
     Label1 = addLiveReadout(frame3, "Label1", {56, 24, 185, 41});
 
@@ -42,18 +44,18 @@ Form1::Form1()
     Label7->setGeometry(376, 392, 249, 25);
     Label7->setFont(platform::LayoutFont(QStringLiteral("Times New Roman"), 9, true));
     platform::SetTextColour(Label7, QColor(255, 0, 0)); // design colour, replaced at initialisation
-    addButton("ARButton1", QStringLiteral("&OK"), {376, 440, 97, 25}, this, &Form1::ARButton1_Click);
-    addButton("ARButton2", QStringLiteral("&EXIT"), {520, 440, 97, 25}, this, &Form1::exitProgram);
+    addButton("ARButton1", QStringLiteral("&OK"), {376, 440, 97, 25}, this, &GeneralDiagramWindow::ARButton1_Click);
+    addButton("ARButton2", QStringLiteral("&EXIT"), {520, 440, 97, 25}, this, &GeneralDiagramWindow::exitProgram);
 
     QMenu *file = addMenu("FileMenu", QStringLiteral("File"));
-    addMenuItem(file, "Fileimport", QStringLiteral("Import Data"), this, &Form1::Fileimport_Click);
-    addMenuItem(file, "Fileprint", QStringLiteral("Print Data"), this, &Form1::printData);
-    addMenuItem(file, "FileExit", QStringLiteral("Exit"), this, &Form1::exitProgram);
+    addMenuItem(file, "Fileimport", QStringLiteral("Import Data"), this, &GeneralDiagramWindow::Fileimport_Click);
+    addMenuItem(file, "Fileprint", QStringLiteral("Print Data"), this, &GeneralDiagramWindow::printData);
+    addMenuItem(file, "FileExit", QStringLiteral("Exit"), this, &GeneralDiagramWindow::exitProgram);
     finishWithHelpMenu();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &GeneralDiagramWindow::Timer1_Timer);
     Timer1->start(400);
 
     // Form_Initialize: the prompt starts in the red it blinks with.
@@ -62,28 +64,30 @@ Form1::Form1()
     setWindowTitle(QStringLiteral("Veltrane"));
 }
 
-void Form1::Draw()
+void GeneralDiagramWindow::Draw()
 {
     plot();
 }
 
-void Form1::Timer1_Timer()
+void GeneralDiagramWindow::Timer1_Timer()
 {
     platform::SetTextColour(Label7, diagram::NextPromptColour(Label7->palette().color(QPalette::WindowText)));
 }
 
-void Form1::ARButton1_Click()
+void GeneralDiagramWindow::ARButton1_Click()
 {
-    windows::Registry().show<Form2>();
-    windows::Registry().unload<Form1>();
+    windows::Registry().show<MainSequenceWindow>();
+    windows::Registry().unload<GeneralDiagramWindow>();
 }
 
-void Form1::Fileimport_Click()
+void GeneralDiagramWindow::Fileimport_Click()
 {
     // The live read-outs stay hidden until the star database is left with
     // "Clo&se"; without that window there would be no way to get them back.
     if (!windows::Registry().show(QStringLiteral("Form6")))
         return;
     Label1->hide();
-    windows::Registry().window<Form2>()->Label10->hide();
+    windows::Registry().window<MainSequenceWindow>()->Label10->hide();
 }
+
+} // namespace diagram

@@ -2,13 +2,13 @@
 // messages, plotting on both diagram windows, and leaving it; the catalogue of
 // an installed copy, and a user whose numbers are written with a comma.
 #include "diagram/diagram_picture.h"
-#include "diagram/form1.h"
-#include "diagram/form2.h"
+#include "diagram/general_diagram_window.h"
+#include "diagram/main_sequence_window.h"
 #include "model/number_format.h"
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
-#include "stardb/form6.h"
 #include "stardb/star_catalogue.h"
+#include "stardb/star_database_window.h"
 #include "windows/window_registry.h"
 
 #include <QFile>
@@ -45,7 +45,7 @@ const QString kLastRecord = QStringLiteral("Last Record");
 const QString kEnterName = QStringLiteral("Please Enter The Star Name and Other Data");
 const QString kChooseToPlot = QStringLiteral("Please Choose A Star First to Plot");
 
-QStringList listNames(const Form6 *form)
+QStringList listNames(const stardb::StarDatabaseWindow *form)
 {
     QStringList names;
     for (int row = 0; row < form->DBList1->count(); ++row)
@@ -64,18 +64,18 @@ QStringList namesInFile(const QString &path)
     return names;
 }
 
-StarRecord boxes(const Form6 *form)
+StarRecord boxes(const stardb::StarDatabaseWindow *form)
 {
     return {form->Text3->text(), form->Text1->text(), form->Text2->text()};
 }
 
 // The buttons a mode shows, in the order add ex del plot Clse upd ok cancel.
-QString visibleButtons(const Form6 *form)
+QString visibleButtons(const stardb::StarDatabaseWindow *form)
 {
     QStringList shown;
     for (QPushButton *button :
         {form->add, form->ex, form->del, form->plot, form->Clse, form->upd, form->ok, form->cancel})
-        if (button->isVisibleTo(const_cast<Form6 *>(form)))
+        if (button->isVisibleTo(const_cast<stardb::StarDatabaseWindow *>(form)))
             shown << button->objectName();
     return shown.join(QLatin1Char(' '));
 }
@@ -99,7 +99,7 @@ int differingPixels(const QImage &a, const QImage &b)
 
 } // namespace
 
-class TestForm6 : public QObject {
+class TestStarDatabaseWindow : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -166,9 +166,9 @@ private slots:
     void titleBarCloseLeavesTheDiagramsAsTheyAre();
 
 private:
-    Form6 *openForm();
+    stardb::StarDatabaseWindow *openForm();
     void press(QPushButton *button);
-    void choose(Form6 *form, const QString &name);
+    void choose(stardb::StarDatabaseWindow *form, const QString &name);
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     void makeProgramFolderReadOnly();
 
@@ -177,7 +177,7 @@ private:
     QString m_path;
 };
 
-void TestForm6::initTestCase()
+void TestStarDatabaseWindow::initTestCase()
 {
     // The user's data folder of these tests lies under ~/.qttest, not in the
     // user's own ~/.local/share.
@@ -185,7 +185,7 @@ void TestForm6::initTestCase()
     windows::Registry().setDesktop(&m_desktop);
 }
 
-void TestForm6::init()
+void TestStarDatabaseWindow::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
@@ -196,7 +196,7 @@ void TestForm6::init()
     m_desktop.clear();
 }
 
-void TestForm6::cleanup()
+void TestStarDatabaseWindow::cleanup()
 {
     windows::Registry().unloadAll();
     flushDeletes();
@@ -207,7 +207,7 @@ void TestForm6::cleanup()
 
 // As an installed package: root's folder, which the user cannot write. The
 // folder's own write bit decides, so this holds for root as well.
-void TestForm6::makeProgramFolderReadOnly()
+void TestStarDatabaseWindow::makeProgramFolderReadOnly()
 {
     QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
     QVERIFY(QFile::setPermissions(m_dir->path(),
@@ -215,20 +215,20 @@ void TestForm6::makeProgramFolderReadOnly()
             | QFileDevice::ReadOther | QFileDevice::ExeOther));
 }
 
-Form6 *TestForm6::openForm()
+stardb::StarDatabaseWindow *TestStarDatabaseWindow::openForm()
 {
-    auto *form = windows::Registry().show<Form6>();
+    auto *form = windows::Registry().show<stardb::StarDatabaseWindow>();
     return form;
 }
 
 // As a user can: only a button that is showing can be pressed.
-void TestForm6::press(QPushButton *button)
+void TestStarDatabaseWindow::press(QPushButton *button)
 {
     QVERIFY2(button->isVisible(), qPrintable(button->objectName() + QStringLiteral(" is hidden")));
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void TestForm6::choose(Form6 *form, const QString &name)
+void TestStarDatabaseWindow::choose(stardb::StarDatabaseWindow *form, const QString &name)
 {
     const QList<QListWidgetItem *> items = form->DBList1->findItems(name, Qt::MatchExactly);
     QCOMPARE(items.size(), 1);
@@ -236,7 +236,7 @@ void TestForm6::choose(Form6 *form, const QString &name)
     QTest::mouseClick(form->DBList1->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
-void TestForm6::layout_data()
+void TestStarDatabaseWindow::layout_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("parent");
@@ -296,14 +296,14 @@ void TestForm6::layout_data()
                             << "Cancel update";
 }
 
-void TestForm6::layout()
+void TestStarDatabaseWindow::layout()
 {
     QFETCH(QString, name);
     QFETCH(QString, parent);
     QFETCH(QRect, geometry);
     QFETCH(QString, caption);
     QFETCH(QString, tip);
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     auto *widget = form->findChild<QWidget *>(name);
     QVERIFY2(widget, qPrintable(name + QStringLiteral(" missing")));
     QCOMPARE(widget->parentWidget()->objectName(), parent);
@@ -323,9 +323,9 @@ void TestForm6::layout()
     }
 }
 
-void TestForm6::designState()
+void TestStarDatabaseWindow::designState()
 {
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     QCOMPARE(form->windowTitle(), QStringLiteral("Star Database"));
     QCOMPARE(form->size(), QSize(574, 281));
     QCOMPARE(form->minimumSize(), form->maximumSize());
@@ -336,9 +336,9 @@ void TestForm6::designState()
         form->Label2->isVisible() && form->Text1->isVisible() && form->Label3->isVisible() && form->Text2->isVisible());
 }
 
-void TestForm6::tabOrder()
+void TestStarDatabaseWindow::tabOrder()
 {
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     const QList<QWidget *> expected = {form->plot, form->upd, form->add, form->ok, form->del, form->cancel, form->ex,
         form->Clse, form->Text3, form->Text2, form->Text1, form->DBList1};
     QWidget *widget = form->plot;
@@ -350,19 +350,19 @@ void TestForm6::tabOrder()
     }
 }
 
-void TestForm6::opensOnTheFirstRecord()
+void TestStarDatabaseWindow::opensOnTheFirstRecord()
 {
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
     QCOMPARE(boxes(form), kFixture.at(0));
     for (int row = 0; row < 3; ++row)
-        QVERIFY(form->DBList1->item(row)->data(Form6::kBookmarkRole).toLongLong() > 0);
+        QVERIFY(form->DBList1->item(row)->data(stardb::StarDatabaseWindow::kBookmarkRole).toLongLong() > 0);
 }
 
-void TestForm6::clickingAStarShowsIt()
+void TestStarDatabaseWindow::clickingAStarShowsIt()
 {
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     choose(form, QStringLiteral("Betelgeuse"));
     QCOMPARE(boxes(form), kFixture.at(2));
     choose(form, QStringLiteral("Sirius"));
@@ -374,7 +374,7 @@ void TestForm6::clickingAStarShowsIt()
     QCOMPARE(visibleButtons(form), kUpdate);
 }
 
-void TestForm6::modes_data()
+void TestStarDatabaseWindow::modes_data()
 {
     QTest::addColumn<QStringList>("presses");
     QTest::addColumn<QString>("buttons");
@@ -388,12 +388,12 @@ void TestForm6::modes_data()
     QTest::newRow("delete keeps update") << QStringList {"upd", "del"} << kUpdate << true;
 }
 
-void TestForm6::modes()
+void TestStarDatabaseWindow::modes()
 {
     QFETCH(QStringList, presses);
     QFETCH(QString, buttons);
     QFETCH(bool, nameShown);
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     for (const QString &name : presses) {
         press(form->findChild<QPushButton *>(name));
         if (QTest::currentTestFailed())
@@ -411,9 +411,9 @@ void TestForm6::modes()
     QVERIFY(!form->ok->isVisible() && !form->cancel->isVisible());
 }
 
-void TestForm6::okSavesAndShowsTheFirstRecord()
+void TestStarDatabaseWindow::okSavesAndShowsTheFirstRecord()
 {
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     press(form->upd);
     choose(form, QStringLiteral("Sirius"));
     press(form->add);
@@ -431,17 +431,17 @@ void TestForm6::okSavesAndShowsTheFirstRecord()
     QCOMPARE(boxes(form), (StarRecord {"Vega", "9602", "0.58"}));
 }
 
-void TestForm6::okWithoutNameAsksForIt_data()
+void TestStarDatabaseWindow::okWithoutNameAsksForIt_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("empty") << QString();
     QTest::newRow("blanks") << QStringLiteral("  ");
 }
 
-void TestForm6::okWithoutNameAsksForIt()
+void TestStarDatabaseWindow::okWithoutNameAsksForIt()
 {
     QFETCH(QString, name);
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     press(form->upd);
     choose(form, QStringLiteral("Sirius"));
     press(form->add);
@@ -458,9 +458,9 @@ void TestForm6::okWithoutNameAsksForIt()
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
 }
 
-void TestForm6::cancelWritesNothing()
+void TestStarDatabaseWindow::cancelWritesNothing()
 {
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     press(form->upd);
     choose(form, QStringLiteral("Betelgeuse"));
     press(form->add);
@@ -479,9 +479,9 @@ void TestForm6::cancelWritesNothing()
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse", "Deneb"}));
 }
 
-void TestForm6::choosingAStarWhileAddingDropsTheNewOne()
+void TestStarDatabaseWindow::choosingAStarWhileAddingDropsTheNewOne()
 {
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     press(form->upd);
     press(form->add);
     form->Text3->setText(QStringLiteral("Vega"));
@@ -493,9 +493,9 @@ void TestForm6::choosingAStarWhileAddingDropsTheNewOne()
 
 // A list that takes the focus with no row current must not pick a star by
 // itself: that would drop the record being typed.
-void TestForm6::focusOnTheListKeepsTheNewOne()
+void TestStarDatabaseWindow::focusOnTheListKeepsTheNewOne()
 {
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     press(form->upd);
     press(form->add);
     form->Text3->setText(QStringLiteral("Vega"));
@@ -509,9 +509,9 @@ void TestForm6::focusOnTheListKeepsTheNewOne()
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse", "Vega"}));
 }
 
-void TestForm6::arrowKeysChooseStars()
+void TestStarDatabaseWindow::arrowKeysChooseStars()
 {
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     QTest::keyClick(form->DBList1, Qt::Key_Down);
     QCOMPARE(boxes(form), kFixture.at(1));
     QTest::keyClick(form->DBList1, Qt::Key_End);
@@ -520,14 +520,14 @@ void TestForm6::arrowKeysChooseStars()
     QCOMPARE(boxes(form), kFixture.at(0));
 }
 
-void TestForm6::editsToAStoredStarAreNotWritten()
+void TestStarDatabaseWindow::editsToAStoredStarAreNotWritten()
 {
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     choose(form, QStringLiteral("Sirius"));
     form->Text1->setText(QStringLiteral("12000"));
     press(form->plot);
-    windows::Registry().unload<Form1>();
-    windows::Registry().unload<Form2>();
+    windows::Registry().unload<diagram::GeneralDiagramWindow>();
+    windows::Registry().unload<diagram::MainSequenceWindow>();
     choose(form, QStringLiteral("Sun"));
     choose(form, QStringLiteral("Sirius"));
     QCOMPARE(boxes(form), kFixture.at(1));
@@ -541,10 +541,10 @@ void TestForm6::editsToAStoredStarAreNotWritten()
     QCOMPARE(reader.current(), kFixture.at(1));
 }
 
-void TestForm6::deleteWithoutNameAsksForOne()
+void TestStarDatabaseWindow::deleteWithoutNameAsksForOne()
 {
     QVERIFY(stardb::WriteCatalogue(m_path, {}, nullptr));
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     QCOMPARE(form->DBList1->count(), 0);
     press(form->upd);
     press(form->del);
@@ -554,9 +554,9 @@ void TestForm6::deleteWithoutNameAsksForOne()
     QCOMPARE(m_desktop.messages.at(0).buttons, Buttons::Ok);
 }
 
-void TestForm6::deleteAnsweredNoKeepsTheStar()
+void TestStarDatabaseWindow::deleteAnsweredNoKeepsTheStar()
 {
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     press(form->upd);
     choose(form, QStringLiteral("Sirius"));
     m_desktop.answers.enqueue(Answer::No);
@@ -569,9 +569,9 @@ void TestForm6::deleteAnsweredNoKeepsTheStar()
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
 }
 
-void TestForm6::deleteShowsTheFirstRemainingStar()
+void TestStarDatabaseWindow::deleteShowsTheFirstRemainingStar()
 {
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     press(form->upd);
     choose(form, QStringLiteral("Sun"));
     m_desktop.answers.enqueue(Answer::Yes);
@@ -583,10 +583,10 @@ void TestForm6::deleteShowsTheFirstRemainingStar()
     QCOMPARE(visibleButtons(form), kUpdate);
 }
 
-void TestForm6::deletingTheLastStarSaysSo()
+void TestStarDatabaseWindow::deletingTheLastStarSaysSo()
 {
     QVERIFY(stardb::WriteCatalogue(m_path, {kFixture.at(0)}, nullptr));
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     press(form->upd);
     m_desktop.answers.enqueue(Answer::Yes);
     press(form->del);
@@ -600,9 +600,9 @@ void TestForm6::deletingTheLastStarSaysSo()
     QCOMPARE(namesInFile(m_path), QStringList {});
 }
 
-void TestForm6::deletingAStarAnotherCopyDeletedRefreshes()
+void TestStarDatabaseWindow::deletingAStarAnotherCopyDeletedRefreshes()
 {
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     press(form->upd);
     choose(form, QStringLiteral("Sirius"));
     {
@@ -618,7 +618,7 @@ void TestForm6::deletingAStarAnotherCopyDeletedRefreshes()
     QCOMPARE(boxes(form), kFixture.at(0));
 }
 
-void TestForm6::unusableCatalogue_data()
+void TestStarDatabaseWindow::unusableCatalogue_data()
 {
     QTest::addColumn<QByteArray>("content"); // "-": no file at all
     QTest::addColumn<QString>("reason");
@@ -627,7 +627,7 @@ void TestForm6::unusableCatalogue_data()
     QTest::newRow("no table") << QByteArray() << "no table";
 }
 
-void TestForm6::unusableCatalogue()
+void TestStarDatabaseWindow::unusableCatalogue()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, reason);
@@ -637,7 +637,7 @@ void TestForm6::unusableCatalogue()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     QCOMPARE(m_desktop.messages.size(), 1);
     const platform::MessageRequest message = m_desktop.messages.at(0);
     QVERIFY2(message.text.contains(QDir::toNativeSeparators(m_path)), qPrintable(message.text));
@@ -661,10 +661,10 @@ void TestForm6::unusableCatalogue()
     QCOMPARE(QFile::exists(m_path), content != "-");
 }
 
-void TestForm6::readOnlyCatalogueReportsWrites()
+void TestStarDatabaseWindow::readOnlyCatalogueReportsWrites()
 {
     QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
     press(form->upd);
@@ -685,31 +685,31 @@ void TestForm6::readOnlyCatalogueReportsWrites()
     QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 }
 
-void TestForm6::plotWithoutTemperature()
+void TestStarDatabaseWindow::plotWithoutTemperature()
 {
     QVERIFY(stardb::WriteCatalogue(m_path, {}, nullptr));
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     press(form->plot);
     QCOMPARE(form->x(), 0);
-    auto *general = windows::Registry().loaded<Form1>();
+    auto *general = windows::Registry().loaded<diagram::GeneralDiagramWindow>();
     QVERIFY(general && general->isVisible());
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages.at(0).text, kChooseToPlot);
     QCOMPARE(m_desktop.messages.at(0).icon, Icon::Information);
     QCOMPARE(m_desktop.messages.at(0).title, QStringLiteral("Veltrane"));
-    QVERIFY(!windows::Registry().loaded<Form2>()); // nothing to plot on it
+    QVERIFY(!windows::Registry().loaded<diagram::MainSequenceWindow>()); // nothing to plot on it
 }
 
-void TestForm6::plotDrawsOnBothDiagrams()
+void TestStarDatabaseWindow::plotDrawsOnBothDiagrams()
 {
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     choose(form, QStringLiteral("Sirius"));
     form->Text1->setText(QStringLiteral("9940"));
     press(form->plot);
     QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
     QCOMPARE(form->x(), 0);
-    auto *general = windows::Registry().loaded<Form1>();
-    auto *mainSequence = windows::Registry().loaded<Form2>();
+    auto *general = windows::Registry().loaded<diagram::GeneralDiagramWindow>();
+    auto *mainSequence = windows::Registry().loaded<diagram::MainSequenceWindow>();
     QVERIFY(general && mainSequence);
     QVERIFY(general->isVisible());
     QVERIFY(!mainSequence->isVisible());
@@ -729,7 +729,7 @@ void TestForm6::plotDrawsOnBothDiagrams()
     QCOMPARE(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()), 0);
 }
 
-void TestForm6::unplottableRecordIsNamedOnce_data()
+void TestStarDatabaseWindow::unplottableRecordIsNamedOnce_data()
 {
     QTest::addColumn<QString>("temperature");
     QTest::addColumn<QString>("magnitude");
@@ -752,14 +752,14 @@ void TestForm6::unplottableRecordIsNamedOnce_data()
 // Other programs can write the file: a record that cannot be plotted is
 // reported once, naming the star and the field, before anything is cleared
 // or drawn.
-void TestForm6::unplottableRecordIsNamedOnce()
+void TestStarDatabaseWindow::unplottableRecordIsNamedOnce()
 {
     QFETCH(QString, temperature);
     QFETCH(QString, magnitude);
     QFETCH(QString, field);
     QVERIFY(stardb::WriteCatalogue(m_path, {{QStringLiteral("Odd data"), temperature, magnitude}}, nullptr));
-    Form6 *form = openForm();
-    auto *general = windows::Registry().window<Form1>();
+    stardb::StarDatabaseWindow *form = openForm();
+    auto *general = windows::Registry().window<diagram::GeneralDiagramWindow>();
     general->Picture1_MouseDown(1, 0, 187, 249);
     press(form->plot);
     QCOMPARE(m_desktop.messages.size(), 1);
@@ -767,12 +767,12 @@ void TestForm6::unplottableRecordIsNamedOnce()
     QVERIFY2(text.contains(QStringLiteral("\"Odd data\"")) && text.contains(field), qPrintable(text));
     QCOMPARE(general->Text1->text(), QStringLiteral("5963")); // the clicked star is still there
     QCOMPARE(general->Picture1->image(), diagram::GeneralDiagramPicture().convertToFormat(QImage::Format_RGB32));
-    QVERIFY(!windows::Registry().loaded<Form2>());
+    QVERIFY(!windows::Registry().loaded<diagram::MainSequenceWindow>());
 }
 
-void TestForm6::okRefusesNumbersThatCannotBePlotted()
+void TestStarDatabaseWindow::okRefusesNumbersThatCannotBePlotted()
 {
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     press(form->upd);
     press(form->add);
     form->Text3->setText(QStringLiteral("Vega"));
@@ -811,7 +811,7 @@ void TestForm6::okRefusesNumbersThatCannotBePlotted()
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse", "Vega"}));
 }
 
-void TestForm6::catalogueInUseIsOpenedAgainLater()
+void TestStarDatabaseWindow::catalogueInUseIsOpenedAgainLater()
 {
     // Another connection holds the file exclusively while the window opens.
     QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
@@ -820,7 +820,7 @@ void TestForm6::catalogueInUseIsOpenedAgainLater()
     QSqlQuery hold(other);
     QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
     QVERIFY(hold.exec(QStringLiteral("DELETE FROM \"Star_Q-T\" WHERE \"Star Name\" = 'Sun'")));
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     QCOMPARE(m_desktop.messages.size(), 1);
     const QString text = m_desktop.messages.at(0).text;
     QVERIFY2(text.contains(QStringLiteral("database is locked")) && !text.contains(QStringLiteral("not a star")),
@@ -838,11 +838,11 @@ void TestForm6::catalogueInUseIsOpenedAgainLater()
     QCOMPARE(listNames(form), (QStringList {"Sirius", "Betelgeuse"}));
 }
 
-void TestForm6::everyShippedStarPlots()
+void TestStarDatabaseWindow::everyShippedStarPlots()
 {
     QVERIFY(QFile::remove(m_path));
     QVERIFY(QFile::copy(stardb::CataloguePath(qEnvironmentVariable("VELTRANE_PROGRAM_DIR")), m_path));
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
     QVERIFY(form->DBList1->count() >= 30);
     for (int row = 0; row < form->DBList1->count(); ++row) {
@@ -852,18 +852,18 @@ void TestForm6::everyShippedStarPlots()
         press(form->plot);
         QVERIFY2(
             m_desktop.messages.isEmpty(), qPrintable(name + QStringLiteral(": ") + m_desktop.messages.value(0).text));
-        auto *general = windows::Registry().loaded<Form1>();
+        auto *general = windows::Registry().loaded<diagram::GeneralDiagramWindow>();
         QVERIFY2(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()) > 0,
             qPrintable(name + QStringLiteral(" left no mark")));
     }
 }
 
-void TestForm6::installedCopyWorksOnTheUserCopy()
+void TestStarDatabaseWindow::installedCopyWorksOnTheUserCopy()
 {
     makeProgramFolderReadOnly();
     const QString own = stardb::CataloguePath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     QVERIFY(!QFile::exists(own));
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
     QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
     QVERIFY(QFile::exists(own));
@@ -890,11 +890,11 @@ void TestForm6::installedCopyWorksOnTheUserCopy()
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList {stardb::kCatalogueFileName});
 }
 
-void TestForm6::installedCopyWithoutCatalogueSaysItIsMissing()
+void TestStarDatabaseWindow::installedCopyWithoutCatalogueSaysItIsMissing()
 {
     QVERIFY(QFile::remove(m_path));
     makeProgramFolderReadOnly();
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     QCOMPARE(m_desktop.messages.size(), 1);
     const QString text = m_desktop.messages.at(0).text;
     QVERIFY2(text.contains(QDir::toNativeSeparators(m_path)) && text.contains(QStringLiteral("does not exist")),
@@ -905,7 +905,7 @@ void TestForm6::installedCopyWithoutCatalogueSaysItIsMissing()
     QVERIFY(!QFile::exists(m_path));
 }
 
-void TestForm6::installedCopyThatCannotBeCopiedIsBrowsed()
+void TestStarDatabaseWindow::installedCopyThatCannotBeCopiedIsBrowsed()
 {
     makeProgramFolderReadOnly();
     const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -915,7 +915,7 @@ void TestForm6::installedCopyThatCannotBeCopiedIsBrowsed()
     blocker.close();
     const auto unblock = qScopeGuard([&own] { QFile::remove(own); });
 
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     QCOMPARE(m_desktop.messages.size(), 1);
     const platform::MessageRequest message = m_desktop.messages.at(0);
     QVERIFY2(message.text.contains(QDir::toNativeSeparators(own)) && message.text.contains(QStringLiteral("browsed")),
@@ -932,12 +932,12 @@ void TestForm6::installedCopyThatCannotBeCopiedIsBrowsed()
 
 // A user whose locale writes 5963,5 adds a star, picks it and plots it; both
 // diagrams mark it and the read-outs answer with the comma.
-void TestForm6::commaLocaleAddsAndPlots()
+void TestStarDatabaseWindow::commaLocaleAddsAndPlots()
 {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     press(form->upd);
     press(form->add);
     QTest::keyClicks(form->Text3, QStringLiteral("Test"));
@@ -951,8 +951,8 @@ void TestForm6::commaLocaleAddsAndPlots()
     press(form->plot);
     QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
 
-    auto *general = windows::Registry().loaded<Form1>();
-    auto *mainSequence = windows::Registry().loaded<Form2>();
+    auto *general = windows::Registry().loaded<diagram::GeneralDiagramWindow>();
+    auto *mainSequence = windows::Registry().loaded<diagram::MainSequenceWindow>();
     QVERIFY(general && mainSequence);
     QCOMPARE(general->star.Temperature, 5963.5);
     QCOMPARE(general->star.AbsMagnitude, 4.78);
@@ -973,14 +973,14 @@ void TestForm6::commaLocaleAddsAndPlots()
 
 // The shipped catalogue writes its numbers with a point; a comma user sees
 // them with a comma and every star still plots.
-void TestForm6::commaLocalePlotsTheShippedCatalogue()
+void TestStarDatabaseWindow::commaLocalePlotsTheShippedCatalogue()
 {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
     QVERIFY(QFile::remove(m_path));
     QVERIFY(QFile::copy(stardb::CataloguePath(qEnvironmentVariable("VELTRANE_PROGRAM_DIR")), m_path));
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     choose(form, QStringLiteral("Sun"));
     QCOMPARE(boxes(form), (StarRecord {"Sun", "5772", "4,83"}));
     for (int row = 0; row < form->DBList1->count(); ++row) {
@@ -990,16 +990,16 @@ void TestForm6::commaLocalePlotsTheShippedCatalogue()
         QVERIFY2(
             m_desktop.messages.isEmpty(), qPrintable(name + QStringLiteral(": ") + m_desktop.messages.value(0).text));
     }
-    QCOMPARE(windows::Registry().loaded<Form1>()->Text2->text(), form->Text2->text());
+    QCOMPARE(windows::Registry().loaded<diagram::GeneralDiagramWindow>()->Text2->text(), form->Text2->text());
 }
 
-void TestForm6::closeClearsAndRestoresTheDiagrams()
+void TestStarDatabaseWindow::closeClearsAndRestoresTheDiagrams()
 {
-    auto *general = windows::Registry().show<Form1>();
+    auto *general = windows::Registry().show<diagram::GeneralDiagramWindow>();
     general->Fileimport_Click();
-    auto *form = windows::Registry().loaded<Form6>();
+    auto *form = windows::Registry().loaded<stardb::StarDatabaseWindow>();
     QVERIFY(form);
-    auto *mainSequence = windows::Registry().loaded<Form2>();
+    auto *mainSequence = windows::Registry().loaded<diagram::MainSequenceWindow>();
     QVERIFY(mainSequence);
     QVERIFY(!general->Label1->isVisibleTo(general));
     QVERIFY(!mainSequence->Label10->isVisibleTo(mainSequence));
@@ -1007,7 +1007,7 @@ void TestForm6::closeClearsAndRestoresTheDiagrams()
     QVERIFY(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()) > 0);
 
     press(form->Clse);
-    QVERIFY(!windows::Registry().loaded<Form6>());
+    QVERIFY(!windows::Registry().loaded<stardb::StarDatabaseWindow>());
     QCOMPARE(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()), 0);
     QCOMPARE(differingPixels(mainSequence->Picture1->image(), diagram::MainSequenceDiagramPicture()), 0);
     QVERIFY(general->Label1->isVisibleTo(general));
@@ -1019,32 +1019,32 @@ void TestForm6::closeClearsAndRestoresTheDiagrams()
     QVERIFY(!form->Text3->isVisibleTo(form));
 }
 
-void TestForm6::closeCreatesNoDiagramWindow()
+void TestStarDatabaseWindow::closeCreatesNoDiagramWindow()
 {
-    Form6 *form = openForm();
+    stardb::StarDatabaseWindow *form = openForm();
     press(form->Clse);
     flushDeletes();
     QVERIFY(windows::Registry().loadedNames().isEmpty());
 }
 
-void TestForm6::titleBarCloseLeavesTheDiagramsAsTheyAre()
+void TestStarDatabaseWindow::titleBarCloseLeavesTheDiagramsAsTheyAre()
 {
-    auto *general = windows::Registry().show<Form1>();
+    auto *general = windows::Registry().show<diagram::GeneralDiagramWindow>();
     general->Fileimport_Click();
-    auto *form = windows::Registry().loaded<Form6>();
-    auto *mainSequence = windows::Registry().loaded<Form2>();
+    auto *form = windows::Registry().loaded<stardb::StarDatabaseWindow>();
+    auto *mainSequence = windows::Registry().loaded<diagram::MainSequenceWindow>();
     QVERIFY(form && mainSequence);
     press(form->plot);
     const QImage generalMarked = general->Picture1->image();
     const QImage mainSequenceMarked = mainSequence->Picture1->image();
     QVERIFY(form->close());
     flushDeletes();
-    QVERIFY(!windows::Registry().loaded<Form6>());
+    QVERIFY(!windows::Registry().loaded<stardb::StarDatabaseWindow>());
     QCOMPARE(differingPixels(general->Picture1->image(), generalMarked), 0);
     QCOMPARE(differingPixels(mainSequence->Picture1->image(), mainSequenceMarked), 0);
     QVERIFY(!general->Label1->isVisibleTo(general));
     QVERIFY(!mainSequence->Label10->isVisibleTo(mainSequence));
 }
 
-QTEST_MAIN(TestForm6)
-#include "test_form6.moc"
+QTEST_MAIN(TestStarDatabaseWindow)
+#include "test_star_database_window.moc"

@@ -10,12 +10,14 @@ namespace platform {
 class ARButton;
 }
 
-class Form4 : public QWidget {
+namespace app {
+
+class IntroductionWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr const char *kDesignerName = "Form4";
 
-    Form4();
+    IntroductionWindow();
 
     QTextBrowser *RichTextBox1 = nullptr;
     QLabel *Picture1 = nullptr;
@@ -34,3 +36,5 @@ public:
 private:
     void createControls();
 };
+
+} // namespace app

@@ -1,4 +1,4 @@
-// Form2: the main-sequence diagram window. Every point is taken for a
+// MainSequenceWindow: the main-sequence diagram window. Every point is taken for a
 // main-sequence star, so mass, mass in kg and lifetime join the read-outs.
 #pragma once
 
@@ -7,12 +7,14 @@
 class QLabel;
 class QLineEdit;
 
-class Form2 : public DiagramWindow {
+namespace diagram {
+
+class MainSequenceWindow : public DiagramWindow {
     Q_OBJECT
 public:
     static constexpr const char *kDesignerName = "Form2";
 
-    Form2();
+    MainSequenceWindow();
 
     // Plots the star whose temperature and magnitude stand in Text1 and Text2.
     void Draw2();
@@ -25,3 +27,5 @@ public:
     // Picture1_MouseDown and Picture1_MouseMove: DiagramWindow.
     void ARButton1_Click();
 };
+
+} // namespace diagram
