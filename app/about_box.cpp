@@ -44,48 +44,47 @@ AboutBox::AboutBox()
 
 void AboutBox::createControls()
 {
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(16, 8, 32, 32);
-    Image1->setPixmap(app::ProgramIcon().pixmap(32, 32));
-    Image1->setAccessibleName(QStringLiteral("Veltrane program icon"));
+    auto *icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("Image1"));
+    icon->setGeometry(16, 8, 32, 32);
+    icon->setPixmap(ProgramIcon().pixmap(32, 32));
+    icon->setAccessibleName(QStringLiteral("Veltrane program icon"));
 
     const QFont title = platform::LayoutFont(QStringLiteral("Palatino Linotype"), 9.75, true);
-    lblTitle = app::PlaceLabel(
+    PlaceLabel(
         this, QStringLiteral("lblTitle"), QStringLiteral("VELTRANE "), {70, 8, 251, 24}, QColor(192, 0, 0), title);
-    Label1 = app::PlaceLabel(
-        this, QStringLiteral("Label1"), QStringLiteral("1.00"), {320, 8, 33, 25}, QColor(0, 0, 255), title);
+    PlaceLabel(this, QStringLiteral("Label1"), QStringLiteral("1.00"), {320, 8, 33, 25}, QColor(0, 0, 255), title);
 
-    Line1 = new EtchedLine(this);
-    Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setGeometry(6, 163, 372, 2);
+    auto *separator = new EtchedLine(this);
+    separator->setObjectName(QStringLiteral("Line1"));
+    separator->setGeometry(6, 163, 372, 2);
 
-    lblDisclaimer = app::PlaceLabel(this, QStringLiteral("lblDisclaimer"),
+    QLabel *disclaimer = PlaceLabel(this, QStringLiteral("lblDisclaimer"),
         QStringLiteral("Warning: this program is protected by copyright. Copying it or passing it on is allowed "
                        "only under the GNU General Public License, version 3 or later; any other copying is not "
                        "allowed. It comes with no warranty."),
         {17, 175, 226, 71}, palette().color(QPalette::WindowText), font());
-    lblDisclaimer->setWordWrap(true);
+    disclaimer->setWordWrap(true);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(280, 175, 89, 23);
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &AboutBox::cmdOK_Click);
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setGeometry(280, 175, 89, 23);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &AboutBox::leave);
 
-    Command2 = new QPushButton(QStringLiteral("FEEDBACK"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(280, 232, 89, 25);
-    Command2->setAutoDefault(false);
-    connect(Command2, &QPushButton::clicked, this, &AboutBox::Command2_Click);
+    auto *feedback = new QPushButton(QStringLiteral("FEEDBACK"), this);
+    feedback->setObjectName(QStringLiteral("Command2"));
+    feedback->setGeometry(280, 232, 89, 25);
+    feedback->setAutoDefault(false);
+    connect(feedback, &QPushButton::clicked, this, &AboutBox::openFeedback);
 }
 
-void AboutBox::cmdOK_Click()
+void AboutBox::leave()
 {
     windows::Registry().unload<AboutBox>();
 }
 
-void AboutBox::Command2_Click()
+void AboutBox::openFeedback()
 {
     // The box stays open; a missing message file or mail program shows nothing.
     windows::Desktop().shellOpen(this, kFeedbackFile, platform::ProgramFolder());

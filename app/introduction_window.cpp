@@ -1,6 +1,8 @@
 #include "app/introduction_window.h"
 
+#include "app/other_aspects_window.h"
 #include "app/window_look.h"
+#include "diagram/general_diagram_window.h"
 #include "platform/arbutton.h"
 #include "platform/common_controls.h"
 #include "platform/widget_helpers.h"
@@ -26,7 +28,7 @@ IntroductionWindow::IntroductionWindow()
 
 QString IntroductionWindow::IntroductionDocument()
 {
-    QFile file(app::res::kIntroduction);
+    QFile file(res::kIntroduction);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(file.readAll());
@@ -34,44 +36,44 @@ QString IntroductionWindow::IntroductionDocument()
 
 void IntroductionWindow::createControls()
 {
-    RichTextBox1 = new QTextBrowser(this);
-    RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
-    RichTextBox1->setGeometry(160, 24, 489, 393);
-    RichTextBox1->setReadOnly(true);
-    RichTextBox1->setOpenLinks(false);
-    RichTextBox1->setHtml(IntroductionDocument());
-    RichTextBox1->setAccessibleName(windowTitle());
+    auto *document = new QTextBrowser(this);
+    document->setObjectName(QStringLiteral("RichTextBox1"));
+    document->setGeometry(160, 24, 489, 393);
+    document->setReadOnly(true);
+    document->setOpenLinks(false);
+    document->setHtml(IntroductionDocument());
+    document->setAccessibleName(windowTitle());
 
     const QColor darkBlue(0, 0, 192);
-    Picture1 = app::PlacePicture(this, QStringLiteral("Picture1"), app::res::kUpperPortrait, {8, 16, 145, 168});
-    Label2 = app::PlaceLabel(
+    QLabel *upperPortrait = PlacePicture(this, QStringLiteral("Picture1"), res::kUpperPortrait, {8, 16, 145, 168});
+    QLabel *upperCaption = PlaceLabel(
         this, QStringLiteral("Label2"), QStringLiteral("Ejnar Hertzsprung"), {8, 192, 145, 25}, darkBlue, font());
-    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Picture1->setAccessibleName(QStringLiteral("Portrait of ") + Label2->text());
-    Picture2 = app::PlacePicture(this, QStringLiteral("Picture2"), app::res::kLowerPortrait, {8, 256, 145, 168});
-    Label1 = app::PlaceLabel(
+    upperCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    upperPortrait->setAccessibleName(QStringLiteral("Portrait of ") + upperCaption->text());
+    QLabel *lowerPortrait = PlacePicture(this, QStringLiteral("Picture2"), res::kLowerPortrait, {8, 256, 145, 168});
+    QLabel *lowerCaption = PlaceLabel(
         this, QStringLiteral("Label1"), QStringLiteral("Henry Norris Russell"), {8, 432, 145, 25}, darkBlue, font());
-    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Picture2->setAccessibleName(QStringLiteral("Portrait of ") + Label1->text());
+    lowerCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lowerPortrait->setAccessibleName(QStringLiteral("Portrait of ") + lowerCaption->text());
 
-    ARButton1 = new platform::ARButton(QStringLiteral("ARButton1"), QStringLiteral("&Further Proceed"), this);
-    ARButton1->setGeometry(211, 432, 145, 33);
-    connect(ARButton1, &QPushButton::clicked, this, &IntroductionWindow::ARButton1_Click);
-    ARButton2 = new platform::ARButton(QStringLiteral("ARButton2"), QStringLiteral("&OK"), this);
-    ARButton2->setGeometry(443, 432, 121, 33);
-    ARButton2->setToolTip(QStringLiteral("Go to program"));
-    connect(ARButton2, &QPushButton::clicked, this, &IntroductionWindow::ARButton2_Click);
+    auto *further = new platform::ARButton(QStringLiteral("ARButton1"), QStringLiteral("&Further Proceed"), this);
+    further->setGeometry(211, 432, 145, 33);
+    connect(further, &QPushButton::clicked, this, &IntroductionWindow::showOtherAspects);
+    auto *ok = new platform::ARButton(QStringLiteral("ARButton2"), QStringLiteral("&OK"), this);
+    ok->setGeometry(443, 432, 121, 33);
+    ok->setToolTip(QStringLiteral("Go to program"));
+    connect(ok, &QPushButton::clicked, this, &IntroductionWindow::showGeneralDiagram);
 }
 
-void IntroductionWindow::ARButton1_Click()
+void IntroductionWindow::showOtherAspects()
 {
-    windows::Registry().show(QStringLiteral("Form5"));
+    windows::Registry().show<OtherAspectsWindow>();
     windows::Registry().unload<IntroductionWindow>();
 }
 
-void IntroductionWindow::ARButton2_Click()
+void IntroductionWindow::showGeneralDiagram()
 {
-    windows::Registry().show(QStringLiteral("Form1"));
+    windows::Registry().show<diagram::GeneralDiagramWindow>();
     windows::Registry().unload<IntroductionWindow>();
 }
 

@@ -1,14 +1,8 @@
-// The introduction: what the stellar diagram is, beside the medallions of
-// the two astronomers it is named after.
+// The introduction (designer name Form4): what the stellar diagram is,
+// beside the medallions of the two astronomers it is named after.
 #pragma once
 
 #include <QWidget>
-
-class QLabel;
-class QTextBrowser;
-namespace platform {
-class ARButton;
-}
 
 namespace app {
 
@@ -19,22 +13,13 @@ public:
 
     IntroductionWindow();
 
-    QTextBrowser *RichTextBox1 = nullptr;
-    QLabel *Picture1 = nullptr;
-    QLabel *Picture2 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label1 = nullptr;
-    platform::ARButton *ARButton1 = nullptr;
-    platform::ARButton *ARButton2 = nullptr;
-
-    void ARButton1_Click();
-    void ARButton2_Click();
-
     // The introduction document of the resources (rich text as HTML).
     static QString IntroductionDocument();
 
 private:
     void createControls();
+    void showOtherAspects();
+    void showGeneralDiagram();
 };
 
 } // namespace app

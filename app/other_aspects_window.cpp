@@ -1,6 +1,7 @@
 #include "app/other_aspects_window.h"
 
 #include "app/window_look.h"
+#include "diagram/general_diagram_window.h"
 #include "platform/arbutton.h"
 #include "platform/common_controls.h"
 #include "platform/widget_helpers.h"
@@ -25,28 +26,29 @@ OtherAspectsWindow::OtherAspectsWindow()
 void OtherAspectsWindow::createControls()
 {
     // Each picture stands centred above its caption.
-    Picture1 = app::PlacePicture(this, QStringLiteral("Picture1"), app::res::kRadiusRelation, {31, 16, 242, 225});
-    Picture2 = app::PlacePicture(this, QStringLiteral("Picture2"), app::res::kLifetimeRelation, {342, 19, 292, 222});
+    QLabel *radiusPicture = PlacePicture(this, QStringLiteral("Picture1"), res::kRadiusRelation, {31, 16, 242, 225});
+    QLabel *lifetimePicture
+        = PlacePicture(this, QStringLiteral("Picture2"), res::kLifetimeRelation, {342, 19, 292, 222});
     // Tahoma's free stand-in runs wider than Tahoma; its condensed cut keeps
     // the captions inside their 289 pixels.
     QFont bold = platform::LayoutFont(QStringLiteral("Tahoma"), 9.75, true);
     bold.setStretch(QFont::SemiCondensed);
-    Label1 = app::PlaceLabel(this, QStringLiteral("Label1"),
+    QLabel *radiusCaption = PlaceLabel(this, QStringLiteral("Label1"),
         QStringLiteral("Temperature - Luminosity - Radius Relation"), {8, 256, 289, 25}, QColor(128, 0, 128), bold);
-    Label2 = app::PlaceLabel(this, QStringLiteral("Label2"), QStringLiteral("Main - Sequence Mass - Lifetime Relation"),
-        {344, 256, 289, 25}, QColor(0, 0, 255), bold);
-    Picture1->setAccessibleName(Label1->text());
-    Picture1->setAccessibleDescription(QStringLiteral("Graph of the temperature, luminosity and radius of stars"));
-    Picture2->setAccessibleName(Label2->text());
-    Picture2->setAccessibleDescription(QStringLiteral("Graph of the mass and lifetime of main-sequence stars"));
-    ARButton1 = new platform::ARButton(QStringLiteral("ARButton1"), QStringLiteral("&OK"), this);
-    ARButton1->setGeometry(251, 296, 161, 33);
-    connect(ARButton1, &QPushButton::clicked, this, &OtherAspectsWindow::ARButton1_Click);
+    QLabel *lifetimeCaption = PlaceLabel(this, QStringLiteral("Label2"),
+        QStringLiteral("Main - Sequence Mass - Lifetime Relation"), {344, 256, 289, 25}, QColor(0, 0, 255), bold);
+    radiusPicture->setAccessibleName(radiusCaption->text());
+    radiusPicture->setAccessibleDescription(QStringLiteral("Graph of the temperature, luminosity and radius of stars"));
+    lifetimePicture->setAccessibleName(lifetimeCaption->text());
+    lifetimePicture->setAccessibleDescription(QStringLiteral("Graph of the mass and lifetime of main-sequence stars"));
+    auto *ok = new platform::ARButton(QStringLiteral("ARButton1"), QStringLiteral("&OK"), this);
+    ok->setGeometry(251, 296, 161, 33);
+    connect(ok, &QPushButton::clicked, this, &OtherAspectsWindow::showGeneralDiagram);
 }
 
-void OtherAspectsWindow::ARButton1_Click()
+void OtherAspectsWindow::showGeneralDiagram()
 {
-    windows::Registry().show(QStringLiteral("Form1"));
+    windows::Registry().show<diagram::GeneralDiagramWindow>();
     windows::Registry().unload<OtherAspectsWindow>();
 }
 

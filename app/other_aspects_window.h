@@ -1,13 +1,8 @@
-// Other aspects: two relations the program computes, drawn from its own
-// formulas.
+// Other aspects (designer name Form5): two relations the program computes,
+// drawn from its own formulas.
 #pragma once
 
 #include <QWidget>
-
-class QLabel;
-namespace platform {
-class ARButton;
-}
 
 namespace app {
 
@@ -18,16 +13,9 @@ public:
 
     OtherAspectsWindow();
 
-    QLabel *Picture1 = nullptr;
-    QLabel *Picture2 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    platform::ARButton *ARButton1 = nullptr;
-
-    void ARButton1_Click();
-
 private:
     void createControls();
+    void showGeneralDiagram();
 };
 
 } // namespace app

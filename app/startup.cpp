@@ -1,15 +1,9 @@
 #include "app/startup.h"
 
-#include "app/about_box.h"
-#include "app/introduction_window.h"
-#include "app/other_aspects_window.h"
 #include "app/startup_window.h"
+#include "app/window_composition.h"
 #include "app/window_look.h"
-#include "diagram/general_diagram_window.h"
-#include "diagram/main_sequence_window.h"
 #include "platform/common_controls.h"
-#include "relsize/relative_size_window.h"
-#include "stardb/star_database_window.h"
 #include "windows/window_registry.h"
 
 #include <QApplication>
@@ -18,27 +12,6 @@ namespace app {
 
 using windows::Registry;
 using windows::WindowRegistry;
-
-void RegisterWindows()
-{
-    // Every window, so that a window shown by name is never missing; the star
-    // database and the about box are reached only by name from below.
-    WindowRegistry &registry = Registry();
-    registry.add<diagram::GeneralDiagramWindow>();
-    registry.add<diagram::MainSequenceWindow>();
-    registry.add<relsize::RelativeSizeWindow>();
-    registry.add<stardb::StarDatabaseWindow>();
-    registry.add<app::StartupWindow>();
-    registry.add<app::IntroductionWindow>();
-    registry.add<app::OtherAspectsWindow>();
-    registry.add<app::AboutBox>();
-    // "&EXIT" and "Exit" unload every window in this order.
-    registry.setExitOrder(
-        {WindowRegistry::nameOf<diagram::GeneralDiagramWindow>(), WindowRegistry::nameOf<diagram::MainSequenceWindow>(),
-            WindowRegistry::nameOf<relsize::RelativeSizeWindow>(), WindowRegistry::nameOf<app::IntroductionWindow>(),
-            WindowRegistry::nameOf<app::OtherAspectsWindow>(), WindowRegistry::nameOf<stardb::StarDatabaseWindow>(),
-            WindowRegistry::nameOf<app::StartupWindow>(), WindowRegistry::nameOf<app::AboutBox>()});
-}
 
 int Run(QApplication &application)
 {
@@ -64,7 +37,7 @@ int Run(QApplication &application)
         &Registry(), &WindowRegistry::lastVisibleWindowGone, &application, [] { Registry().unloadAll(); },
         Qt::QueuedConnection);
 
-    Registry().show<app::StartupWindow>();
+    Registry().show<StartupWindow>();
     const int result = application.exec();
 
     // Hidden windows left at the end are unloaded before the application goes.

@@ -1,15 +1,11 @@
-// The startup window: the program's name and welcome over a night sky, and
-// the choice to skip the introduction.
+// The startup window (designer name Form8): the program's name and welcome
+// over a night sky, and the choice to skip the introduction.
 #pragma once
 
 #include <QPixmap>
 #include <QWidget>
 
 class QCheckBox;
-class QLabel;
-namespace platform {
-class ARButton;
-}
 
 namespace app {
 
@@ -20,28 +16,17 @@ public:
 
     StartupWindow();
 
-    // The window "&OK" leads to: the general diagram when the introduction
-    // is not wanted, else the introduction.
-    static QString NextWindow(bool introductionSkipped);
-
-    QLabel *Image1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    platform::ARButton *ARButton1 = nullptr;
-    QCheckBox *Check1 = nullptr;
-    QLabel *Label4 = nullptr;
-
-    void ARButton1_Click();
-
-    static QString WelcomeText();
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void createControls();
+    // "&OK": the general diagram when the introduction is not wanted, else
+    // the introduction; the startup window goes for good.
+    void goOn();
 
     QPixmap m_background;
+    QCheckBox *m_skipIntroduction = nullptr;
 };
 
 } // namespace app

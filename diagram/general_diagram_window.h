@@ -1,11 +1,12 @@
-// GeneralDiagramWindow: the general diagram window, the hub of the program. A click on the
-// picture reads a star; Draw plots a star typed into Text1 and Text2.
+// The general diagram window (designer name Form1), the hub of the program: a
+// click on the picture selects a star, and its menus and buttons lead to the
+// main-sequence diagram, the relative size view, the report, the star
+// database, the help file and the about box.
 #pragma once
 
 #include "diagram/diagram_window.h"
 
 class QLabel;
-class QLineEdit;
 class QTimer;
 
 namespace diagram {
@@ -17,19 +18,17 @@ public:
 
     GeneralDiagramWindow();
 
-    // Plots the star whose temperature and magnitude stand in Text1 and Text2.
-    void Draw();
+signals:
+    // "Import Data": the star database opens, and both diagram windows hide
+    // their live read-outs until it is left with "Clo&se".
+    void importDataRequested();
 
-    // Read-outs, in their top-to-bottom order Text1, Text2, Text5, Text3, Text4.
-    QLineEdit *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr, *Text4 = nullptr, *Text5 = nullptr;
-    QLabel *Label1 = nullptr; // live read-out
-    QLabel *Label7 = nullptr; // blinking prompt
-    QTimer *Timer1 = nullptr;
+private:
+    void blinkPrompt();
+    void showMainSequence();
 
-    // Picture1_MouseDown and Picture1_MouseMove: DiagramWindow.
-    void Timer1_Timer();
-    void ARButton1_Click();
-    void Fileimport_Click();
+    QLabel *m_prompt = nullptr; // "FOR MAIN-SEQUENCE STARS CLICK OK", blinking
+    QTimer *m_promptTimer = nullptr;
 };
 
 } // namespace diagram

@@ -6,8 +6,6 @@
 #include "windows/window_registry.h"
 
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 
 namespace diagram {
 
@@ -17,7 +15,7 @@ using platform::TwipsRect;
 namespace {
 
 // The layout of this window is in twips.
-constexpr diagram::ReadOutRow kReadOuts[] = {
+constexpr ReadOutRow kReadOuts[] = {
     {"Label2", "TEMPERATURE", "Text1", Px(480), Px(360)},
     {"Label3", "ABSOLUTE MAGNITUDE", "Text2", Px(915), Px(810)},
     {"Label8", "LUMINOSITY (SUN=1)", "Text8", Px(1335), Px(1245)},
@@ -27,32 +25,31 @@ constexpr diagram::ReadOutRow kReadOuts[] = {
     {"Label6", "MASS (kg)", "Text6", Px(3045), Px(3030)},
     {"Label7", "LIFE EXPECTENCY", "Text7", Px(3480), Px(3480)},
 };
-constexpr diagram::ReadOutColumns kColumns {Px(120), Px(2055), Px(255), Px(2400), Px(2055), Px(375)};
+constexpr ReadOutColumns kColumns {Px(120), Px(2055), Px(255), Px(2400), Px(2055), Px(375)};
 
 } // namespace
 
 MainSequenceWindow::MainSequenceWindow()
-    : DiagramWindow(
-        {QSize(Px(9900), Px(7545)), diagram::MainSequenceDiagramPicture(), true, model::ColumnRule::StartAtZero,
-            diagram::kMainSequenceRing, QStringLiteral("Main sequence: mass and lifetime follow from the luminosity")})
+    : DiagramWindow({QSize(Px(9900), Px(7545)), MainSequenceDiagramPicture(), true, model::ColumnRule::StartAtZero,
+        kMainSequenceRing, QStringLiteral("Main sequence: mass and lifetime follow from the luminosity"),
+        QStringLiteral("Main-sequence diagram")})
 {
-    Picture1->setAccessibleName(QStringLiteral("Main-sequence diagram"));
     QGroupBox *frame1
         = addFrame("Frame1", QStringLiteral("FOR SUN T = 5946K , M = 4.78"), TwipsRect(5160, 240, 4575, 3975));
-    addReadOuts(frame1, kReadOuts, kColumns, {&Text1, &Text2, &Text8, &Text3, &Text4, &Text5, &Text6, &Text7});
+    addReadOuts(frame1, kReadOuts, kColumns);
 
     addButton("ARButton3", QStringLiteral("&SHOW RELATIVE SIZE AND COLOUR"), TwipsRect(5400, 4440, 3975, 495), this,
         &MainSequenceWindow::showRelativeSize);
     QGroupBox *frame2 = addFrame("Frame2", QStringLiteral("DISPLAY"), TwipsRect(5160, 5160, 4575, 1215));
-    Label10 = addLiveReadout(frame2, "Label10", TwipsRect(840, 360, 2655, 615));
+    addLiveReadout(frame2, "Label10", TwipsRect(840, 360, 2655, 615));
     addButton("ARButton1", QStringLiteral("&BACK"), TwipsRect(5400, 6720, 1575, 375), this,
-        &MainSequenceWindow::ARButton1_Click);
+        &MainSequenceWindow::backToGeneralDiagram);
     addButton(
         "ARButton2", QStringLiteral("&EXIT"), TwipsRect(7680, 6720, 1575, 375), this, &MainSequenceWindow::exitProgram);
 
     QMenu *file = addMenu("FileMenu", QStringLiteral("File"));
     addMenuItem(file, "Fileprint", QStringLiteral("Print Data"), this, &MainSequenceWindow::printData);
-    addMenuItem(file, "Back", QStringLiteral("Back"), this, &MainSequenceWindow::ARButton1_Click);
+    addMenuItem(file, "Back", QStringLiteral("Back"), this, &MainSequenceWindow::backToGeneralDiagram);
     addMenuItem(file, "Exit", QStringLiteral("Exit"), this, &MainSequenceWindow::exitProgram);
     finishWithHelpMenu();
 
@@ -60,12 +57,7 @@ MainSequenceWindow::MainSequenceWindow()
     setWindowTitle(QStringLiteral("Veltrane [Main - Sequence]"));
 }
 
-void MainSequenceWindow::Draw2()
-{
-    plot();
-}
-
-void MainSequenceWindow::ARButton1_Click()
+void MainSequenceWindow::backToGeneralDiagram()
 {
     windows::Registry().show<GeneralDiagramWindow>();
     windows::Registry().unload<MainSequenceWindow>();

@@ -78,71 +78,71 @@ void RelativeSizeWindow::createControls()
         label->setAutoFillBackground(true);
         return label;
     };
-    Label1 = caption(QStringLiteral("Label1"), QStringLiteral("SUN"));
-    Label2 = caption(QStringLiteral("Label2"), QStringLiteral("STAR"));
+    m_sunCaption = caption(QStringLiteral("Label1"), QStringLiteral("SUN"));
+    m_starCaption = caption(QStringLiteral("Label2"), QStringLiteral("STAR"));
 
     auto button = [this](const QString &name, const QString &text) {
         auto *command = new QPushButton(text, this);
         command->setObjectName(name);
         return command;
     };
-    Command1 = button(QStringLiteral("Command1"), QStringLiteral("&SAVE"));
-    Command1->setToolTip(QStringLiteral("Save picture to a bitmap file"));
-    Command2 = button(QStringLiteral("Command2"), QStringLiteral("&HELP"));
-    Command3 = button(QStringLiteral("Command3"), QStringLiteral("&EXIT"));
+    m_saveButton = button(QStringLiteral("Command1"), QStringLiteral("&SAVE"));
+    m_saveButton->setToolTip(QStringLiteral("Save picture to a bitmap file"));
+    m_helpButton = button(QStringLiteral("Command2"), QStringLiteral("&HELP"));
+    m_exitButton = button(QStringLiteral("Command3"), QStringLiteral("&EXIT"));
 }
 
 void RelativeSizeWindow::placeControls()
 {
-    Label1->setGeometry(TwipsRect(1320, 4320, 375, 255));
-    Label2->setGeometry(TwipsRect(6000, 4320, 495, 255));
-    Command1->setGeometry(TwipsRect(1530, 5400, 1455, 375));
-    Command2->setGeometry(TwipsRect(3930, 5400, 1455, 375));
-    Command3->setGeometry(TwipsRect(6450, 5400, 1455, 375));
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Command3);
+    m_sunCaption->setGeometry(TwipsRect(1320, 4320, 375, 255));
+    m_starCaption->setGeometry(TwipsRect(6000, 4320, 495, 255));
+    m_saveButton->setGeometry(TwipsRect(1530, 5400, 1455, 375));
+    m_helpButton->setGeometry(TwipsRect(3930, 5400, 1455, 375));
+    m_exitButton->setGeometry(TwipsRect(6450, 5400, 1455, 375));
+    setTabOrder(m_saveButton, m_helpButton);
+    setTabOrder(m_helpButton, m_exitButton);
 }
 
 void RelativeSizeWindow::connectControls()
 {
-    connect(Command1, &QPushButton::clicked, this, &RelativeSizeWindow::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &RelativeSizeWindow::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &RelativeSizeWindow::Command3_Click);
+    connect(m_saveButton, &QPushButton::clicked, this, &RelativeSizeWindow::saveAsBitmap);
+    connect(m_helpButton, &QPushButton::clicked, this, &RelativeSizeWindow::openHelp);
+    connect(m_exitButton, &QPushButton::clicked, this, &RelativeSizeWindow::leave);
 }
 
-void RelativeSizeWindow::Circle(float x, float y, float radius, const QColor &outline)
+// Filled and outlined in one colour, as both discs are.
+void RelativeSizeWindow::circle(float x, float y, float radius, const QColor &fill)
 {
-    m_surface.Circle(x, y, radius, outline);
+    m_surface.setFillColor(fill);
+    m_surface.circle(x, y, radius, fill);
     update();
 }
 
-void RelativeSizeWindow::DrawStarAndSun(const relsize::StarAppearance &appearance, double radius)
+void RelativeSizeWindow::drawStarAndSun(const StarAppearance &appearance, double radius)
 {
-    const auto discs = relsize::DiscsFor(appearance, radius, ScaleWidth(), ScaleHeight());
+    const auto discs = DiscsFor(appearance, radius, scaleWidth(), scaleHeight());
     const QColor star(appearance.red, appearance.green, appearance.blue);
-    const QColor sun(relsize::kSunRed, relsize::kSunGreen, relsize::kSunBlue);
-    setFillColor(star);
-    Circle(
+    const QColor sun(kSunRed, kSunGreen, kSunBlue);
+    circle(
         static_cast<float>(discs.star.x), static_cast<float>(discs.star.y), SinglePrecision(discs.star.radius), star);
-    setFillColor(sun);
-    Circle(static_cast<float>(discs.sun.x), static_cast<float>(discs.sun.y), SinglePrecision(discs.sun.radius), sun);
+    circle(static_cast<float>(discs.sun.x), static_cast<float>(discs.sun.y), SinglePrecision(discs.sun.radius), sun);
     // The drawing in words for screen readers, with the read-outs' decimal separator.
     setAccessibleDescription(
-        QString::fromStdString(relsize::DrawingDescription(appearance, radius, platform::DecimalSeparator())));
+        QString::fromStdString(DrawingDescription(appearance, radius, platform::DecimalSeparator())));
 }
 
-void RelativeSizeWindow::Command1_Click()
+void RelativeSizeWindow::saveAsBitmap()
 {
     windows::SaveInProgramFolder(this, QStringLiteral(" All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp"), 2,
         [this](const QString &path) { return WriteBitmap(m_surface.image(), path); });
 }
 
-void RelativeSizeWindow::Command2_Click()
+void RelativeSizeWindow::openHelp()
 {
     windows::OpenHelp(this);
 }
 
-void RelativeSizeWindow::Command3_Click()
+void RelativeSizeWindow::leave()
 {
     windows::Registry().unload<RelativeSizeWindow>();
 }

@@ -1,5 +1,6 @@
-// "Relative Size": the current star drawn beside the Sun on a black surface,
-// with SAVE (as a bitmap), HELP and EXIT.
+// The relative size window (designer name Form3), captioned "Relative Size":
+// the selected star drawn beside the Sun on a black surface, with SAVE (as a
+// bitmap), HELP and EXIT.
 #pragma once
 
 #include "relsize/star_appearance.h"
@@ -21,23 +22,13 @@ public:
 
     // The drawing surface: the client area in twips, kept in a persistent
     // image that only unloading the window discards.
-    relsize::TwipSurface &surface() { return m_surface; }
-    float ScaleWidth() const { return m_surface.ScaleWidth(); }
-    float ScaleHeight() const { return m_surface.ScaleHeight(); }
-    void setFillColor(const QColor &colour) { m_surface.setFillColor(colour); }
-    void Circle(float x, float y, float radius, const QColor &outline);
+    float scaleWidth() const { return m_surface.scaleWidth(); }
+    float scaleHeight() const { return m_surface.scaleHeight(); }
     const QImage &image() const { return m_surface.image(); }
 
     // The star's disc, then the Sun's over it, on what is already drawn; the
     // window's accessible description then says what was drawn last.
-    void DrawStarAndSun(const relsize::StarAppearance &appearance, double radius);
-
-    QLabel *Label1, *Label2;
-    QPushButton *Command1, *Command2, *Command3;
-
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
+    void drawStarAndSun(const StarAppearance &appearance, double radius);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -46,8 +37,14 @@ private:
     void createControls();
     void placeControls();
     void connectControls();
+    void circle(float x, float y, float radius, const QColor &fill);
+    void saveAsBitmap();
+    void openHelp();
+    void leave();
 
-    relsize::TwipSurface m_surface;
+    TwipSurface m_surface;
+    QLabel *m_sunCaption = nullptr, *m_starCaption = nullptr;
+    QPushButton *m_saveButton = nullptr, *m_helpButton = nullptr, *m_exitButton = nullptr;
 };
 
 } // namespace relsize

@@ -6,19 +6,19 @@
 
 namespace relsize {
 
-void ShowRelativeSize(QWidget *caller, const QString &text1, const model::StarPoint &star, DiagramKind kind)
+void ShowRelativeSize(QWidget *caller, const std::optional<model::StarPoint> &star, DiagramKind kind)
 {
-    if (text1.isEmpty()) {
+    if (!star) {
         windows::MsgBox(caller, QStringLiteral("Click The Image First !"), platform::Buttons::Ok,
             platform::Icon::Critical, QStringLiteral("Error"));
         return;
     }
     // Shown before classifying: a star too hot to draw still brings the window up.
-    relsize::RelativeSizeWindow *form = windows::Registry().show<relsize::RelativeSizeWindow>();
-    const auto appearance = ClassifyStar(star.Temperature, star.AbsMagnitude, kind);
+    RelativeSizeWindow *window = windows::Registry().show<RelativeSizeWindow>();
+    const auto appearance = ClassifyStar(star->Temperature, star->AbsMagnitude, kind);
     if (!appearance)
         return;
-    form->DrawStarAndSun(*appearance, star.Radius);
+    window->drawStarAndSun(*appearance, star->Radius);
 }
 
 } // namespace relsize

@@ -24,16 +24,16 @@ TwipSurface::TwipSurface(int width, int height)
     m_image.fill(Qt::black);
 }
 
-float TwipSurface::ScaleWidth() const
+float TwipSurface::scaleWidth() const
 {
     return static_cast<float>(m_image.width() * kTwipsPerPixel);
 }
-float TwipSurface::ScaleHeight() const
+float TwipSurface::scaleHeight() const
 {
     return static_cast<float>(m_image.height() * kTwipsPerPixel);
 }
 
-void TwipSurface::Circle(float x, float y, float radius, const QColor &outline)
+void TwipSurface::circle(float x, float y, float radius, const QColor &outline)
 {
     if (!(radius > 0) || !std::isfinite(x) || !std::isfinite(y))
         return;

@@ -7,16 +7,16 @@
 
 namespace report {
 
-void PrintData(QWidget *owner, Variant variant, const ReadOuts &readOuts)
+void PrintData(QWidget *owner, Variant variant, const std::optional<ReadOuts> &readOuts)
 {
-    if (readOuts.temperature.isEmpty()) {
+    if (!readOuts) {
         // The main-sequence window's text ends in a blank; the general one's does not.
         const QString text = variant == Variant::General ? QStringLiteral("Click The Image First To Get Data")
                                                          : QStringLiteral("Click The Image First To Get Data ");
         windows::MsgBox(owner, text, platform::Buttons::Ok, platform::Icon::Critical, QStringLiteral("Error"));
         return;
     }
-    const QByteArray text = ReportText(variant, readOuts);
+    const QByteArray text = ReportText(variant, *readOuts);
     const QString path = windows::SaveInProgramFolder(owner, QStringLiteral(" Text files(*.txt)|*.txt"), 1,
         [&text](const QString &chosen) { return platform::WriteWholeFile(chosen, text); });
     if (path.isEmpty())

@@ -1,13 +1,12 @@
 #include "stardb/star_database_window.h"
 
-#include "diagram/general_diagram_window.h"
-#include "diagram/main_sequence_window.h"
 #include "model/diagram_steps.h"
 #include "model/number_format.h"
 #include "platform/common_controls.h"
 #include "platform/widget_helpers.h"
 #include "stardb/catalogue_location.h"
 #include "stardb/catalogue_numbers.h"
+#include "stardb/diagram_link.h"
 #include "windows/dialogs.h"
 #include "windows/window_registry.h"
 
@@ -28,8 +27,8 @@ namespace {
 
 constexpr QSize kClient(574, 281);
 
+// The buttons in the order add, ex, del, plot, Clse, upd, ok, cancel.
 struct ButtonDesign {
-    QPushButton *StarDatabaseWindow::*member;
     const char *name;
     const char *caption;
     const char *tip;
@@ -38,14 +37,14 @@ struct ButtonDesign {
 };
 
 const ButtonDesign kButtons[] = {
-    {&StarDatabaseWindow::add, "add", "&Add", "Click if you want to add data in database", {200, 152, 105, 33}, false},
-    {&StarDatabaseWindow::ex, "ex", "&Exit", "Exit update", {320, 152, 105, 33}, false},
-    {&StarDatabaseWindow::del, "del", "&Delete", "Delete any entry from the database", {440, 152, 105, 33}, false},
-    {&StarDatabaseWindow::plot, "plot", "&Plot ", "Click to plot the data in Q-T diagram", {200, 192, 105, 33}, true},
-    {&StarDatabaseWindow::Clse, "Clse", "Clo&se", "Close the database", {320, 192, 105, 33}, true},
-    {&StarDatabaseWindow::upd, "upd", "&Update Database", "Click to update database", {440, 192, 105, 33}, true},
-    {&StarDatabaseWindow::ok, "ok", "&OK", "Submit the data", {200, 232, 105, 33}, false},
-    {&StarDatabaseWindow::cancel, "cancel", "&Cancel", "Cancel update", {440, 232, 105, 33}, false},
+    {"add", "&Add", "Click if you want to add data in database", {200, 152, 105, 33}, false},
+    {"ex", "&Exit", "Exit update", {320, 152, 105, 33}, false},
+    {"del", "&Delete", "Delete any entry from the database", {440, 152, 105, 33}, false},
+    {"plot", "&Plot ", "Click to plot the data in Q-T diagram", {200, 192, 105, 33}, true},
+    {"Clse", "Clo&se", "Close the database", {320, 192, 105, 33}, true},
+    {"upd", "&Update Database", "Click to update database", {440, 192, 105, 33}, true},
+    {"ok", "&OK", "Submit the data", {200, 232, 105, 33}, false},
+    {"cancel", "&Cancel", "Cancel update", {440, 232, 105, 33}, false},
 };
 
 template <class W> W *named(W *widget, const char *name)
@@ -56,7 +55,8 @@ template <class W> W *named(W *widget, const char *name)
 
 } // namespace
 
-StarDatabaseWindow::StarDatabaseWindow()
+StarDatabaseWindow::StarDatabaseWindow(DiagramLink &diagrams)
+    : m_diagrams(diagrams)
 {
     // Form_Initialize.
     platform::InitCommonControls();
@@ -69,7 +69,7 @@ StarDatabaseWindow::StarDatabaseWindow()
 
     createControls();
     connectControls();
-    Form_Load();
+    load();
 }
 
 // The data source closes with the window.
@@ -77,101 +77,103 @@ StarDatabaseWindow::~StarDatabaseWindow() = default;
 
 void StarDatabaseWindow::createControls()
 {
-    Frame2 = named(new QGroupBox(QStringLiteral("STAR NAME"), this), "Frame2");
-    Frame2->setGeometry(8, 8, 177, 265);
-    DBList1 = named(new QListWidget(Frame2), "DBList1");
-    DBList1->setGeometry(8, 32, 161, 225);
-    DBList1->setSelectionMode(QAbstractItemView::SingleSelection);
+    QGroupBox *listFrame = named(new QGroupBox(QStringLiteral("STAR NAME"), this), "Frame2");
+    listFrame->setGeometry(8, 8, 177, 265);
+    m_starList = named(new QListWidget(listFrame), "DBList1");
+    m_starList->setGeometry(8, 32, 161, 225);
+    m_starList->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    Frame1 = named(new QGroupBox(QStringLiteral("DATA"), this), "Frame1");
-    Frame1->setGeometry(192, 8, 377, 129);
+    QGroupBox *dataFrame = named(new QGroupBox(QStringLiteral("DATA"), this), "Frame1");
+    dataFrame->setGeometry(192, 8, 377, 129);
     const QFont labelFont = platform::LayoutFont(QStringLiteral("Arial"), 8.25, true);
-    const auto label = [this, &labelFont](const char *name, const QString &caption, const QRect &geometry) {
-        QLabel *l = named(new QLabel(caption, Frame1), name);
+    const auto label = [dataFrame, &labelFont](const char *name, const QString &caption, const QRect &geometry) {
+        QLabel *l = named(new QLabel(caption, dataFrame), name);
         l->setFont(labelFont);
         l->setGeometry(geometry);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return l;
     };
-    const auto box = [this](const char *name, const QRect &geometry) {
-        QLineEdit *b = named(new QLineEdit(Frame1), name);
+    const auto box = [dataFrame](const char *name, const QRect &geometry) {
+        QLineEdit *b = named(new QLineEdit(dataFrame), name);
         b->setGeometry(geometry);
         return b;
     };
-    Label4 = label("Label4", QStringLiteral("Star Name"), {8, 16, 97, 25});
-    Text3 = box("Text3", {216, 16, 153, 25});
-    Label2 = label("Label2", QStringLiteral("Avarage Surface Temperature (K)"), {8, 56, 185, 25});
-    Text1 = box("Text1", {216, 56, 153, 25});
-    Label3 = label("Label3", QStringLiteral("Absolute Magnitude"), {8, 96, 129, 25});
-    Text2 = box("Text2", {216, 96, 153, 25});
-    Label4->hide();
-    Text3->hide();
+    m_nameLabel = label("Label4", QStringLiteral("Star Name"), {8, 16, 97, 25});
+    m_nameBox = box("Text3", {216, 16, 153, 25});
+    m_temperatureLabel = label("Label2", QStringLiteral("Avarage Surface Temperature (K)"), {8, 56, 185, 25});
+    m_temperatureBox = box("Text1", {216, 56, 153, 25});
+    m_magnitudeLabel = label("Label3", QStringLiteral("Absolute Magnitude"), {8, 96, 129, 25});
+    m_magnitudeBox = box("Text2", {216, 96, 153, 25});
+    m_nameLabel->hide();
+    m_nameBox->hide();
 
-    for (const ButtonDesign &design : kButtons) {
+    QPushButton **buttons[] = {&m_addButton, &m_exitUpdateButton, &m_deleteButton, &m_plotButton, &m_closeButton,
+        &m_updateButton, &m_okButton, &m_cancelButton};
+    for (std::size_t i = 0; i < std::size(kButtons); ++i) {
+        const ButtonDesign &design = kButtons[i];
         auto *button = named(new QPushButton(QString::fromLatin1(design.caption), this), design.name);
         button->setToolTip(QString::fromLatin1(design.tip));
         button->setGeometry(design.geometry);
         button->setAutoDefault(false);
         button->setVisible(design.visible);
-        this->*design.member = button;
+        *buttons[i] = button;
     }
 
-    setTabOrder(plot, upd);
-    setTabOrder(upd, add);
-    setTabOrder(add, ok);
-    setTabOrder(ok, del);
-    setTabOrder(del, cancel);
-    setTabOrder(cancel, ex);
-    setTabOrder(ex, Clse);
-    setTabOrder(Clse, Text3);
-    setTabOrder(Text3, Text2);
-    setTabOrder(Text2, Text1);
-    setTabOrder(Text1, DBList1);
+    setTabOrder(m_plotButton, m_updateButton);
+    setTabOrder(m_updateButton, m_addButton);
+    setTabOrder(m_addButton, m_okButton);
+    setTabOrder(m_okButton, m_deleteButton);
+    setTabOrder(m_deleteButton, m_cancelButton);
+    setTabOrder(m_cancelButton, m_exitUpdateButton);
+    setTabOrder(m_exitUpdateButton, m_closeButton);
+    setTabOrder(m_closeButton, m_nameBox);
+    setTabOrder(m_nameBox, m_magnitudeBox);
+    setTabOrder(m_magnitudeBox, m_temperatureBox);
+    setTabOrder(m_temperatureBox, m_starList);
 }
 
 void StarDatabaseWindow::connectControls()
 {
-    connect(add, &QPushButton::clicked, this, &StarDatabaseWindow::add_Click);
-    connect(ok, &QPushButton::clicked, this, &StarDatabaseWindow::ok_Click);
-    connect(cancel, &QPushButton::clicked, this, &StarDatabaseWindow::cancel_Click);
-    connect(del, &QPushButton::clicked, this, &StarDatabaseWindow::del_Click);
-    connect(upd, &QPushButton::clicked, this, &StarDatabaseWindow::upd_Click);
-    connect(ex, &QPushButton::clicked, this, &StarDatabaseWindow::ex_Click);
-    connect(plot, &QPushButton::clicked, this, &StarDatabaseWindow::plot_Click);
-    connect(Clse, &QPushButton::clicked, this, &StarDatabaseWindow::Clse_Click);
+    connect(m_addButton, &QPushButton::clicked, this, &StarDatabaseWindow::addStar);
+    connect(m_okButton, &QPushButton::clicked, this, &StarDatabaseWindow::saveNewStar);
+    connect(m_cancelButton, &QPushButton::clicked, this, &StarDatabaseWindow::cancelNewStar);
+    connect(m_deleteButton, &QPushButton::clicked, this, &StarDatabaseWindow::deleteStar);
+    connect(m_updateButton, &QPushButton::clicked, this, &StarDatabaseWindow::startUpdate);
+    connect(m_exitUpdateButton, &QPushButton::clicked, this, &StarDatabaseWindow::endUpdate);
+    connect(m_plotButton, &QPushButton::clicked, this, &StarDatabaseWindow::plotStar);
+    connect(m_closeButton, &QPushButton::clicked, this, &StarDatabaseWindow::closeDatabase);
     // The selection, not the current row, follows the user: a list that takes
     // the focus makes its first row current without anyone choosing it. A
     // click on the selected row shows its stored fields again.
-    connect(DBList1, &QListWidget::itemClicked, this, &StarDatabaseWindow::DBList1_Click);
-    connect(DBList1, &QListWidget::itemSelectionChanged, this, [this] {
-        const QList<QListWidgetItem *> selected = DBList1->selectedItems();
+    connect(m_starList, &QListWidget::itemClicked, this, &StarDatabaseWindow::chooseStar);
+    connect(m_starList, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> selected = m_starList->selectedItems();
         if (!m_filling && !selected.isEmpty())
-            DBList1_Click(selected.first());
+            chooseStar(selected.first());
     });
 }
 
-void StarDatabaseWindow::Form_Load()
+void StarDatabaseWindow::load()
 {
     // The user's own copy for an installed program or a folder that cannot be
     // written; otherwise the catalogue beside the program.
-    const stardb::CataloguePlace place = stardb::CatalogueLocation(
+    const CataloguePlace place = CatalogueLocation(
         platform::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (!place.error.isEmpty())
         windows::MsgBox(this, place.error, Buttons::Ok, Icon::Exclamation);
     m_cataloguePath = place.path;
-    m_catalogueAccess
-        = place.readOnly ? stardb::StarRecordSet::Access::ReadOnly : stardb::StarRecordSet::Access::ReadWrite;
+    m_catalogueAccess = place.readOnly ? StarRecordSet::Access::ReadOnly : StarRecordSet::Access::ReadWrite;
     openCatalogue();
 }
 
 void StarDatabaseWindow::openCatalogue()
 {
-    const bool opened = Data1.open(m_cataloguePath, m_catalogueAccess);
-    m_catalogueInUse = !opened && Data1.lastError().kind == stardb::ErrorKind::Locked;
+    const bool opened = m_catalogue.open(m_cataloguePath, m_catalogueAccess);
+    m_catalogueInUse = !opened && m_catalogue.lastError().kind == ErrorKind::Locked;
     if (!opened)
         windows::MsgBox(this,
             QStringLiteral("The star catalogue %1 cannot be opened.\n\n%2")
-                .arg(QDir::toNativeSeparators(m_cataloguePath), Data1.lastError().reason),
+                .arg(QDir::toNativeSeparators(m_cataloguePath), m_catalogue.lastError().reason),
             Buttons::Ok, Icon::Critical);
     fillList();
     showCurrentRecord();
@@ -181,24 +183,24 @@ void StarDatabaseWindow::reopenIfItWasInUse()
 {
     // Another program held the catalogue when the window opened; it may have
     // let go since.
-    if (m_catalogueInUse && !Data1.isOpen())
+    if (m_catalogueInUse && !m_catalogue.isOpen())
         openCatalogue();
 }
 
 void StarDatabaseWindow::showCurrentRecord()
 {
-    const stardb::StarRecord record = Data1.current();
+    const StarRecord record = m_catalogue.current();
     const char separator = platform::DecimalSeparator();
-    Text3->setText(record.name);
-    Text1->setText(stardb::ShownNumber(record.temperature, separator));
-    Text2->setText(stardb::ShownNumber(record.magnitude, separator));
+    m_nameBox->setText(record.name);
+    m_temperatureBox->setText(ShownNumber(record.temperature, separator));
+    m_magnitudeBox->setText(ShownNumber(record.magnitude, separator));
     // The list marks the current record.
     m_filling = true;
-    DBList1->clearSelection();
-    const qint64 bookmark = Data1.bookmark();
-    for (int row = 0; bookmark >= 0 && row < DBList1->count(); ++row) {
-        if (DBList1->item(row)->data(kBookmarkRole).toLongLong() == bookmark) {
-            DBList1->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    m_starList->clearSelection();
+    const qint64 bookmark = m_catalogue.bookmark();
+    for (int row = 0; bookmark >= 0 && row < m_starList->count(); ++row) {
+        if (m_starList->item(row)->data(kBookmarkRole).toLongLong() == bookmark) {
+            m_starList->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
             break;
         }
     }
@@ -208,9 +210,9 @@ void StarDatabaseWindow::showCurrentRecord()
 void StarDatabaseWindow::fillList()
 {
     m_filling = true;
-    DBList1->clear();
-    for (const stardb::ListEntry &entry : Data1.list()) {
-        auto *item = new QListWidgetItem(entry.name, DBList1);
+    m_starList->clear();
+    for (const ListEntry &entry : m_catalogue.list()) {
+        auto *item = new QListWidgetItem(entry.name, m_starList);
         item->setData(kBookmarkRole, entry.bookmark);
     }
     m_filling = false;
@@ -218,7 +220,7 @@ void StarDatabaseWindow::fillList()
 
 void StarDatabaseWindow::refreshData()
 {
-    if (!Data1.refresh() && Data1.isOpen())
+    if (!m_catalogue.refresh() && m_catalogue.isOpen())
         reportCatalogueError();
     fillList();
     showCurrentRecord();
@@ -226,87 +228,87 @@ void StarDatabaseWindow::refreshData()
 
 void StarDatabaseWindow::reportCatalogueError()
 {
-    windows::MsgBox(this, Data1.lastError().reason, Buttons::Ok, Icon::Exclamation);
+    windows::MsgBox(this, m_catalogue.lastError().reason, Buttons::Ok, Icon::Exclamation);
 }
 
-void StarDatabaseWindow::ShowButtons()
+void StarDatabaseWindow::showUpdateButtons()
 {
-    add->show();
-    del->show();
-    ok->hide();
-    cancel->hide();
+    m_addButton->show();
+    m_deleteButton->show();
+    m_okButton->hide();
+    m_cancelButton->hide();
 }
 
-void StarDatabaseWindow::HideButtons()
+void StarDatabaseWindow::showAddingButtons()
 {
-    add->hide();
-    del->hide();
-    ok->show();
-    cancel->show();
-    ex->hide();
+    m_addButton->hide();
+    m_deleteButton->hide();
+    m_okButton->show();
+    m_cancelButton->show();
+    m_exitUpdateButton->hide();
 }
 
-void StarDatabaseWindow::DBList1_Click(QListWidgetItem *item)
+void StarDatabaseWindow::chooseStar(QListWidgetItem *item)
 {
     if (!item)
         return;
-    const bool wasAdding = Data1.isAdding();
+    const bool wasAdding = m_catalogue.isAdding();
     // Choosing a star drops a pending new record; a row whose record has gone
     // meanwhile brings the list up to date.
-    if (Data1.setBookmark(item->data(kBookmarkRole).toLongLong()))
+    if (m_catalogue.setBookmark(item->data(kBookmarkRole).toLongLong()))
         showCurrentRecord();
     else
         refreshData();
     if (wasAdding) {
-        ShowButtons();
-        ex->show();
+        showUpdateButtons();
+        m_exitUpdateButton->show();
     }
 }
 
-void StarDatabaseWindow::upd_Click()
+void StarDatabaseWindow::startUpdate()
 {
     reopenIfItWasInUse();
-    Label4->show();
-    Text3->show();
-    add->show();
-    del->show();
-    plot->hide();
-    upd->hide();
-    Clse->hide();
-    ex->show();
+    m_nameLabel->show();
+    m_nameBox->show();
+    m_addButton->show();
+    m_deleteButton->show();
+    m_plotButton->hide();
+    m_updateButton->hide();
+    m_closeButton->hide();
+    m_exitUpdateButton->show();
 }
 
-void StarDatabaseWindow::add_Click()
+void StarDatabaseWindow::addStar()
 {
     reopenIfItWasInUse();
     // A catalogue that cannot take a new star says so before anything is typed.
-    if (!Data1.canWrite()) {
+    if (!m_catalogue.canWrite()) {
         reportCatalogueError();
         return;
     }
-    HideButtons();
-    ex->hide();
-    Data1.addNew();
+    showAddingButtons();
+    m_exitUpdateButton->hide();
+    m_catalogue.addNew();
     showCurrentRecord();
 }
 
-void StarDatabaseWindow::ok_Click()
+void StarDatabaseWindow::saveNewStar()
 {
     const char separator = platform::DecimalSeparator();
     // A star is stored only if it can be plotted; the pending record stays
     // for the user to correct. An empty name is left to the table to refuse.
-    if (!Text3->text().trimmed().isEmpty() && !acceptsNumbers())
+    if (!m_nameBox->text().trimmed().isEmpty() && !acceptsNumbers())
         return;
-    const stardb::StarRecord typed {
-        Text3->text(), stardb::StoredNumber(Text1->text(), separator), stardb::StoredNumber(Text2->text(), separator)};
-    if (!Data1.update(typed)) {
-        if (Text3->text().trimmed().isEmpty()) {
+    const StarRecord typed {m_nameBox->text(), StoredNumber(m_temperatureBox->text(), separator),
+        StoredNumber(m_magnitudeBox->text(), separator)};
+    if (!m_catalogue.update(typed)) {
+        if (m_nameBox->text().trimmed().isEmpty()) {
             windows::MsgBox(
                 this, QStringLiteral("Please Enter The Star Name and Other Data"), Buttons::Ok, Icon::Critical);
-            Data1.cancelUpdate();
+            m_catalogue.cancelUpdate();
             showCurrentRecord();
-            ShowButtons();
-            ex->show();
+            showUpdateButtons();
+            m_exitUpdateButton->show();
         } else {
             // Still adding, with the typed texts kept for another try or cancel.
             reportCatalogueError();
@@ -314,15 +316,15 @@ void StarDatabaseWindow::ok_Click()
         return;
     }
     refreshData();
-    ShowButtons();
-    ex->show();
+    showUpdateButtons();
+    m_exitUpdateButton->show();
 }
 
 bool StarDatabaseWindow::acceptsNumbers()
 {
     const char separator = platform::DecimalSeparator();
-    const model::PlotCheck check
-        = model::CheckPlottable(Text1->text().toStdString(), Text2->text().toStdString(), separator);
+    const model::PlotCheck check = model::CheckPlottable(
+        m_temperatureBox->text().toStdString(), m_magnitudeBox->text().toStdString(), separator);
     if (check.plottable())
         return true;
     using Fault = model::PlotCheck::Fault;
@@ -332,8 +334,8 @@ bool StarDatabaseWindow::acceptsNumbers()
                    .arg(QString::fromStdString(check.error));
     } else {
         const bool temperature = check.fault == Fault::Temperature;
-        const QString field = temperature ? Label2->text() : Label3->text();
-        const QString typed = (temperature ? Text1 : Text2)->text();
+        const QString field = temperature ? m_temperatureLabel->text() : m_magnitudeLabel->text();
+        const QString typed = (temperature ? m_temperatureBox : m_magnitudeBox)->text();
         text = typed.trimmed().isEmpty() ? QStringLiteral("The %1 is empty.").arg(field)
                                          : QStringLiteral("The %1 \"%2\" cannot be plotted (%3).")
                                                .arg(field, typed, QString::fromStdString(check.error));
@@ -341,37 +343,37 @@ bool StarDatabaseWindow::acceptsNumbers()
             ? QStringLiteral("\n\nPlease type a number above zero, for example 5772.")
             : QStringLiteral("\n\nPlease type a number, for example %1.")
                   .arg(QString::fromStdString(model::FormatNumber(4.83, model::Pattern::Fixed2, separator)));
-        (temperature ? Text1 : Text2)->setFocus();
+        (temperature ? m_temperatureBox : m_magnitudeBox)->setFocus();
     }
     windows::MsgBox(this, text, Buttons::Ok, Icon::Exclamation);
     return false;
 }
 
-void StarDatabaseWindow::cancel_Click()
+void StarDatabaseWindow::cancelNewStar()
 {
-    ex->show();
-    ShowButtons();
-    Data1.cancelUpdate();
+    m_exitUpdateButton->show();
+    showUpdateButtons();
+    m_catalogue.cancelUpdate();
     showCurrentRecord();
 }
 
-void StarDatabaseWindow::del_Click()
+void StarDatabaseWindow::deleteStar()
 {
     reopenIfItWasInUse();
     const QString selectFirst = QStringLiteral("Please Select Star Name to Delete ");
-    if (Text3->text().isEmpty()) {
+    if (m_nameBox->text().isEmpty()) {
         windows::MsgBox(this, selectFirst, Buttons::Ok, Icon::Information);
         return;
     }
     if (windows::MsgBox(this, QStringLiteral("Are You Sure to Delete Record?"), Buttons::YesNo, Icon::None)
         != platform::Answer::Yes)
         return;
-    if (!Data1.deleteCurrent()) {
-        switch (Data1.lastError().kind) {
-        case stardb::ErrorKind::AlreadyDeleted:
+    if (!m_catalogue.deleteCurrent()) {
+        switch (m_catalogue.lastError().kind) {
+        case ErrorKind::AlreadyDeleted:
             refreshData();
             break;
-        case stardb::ErrorKind::NoCurrentRecord:
+        case ErrorKind::NoCurrentRecord:
             windows::MsgBox(this, selectFirst, Buttons::Ok, Icon::Information);
             break;
         default:
@@ -381,87 +383,69 @@ void StarDatabaseWindow::del_Click()
         return;
     }
     refreshData();
-    if (!Data1.isEOF()) {
-        Data1.moveNext();
+    if (!m_catalogue.isEOF()) {
+        m_catalogue.moveNext();
         refreshData();
-    } else if (!Data1.isBOF()) {
-        Data1.movePrevious();
+    } else if (!m_catalogue.isBOF()) {
+        m_catalogue.movePrevious();
         refreshData();
     } else {
         windows::MsgBox(this, QStringLiteral("Last Record"), Buttons::Ok, Icon::None);
     }
 }
 
-void StarDatabaseWindow::ex_Click()
+void StarDatabaseWindow::endUpdate()
 {
-    plot->show();
-    upd->show();
-    add->hide();
-    del->hide();
-    ok->hide();
-    cancel->hide();
-    Clse->show();
-    ex->hide();
+    m_plotButton->show();
+    m_updateButton->show();
+    m_addButton->hide();
+    m_deleteButton->hide();
+    m_okButton->hide();
+    m_cancelButton->hide();
+    m_closeButton->show();
+    m_exitUpdateButton->hide();
 }
 
-void StarDatabaseWindow::plot_Click()
+void StarDatabaseWindow::plotStar()
 {
     reopenIfItWasInUse();
     move(platform::Px(2), y());
-    windows::Registry().show<diagram::GeneralDiagramWindow>();
-    if (Text1->text().isEmpty()) {
+    m_diagrams.showGeneralDiagram();
+    if (m_temperatureBox->text().isEmpty()) {
         windows::MsgBox(this, QStringLiteral("Please Choose A Star First to Plot"), Buttons::Ok, Icon::Information);
         return;
     }
     // A record another program wrote with values that cannot be plotted is
     // reported once, by name, before anything is cleared or drawn.
-    const model::PlotCheck check
-        = model::CheckPlottable(Text1->text().toStdString(), Text2->text().toStdString(), platform::DecimalSeparator());
+    const model::PlotCheck check = model::CheckPlottable(
+        m_temperatureBox->text().toStdString(), m_magnitudeBox->text().toStdString(), platform::DecimalSeparator());
     if (!check.plottable()) {
         using Fault = model::PlotCheck::Fault;
         const QString what = check.fault == Fault::Temperature
-            ? QStringLiteral("its %1 \"%2\"").arg(Label2->text(), Text1->text())
-            : check.fault == Fault::Magnitude ? QStringLiteral("its %1 \"%2\"").arg(Label3->text(), Text2->text())
-                                              : QStringLiteral("its temperature and absolute magnitude together");
+            ? QStringLiteral("its %1 \"%2\"").arg(m_temperatureLabel->text(), m_temperatureBox->text())
+            : check.fault == Fault::Magnitude
+            ? QStringLiteral("its %1 \"%2\"").arg(m_magnitudeLabel->text(), m_magnitudeBox->text())
+            : QStringLiteral("its temperature and absolute magnitude together");
         windows::MsgBox(this,
             QStringLiteral("The star \"%1\" cannot be plotted: %2 cannot be used (%3).")
-                .arg(Text3->text(), what, QString::fromStdString(check.error)),
+                .arg(m_nameBox->text(), what, QString::fromStdString(check.error)),
             Buttons::Ok, Icon::Exclamation);
         return;
     }
-    diagram::GeneralDiagramWindow *general = windows::Registry().window<diagram::GeneralDiagramWindow>();
-    diagram::MainSequenceWindow *mainSequence
-        = windows::Registry().window<diagram::MainSequenceWindow>(); // loaded, not shown
-    general->ClearPicture();
-    mainSequence->ClearPicture();
-    // The texts go over as they are; Draw and Draw2 read them.
-    general->Text1->setText(Text1->text());
-    mainSequence->Text1->setText(Text1->text());
-    general->Text2->setText(Text2->text());
-    mainSequence->Text2->setText(Text2->text());
-    general->Draw();
-    if (diagram::MainSequenceWindow *again = windows::Registry().loaded<diagram::MainSequenceWindow>())
-        again->Draw2();
+    // The texts go over as they are typed.
+    m_diagrams.plotOnBoth(m_temperatureBox->text(), m_magnitudeBox->text());
 }
 
-void StarDatabaseWindow::Clse_Click()
+void StarDatabaseWindow::closeDatabase()
 {
     // Only windows that are there are cleared: creating one just to clear it
     // would be pointless.
-    diagram::GeneralDiagramWindow *general = windows::Registry().loaded<diagram::GeneralDiagramWindow>();
-    diagram::MainSequenceWindow *mainSequence = windows::Registry().loaded<diagram::MainSequenceWindow>();
-    if (general)
-        general->ClearPicture();
-    if (mainSequence)
-        mainSequence->ClearPicture();
+    m_diagrams.clearLoadedDiagrams();
     if (windows::Registry().loaded<StarDatabaseWindow>() == this)
         windows::Registry().unload<StarDatabaseWindow>();
     else
         close();
-    if (general)
-        general->Label1->show();
-    if (mainSequence)
-        mainSequence->Label10->show();
+    m_diagrams.setLiveReadoutsVisible(true);
 }
 
 } // namespace stardb

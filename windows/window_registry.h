@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <type_traits>
 
 namespace windows {
 
@@ -25,8 +26,8 @@ public:
     static WindowRegistry &instance();
 
     // Registration by designer name. A window class names itself with
-    // `static constexpr const char *kDesignerName`; typed access registers
-    // the class by itself when nobody registered a factory for it.
+    // `static constexpr const char *kDesignerName`; typed access registers a
+    // class that needs no arguments by itself when nobody registered it.
     void add(const QString &name, Factory factory);
     template <class T> void add()
     {
@@ -39,8 +40,10 @@ public:
     QWidget *window(const QString &name);
     template <class T> T *window()
     {
-        if (!isRegistered(nameOf<T>()))
-            add<T>();
+        if constexpr (std::is_default_constructible_v<T>) {
+            if (!isRegistered(nameOf<T>()))
+                add<T>();
+        }
         return static_cast<T *>(window(nameOf<T>()));
     }
 

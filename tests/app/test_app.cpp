@@ -5,12 +5,13 @@
 #include "app/other_aspects_window.h"
 #include "app/startup.h"
 #include "app/startup_window.h"
-#include "platform/arbutton.h"
-#include "platform/common_controls.h"
-#include "platform/scripted_desktop.h"
+#include "app/window_composition.h"
+#include "diagram/general_diagram_window.h"
+#include "diagram/main_sequence_window.h"
 #include "resources/app/app_resources.h"
+#include "stardb/star_database_window.h"
+#include "tests/support/window_test.h"
 #include "windows/dialogs.h"
-#include "windows/window_registry.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
@@ -32,11 +33,6 @@
 using windows::Registry;
 
 namespace {
-
-void ProcessUnloads()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 QStringList VisibleWindows()
 {
@@ -64,7 +60,7 @@ QStringList WrappedLines(const QLabel *label)
 
 } // namespace
 
-class TestApp : public QObject {
+class TestApp : public WindowTest {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -80,6 +76,7 @@ private slots:
     void closingTheStartupWindowEndsTheProgram();
     void exitUnloadsEveryWindow();
     void windowsComeBackAtTheirDesignState();
+    void importDataHidesTheLiveReadouts();
     void programEnds_data();
     void programEnds();
 
@@ -97,22 +94,18 @@ private slots:
     void everyPictureLoads();
     void introductionShowsItsPicture();
     void feedbackMessageIsAConformingDraft();
-
-private:
-    platform::ScriptedDesktop m_desktop;
 };
 
 void TestApp::initTestCase()
 {
     platform::InitCommonControls();
-    Registry().setDesktop(&m_desktop);
+    useScriptedDesktop();
     app::RegisterWindows();
 }
 
 void TestApp::cleanup()
 {
-    Registry().unloadAll();
-    ProcessUnloads();
+    unloadEveryWindow();
     QVERIFY2(Registry().loadedNames().isEmpty(), qPrintable(Registry().loadedNames().join(", ")));
     m_desktop.clear();
 }
@@ -149,12 +142,12 @@ void TestApp::startupChoice()
     QFETCH(bool, ticked);
     QFETCH(QString, next);
     auto *startup = Registry().show<app::StartupWindow>();
-    QVERIFY(!startup->Check1->isChecked());
+    QVERIFY(!Control<QCheckBox>(startup, "Check1")->isChecked());
     if (ticked)
-        QTest::mouseClick(startup->Check1, Qt::LeftButton, {}, QPoint(8, 8));
-    QCOMPARE(startup->Check1->isChecked(), ticked);
-    QTest::mouseClick(startup->ARButton1, Qt::LeftButton);
-    ProcessUnloads();
+        QTest::mouseClick(Control<QCheckBox>(startup, "Check1"), Qt::LeftButton, {}, QPoint(8, 8));
+    QCOMPARE(Control<QCheckBox>(startup, "Check1")->isChecked(), ticked);
+    QTest::mouseClick(Control<QPushButton>(startup, "ARButton1"), Qt::LeftButton);
+    processDeletes();
     QCOMPARE(Registry().loadedNames(), QStringList {next});
     QCOMPARE(VisibleWindows(), QStringList {next});
 }
@@ -171,15 +164,16 @@ void TestApp::introductionPathsEndInTheGeneralDiagram()
     QFETCH(bool, furtherProceed);
     auto *intro = Registry().show<app::IntroductionWindow>();
     if (furtherProceed) {
-        QTest::mouseClick(intro->ARButton1, Qt::LeftButton);
-        ProcessUnloads();
+        QTest::mouseClick(Control<QPushButton>(intro, "ARButton1"), Qt::LeftButton);
+        processDeletes();
         QCOMPARE(VisibleWindows(), QStringList {"Form5"});
-        QTest::mouseClick(Registry().loaded<app::OtherAspectsWindow>()->ARButton1, Qt::LeftButton);
+        QTest::mouseClick(
+            Control<QPushButton>(Registry().loaded<app::OtherAspectsWindow>(), "ARButton1"), Qt::LeftButton);
     } else {
-        QCOMPARE(intro->ARButton2->toolTip(), QStringLiteral("Go to program"));
-        QTest::mouseClick(intro->ARButton2, Qt::LeftButton);
+        QCOMPARE(Control<QPushButton>(intro, "ARButton2")->toolTip(), QStringLiteral("Go to program"));
+        QTest::mouseClick(Control<QPushButton>(intro, "ARButton2"), Qt::LeftButton);
     }
-    ProcessUnloads();
+    processDeletes();
     QCOMPARE(Registry().loadedNames(), QStringList {"Form1"});
     QCOMPARE(VisibleWindows(), QStringList {"Form1"});
 }
@@ -191,7 +185,7 @@ void TestApp::closingTheStartupWindowEndsTheProgram()
     QSignalSpy ended(&Registry(), &windows::WindowRegistry::allUnloaded);
     auto *startup = Registry().show<app::StartupWindow>();
     QVERIFY(startup->close());
-    ProcessUnloads();
+    processDeletes();
     QVERIFY(Registry().loadedNames().isEmpty());
     QVERIFY(ended.count() >= 1);
 }
@@ -209,7 +203,7 @@ void TestApp::exitUnloadsEveryWindow()
     QVERIFY(Registry().loadedNames().isEmpty());
     QCOMPARE(VisibleWindows(), QStringList {});
     QVERIFY(ended.count() >= 1);
-    ProcessUnloads();
+    processDeletes();
     const QWidgetList alive = QApplication::topLevelWidgets();
     const bool anyLeft = std::any_of(alive.cbegin(), alive.cend(),
         [&open](QWidget *w) { return open.contains(w->objectName()) || w->objectName() == QLatin1String("Form2"); });
@@ -219,20 +213,35 @@ void TestApp::exitUnloadsEveryWindow()
 void TestApp::windowsComeBackAtTheirDesignState()
 {
     auto *startup = Registry().show<app::StartupWindow>();
-    startup->Check1->setChecked(true);
+    Control<QCheckBox>(startup, "Check1")->setChecked(true);
     QPointer<app::StartupWindow> old = startup;
     Registry().unload<app::StartupWindow>();
-    ProcessUnloads();
+    processDeletes();
     QVERIFY(old.isNull());
-    QVERIFY(!Registry().window<app::StartupWindow>()->Check1->isChecked());
+    QVERIFY(!Control<QCheckBox>(Registry().window<app::StartupWindow>(), "Check1")->isChecked());
 
     auto *intro = Registry().show<app::IntroductionWindow>();
-    intro->RichTextBox1->setHtml(QStringLiteral("changed"));
+    Control<QTextBrowser>(intro, "RichTextBox1")->setHtml(QStringLiteral("changed"));
     Registry().unload<app::IntroductionWindow>();
-    ProcessUnloads();
+    processDeletes();
     QTextDocument design;
     design.setHtml(app::IntroductionWindow::IntroductionDocument());
-    QCOMPARE(Registry().window<app::IntroductionWindow>()->RichTextBox1->toPlainText(), design.toPlainText());
+    QCOMPARE(Control<QTextBrowser>(Registry().window<app::IntroductionWindow>(), "RichTextBox1")->toPlainText(),
+        design.toPlainText());
+}
+
+// "Import Data" opens the star database and hides the live read-outs of both
+// diagram windows, loading the main-sequence window (not shown) for that.
+void TestApp::importDataHidesTheLiveReadouts()
+{
+    auto *general = Registry().show<diagram::GeneralDiagramWindow>();
+    general->findChild<QAction *>(QStringLiteral("Fileimport"))->trigger();
+    QVERIFY(Registry().loaded<stardb::StarDatabaseWindow>()->isVisible());
+    QVERIFY(Control<QLabel>(general, "Label1")->isHidden());
+    auto *mainSequence = Registry().loaded<diagram::MainSequenceWindow>();
+    QVERIFY2(mainSequence, "Form2 is loaded to hide its read-out");
+    QVERIFY(!mainSequence->isVisible());
+    QVERIFY(Control<QLabel>(mainSequence, "Label10")->isHidden());
 }
 
 void TestApp::programEnds_data()
@@ -253,8 +262,8 @@ void TestApp::programEnds()
         startedAtForm8
             = Registry().loadedNames() == QStringList {"Form8"} && Registry().loaded<app::StartupWindow>()->isVisible();
         auto *startup = Registry().loaded<app::StartupWindow>();
-        startup->Check1->setChecked(true);
-        startup->ARButton1->click();
+        Control<QCheckBox>(startup, "Check1")->setChecked(true);
+        Control<QPushButton>(startup, "ARButton1")->click();
         Registry().window("Form2"); // loaded, not shown
         QTimer::singleShot(0, this, [byExit] {
             if (byExit)
@@ -282,9 +291,9 @@ void TestApp::programEnds()
 void TestApp::feedbackTwiceMakesTwoShellCallsAndTheBoxStays()
 {
     auto *about = Registry().show<app::AboutBox>();
-    QTest::mouseClick(about->Command2, Qt::LeftButton);
-    QTest::mouseClick(about->Command2, Qt::LeftButton);
-    ProcessUnloads();
+    QTest::mouseClick(Control<QPushButton>(about, "Command2"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(about, "Command2"), Qt::LeftButton);
+    processDeletes();
     QCOMPARE(m_desktop.opens.size(), 2);
     for (const auto &call : m_desktop.opens) {
         QCOMPARE(call.file, QStringLiteral("fdbk.eml"));
@@ -295,19 +304,23 @@ void TestApp::feedbackTwiceMakesTwoShellCallsAndTheBoxStays()
     QVERIFY(about->isVisible());
     QVERIFY(m_desktop.messages.isEmpty());
 
-    QTest::mouseClick(about->cmdOK, Qt::LeftButton);
-    ProcessUnloads();
+    QTest::mouseClick(Control<QPushButton>(about, "cmdOK"), Qt::LeftButton);
+    processDeletes();
     QVERIFY(!Registry().loaded<app::AboutBox>());
 }
 
 void TestApp::aboutBoxIsBroughtForwardNotDuplicated()
 {
-    auto *first = Registry().show(QStringLiteral("frmAbout"));
-    auto *second = Registry().show(QStringLiteral("frmAbout"));
+    // "About" of either diagram window shows the one about box.
+    Registry().window<diagram::GeneralDiagramWindow>()->findChild<QAction *>(QStringLiteral("fileabout"))->trigger();
+    QWidget *first = Registry().loaded<app::AboutBox>();
+    QVERIFY(first && first->isVisible());
+    Registry().window<diagram::MainSequenceWindow>()->findChild<QAction *>(QStringLiteral("fileabout"))->trigger();
+    QWidget *second = Registry().loaded<app::AboutBox>();
     QCOMPARE(second, first);
     const auto boxes = QApplication::topLevelWidgets();
     QCOMPARE(std::count_if(boxes.cbegin(), boxes.cend(), [](QWidget *w) { return w->objectName() == "frmAbout"; }), 1);
-    QVERIFY(static_cast<app::AboutBox *>(first)->cmdOK->isDefault());
+    QVERIFY(Control<QPushButton>(first, "cmdOK")->isDefault());
 }
 
 void TestApp::helpFromEveryWindowOpensTheSameFile_data()
@@ -395,8 +408,8 @@ void TestApp::textsFitTheirLabels()
 void TestApp::welcomeWrapsOntoTwoLines()
 {
     auto *startup = Registry().window<app::StartupWindow>();
-    QCOMPARE(startup->Label2->text().count(QLatin1Char(' ')), 8 + 43 + 1);
-    const QStringList lines = WrappedLines(startup->Label2);
+    QCOMPARE(Control<QLabel>(startup, "Label2")->text().count(QLatin1Char(' ')), 8 + 43 + 1);
+    const QStringList lines = WrappedLines(Control<QLabel>(startup, "Label2"));
     QCOMPARE(lines, (QStringList {"WELCOME TO THE MOST USEFUL SOFTWARE FOR THE ASTRONOMERS", "AND ASTROPHYSICST"}));
 }
 
@@ -446,8 +459,8 @@ void TestApp::everyPictureLoads()
 void TestApp::introductionShowsItsPicture()
 {
     auto *intro = Registry().window<app::IntroductionWindow>();
-    QTextDocument *doc = intro->RichTextBox1->document();
-    QVERIFY(intro->RichTextBox1->isReadOnly());
+    QTextDocument *doc = Control<QTextBrowser>(intro, "RichTextBox1")->document();
+    QVERIFY(Control<QTextBrowser>(intro, "RichTextBox1")->isReadOnly());
     QVERIFY(doc->toPlainText().contains(QStringLiteral("Hertzsprung")));
     int images = 0;
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
@@ -461,8 +474,8 @@ void TestApp::introductionShowsItsPicture()
         }
     }
     QCOMPARE(images, 1);
-    QVERIFY(!intro->Picture1->pixmap().isNull());
-    QVERIFY(!intro->Picture2->pixmap().isNull());
+    QVERIFY(!Control<QLabel>(intro, "Picture1")->pixmap().isNull());
+    QVERIFY(!Control<QLabel>(intro, "Picture2")->pixmap().isNull());
 }
 
 void TestApp::feedbackMessageIsAConformingDraft()

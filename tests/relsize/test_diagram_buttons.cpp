@@ -3,8 +3,6 @@
 // Data" with the dialogs answered by a script.
 #include "diagram/general_diagram_window.h"
 #include "diagram/main_sequence_window.h"
-#include "platform/common_controls.h"
-#include "platform/scripted_desktop.h"
 #include "relsize/relative_size_window.h"
 #include "tests/support/pixel_check.h"
 #include "tests/support/window_test.h"
@@ -28,23 +26,19 @@ QByteArray Contents(const QString &path)
 
 // Opens the diagram window named `form` as the user meets it and presses the
 // mouse on its picture at column x, row y of the drawing area.
-QWidget *OpenAndClick(const QString &form, int x, int y)
-{
-    auto click = [x, y](auto *window) {
-        QWidget *picture = window->Picture1;
-        QTest::mouseClick(picture, Qt::LeftButton, {}, picture->contentsRect().topLeft() + QPoint(x, y));
-        return window;
-    };
-    if (form == QLatin1String("Form1"))
-        return click(windows::Registry().show<diagram::GeneralDiagramWindow>());
-    return click(windows::Registry().show<diagram::MainSequenceWindow>());
-}
-
 QWidget *Open(const QString &form)
 {
     if (form == QLatin1String("Form1"))
         return windows::Registry().show<diagram::GeneralDiagramWindow>();
     return windows::Registry().show<diagram::MainSequenceWindow>();
+}
+
+QWidget *OpenAndClick(const QString &form, int x, int y)
+{
+    QWidget *window = Open(form);
+    auto *picture = Control<QFrame>(window, "Picture1");
+    QTest::mouseClick(picture, Qt::LeftButton, {}, picture->contentsRect().topLeft() + QPoint(x, y));
+    return window;
 }
 
 } // namespace
@@ -78,8 +72,7 @@ void TestDiagramButtons::init()
 
 void TestDiagramButtons::cleanup()
 {
-    windows::Registry().unloadAll();
-    processDeletes();
+    unloadEveryWindow();
 }
 
 void TestDiagramButtons::cleanupTestCase()

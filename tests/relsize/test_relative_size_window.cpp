@@ -38,7 +38,7 @@ model::StarPoint Star(double t, double m, double r)
 
 void Show(const model::StarPoint &star, DiagramKind kind = DiagramKind::General)
 {
-    relsize::ShowRelativeSize(nullptr, QStringLiteral("x"), star, kind);
+    relsize::ShowRelativeSize(nullptr, star, kind);
 }
 
 void Unload()
@@ -108,7 +108,7 @@ QImage TestRelativeSizeWindow::saved(const QString &name)
         return {};
     const QString path = m_dir->filePath(name);
     m_desktop.fileNames.enqueue(path);
-    form->Command1->click();
+    Control<QPushButton>(form, "Command1")->click();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -125,20 +125,20 @@ void TestRelativeSizeWindow::designState()
     QCOMPARE(form->size(), QSize(629, 401));
     QCOMPARE(form->minimumSize(), form->maximumSize());
     QVERIFY(!(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QCOMPARE(form->ScaleWidth(), 9435.0f);
-    QCOMPARE(form->ScaleHeight(), 6015.0f);
+    QCOMPARE(form->scaleWidth(), 9435.0f);
+    QCOMPARE(form->scaleHeight(), 6015.0f);
     QCOMPARE(form->image().size(), QSize(629, 401));
     QVERIFY2(form->image().allGray() && form->image().pixelColor(300, 200) == kBlack, "a new window is black");
 
-    struct Control {
+    struct Designed {
         const char *name, *text;
         QRect geometry;
     };
     // Twips of the layout table at 15 to a pixel.
-    const Control controls[] = {{"Label1", "SUN", {88, 288, 25, 17}}, {"Label2", "STAR", {400, 288, 33, 17}},
+    const Designed controls[] = {{"Label1", "SUN", {88, 288, 25, 17}}, {"Label2", "STAR", {400, 288, 33, 17}},
         {"Command1", "&SAVE", {102, 360, 97, 25}}, {"Command2", "&HELP", {262, 360, 97, 25}},
         {"Command3", "&EXIT", {430, 360, 97, 25}}};
-    for (const Control &c : controls) {
+    for (const Designed &c : controls) {
         auto *w = form->findChild<QWidget *>(QLatin1String(c.name));
         QVERIFY2(w, c.name);
         QCOMPARE(w->geometry(), c.geometry);
@@ -150,15 +150,15 @@ void TestRelativeSizeWindow::designState()
             QCOMPARE(qobject_cast<QPushButton *>(w)->text(), QLatin1String(c.text));
         }
     }
-    QCOMPARE(form->Command1->toolTip(), QStringLiteral("Save picture to a bitmap file"));
-    QCOMPARE(form->Command1->nextInFocusChain(), form->Command2);
-    QCOMPARE(form->Command2->nextInFocusChain(), form->Command3);
+    QCOMPARE(Control<QPushButton>(form, "Command1")->toolTip(), QStringLiteral("Save picture to a bitmap file"));
+    QCOMPARE(Control(form, "Command1")->nextInFocusChain(), Control(form, "Command2"));
+    QCOMPARE(Control(form, "Command2")->nextInFocusChain(), Control(form, "Command3"));
 }
 
 void TestRelativeSizeWindow::noStarSelected()
 {
     QWidget caller;
-    relsize::ShowRelativeSize(&caller, QString(), Star(5963, 4.78, 1), DiagramKind::MainSequence);
+    relsize::ShowRelativeSize(&caller, std::nullopt, DiagramKind::MainSequence);
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages[0].text, QStringLiteral("Click The Image First !"));
     QCOMPARE(m_desktop.messages[0].title, QStringLiteral("Error"));
@@ -309,7 +309,7 @@ void TestRelativeSizeWindow::exitDiscardsTheDrawing()
     if (closeBox)
         first->close();
     else
-        first->Command3->click();
+        Control<QPushButton>(first, "Command3")->click();
     // The close box unloads once the event loop has run.
     QTRY_VERIFY(!windows::Registry().loaded<relsize::RelativeSizeWindow>());
 
@@ -335,7 +335,7 @@ void TestRelativeSizeWindow::drawingSurvivesBeingCovered()
 void TestRelativeSizeWindow::saveCancelledWritesNothing()
 {
     Show(Star(10000, -2, 2));
-    windows::Registry().loaded<relsize::RelativeSizeWindow>()->Command1->click();
+    Control<QPushButton>(windows::Registry().loaded<relsize::RelativeSizeWindow>(), "Command1")->click();
     QCOMPARE(m_desktop.saves.size(), 1);
     const auto &request = m_desktop.saves[0];
     QCOMPARE(request.filter, QStringLiteral(" All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp"));
@@ -382,7 +382,7 @@ void TestRelativeSizeWindow::saveFailureIsReported()
     relsize::RelativeSizeWindow *form = windows::Registry().loaded<relsize::RelativeSizeWindow>();
     const QImage before = form->image();
     m_desktop.fileNames.enqueue(m_dir->filePath(name));
-    form->Command1->click();
+    Control<QPushButton>(form, "Command1")->click();
 
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages[0].icon, Icon::Critical);
@@ -409,7 +409,7 @@ void TestRelativeSizeWindow::failingWriteLeavesExistingFileIntact()
     small.rlim_cur = 4096;
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    windows::Registry().loaded<relsize::RelativeSizeWindow>()->Command1->click();
+    Control<QPushButton>(windows::Registry().loaded<relsize::RelativeSizeWindow>(), "Command1")->click();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -426,7 +426,7 @@ void TestRelativeSizeWindow::helpOpensTheHelpFile()
 {
     Show(Star(10000, -2, 2));
     relsize::RelativeSizeWindow *form = windows::Registry().loaded<relsize::RelativeSizeWindow>();
-    form->Command2->click();
+    Control<QPushButton>(form, "Command2")->click();
     QCOMPARE(m_desktop.opens.size(), 1);
     QCOMPARE(m_desktop.opens[0].owner.data(), form);
     QCOMPARE(m_desktop.opens[0].file, QStringLiteral("vlt.chm"));

@@ -175,10 +175,8 @@ void TestReport::noStarSelected()
 {
     QFETCH(Variant, variant);
     QFETCH(QString, text);
-    ReadOuts values = SunMainSequence();
-    values.temperature.clear();
     m_desktop.fileNames.enqueue(path("never.txt"));
-    report::PrintData(nullptr, variant, values);
+    report::PrintData(nullptr, variant, std::nullopt);
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages[0].text, text);
     QCOMPARE(m_desktop.messages[0].title, QStringLiteral("Error"));

@@ -1,16 +1,15 @@
 // The star database window: its layout, its three modes, every handler's
 // messages, plotting on both diagram windows, and leaving it; the catalogue of
 // an installed copy, and a user whose numbers are written with a comma.
+#include "app/window_composition.h"
 #include "diagram/diagram_picture.h"
 #include "diagram/general_diagram_window.h"
 #include "diagram/main_sequence_window.h"
-#include "model/number_format.h"
-#include "platform/common_controls.h"
-#include "platform/scripted_desktop.h"
 #include "stardb/star_catalogue.h"
 #include "stardb/star_database_window.h"
-#include "windows/window_registry.h"
+#include "tests/support/window_test.h"
 
+#include <QAction>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -26,12 +25,40 @@
 
 #include <memory>
 
+using diagram::GeneralDiagramWindow;
+using diagram::MainSequenceWindow;
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
+using stardb::StarDatabaseWindow;
 using stardb::StarRecord;
+using windows::Registry;
 
 namespace {
+
+// The controls of the star database window, by their designer names.
+QListWidget *List(const QWidget *form)
+{
+    return Control<QListWidget>(form, "DBList1");
+}
+QLineEdit *Box(const QWidget *form, const char *name)
+{
+    return Control<QLineEdit>(form, name);
+}
+QLabel *Label(const QWidget *form, const char *name)
+{
+    return Control<QLabel>(form, name);
+}
+QPushButton *Button(const QWidget *form, const char *name)
+{
+    return Control<QPushButton>(form, name);
+}
+// The marked picture of a diagram window.
+QImage Marked(const QWidget *diagramWindow)
+{
+    const auto *picture = Control<diagram::DiagramPicture>(diagramWindow, "Picture1");
+    return picture ? picture->image() : QImage();
+}
 
 const QList<StarRecord> kFixture = {
     {QStringLiteral("Sun"), QStringLiteral("5772"), QStringLiteral("4.83")},
@@ -45,11 +72,11 @@ const QString kLastRecord = QStringLiteral("Last Record");
 const QString kEnterName = QStringLiteral("Please Enter The Star Name and Other Data");
 const QString kChooseToPlot = QStringLiteral("Please Choose A Star First to Plot");
 
-QStringList listNames(const stardb::StarDatabaseWindow *form)
+QStringList listNames(const StarDatabaseWindow *form)
 {
     QStringList names;
-    for (int row = 0; row < form->DBList1->count(); ++row)
-        names << form->DBList1->item(row)->text();
+    for (int row = 0; row < List(form)->count(); ++row)
+        names << List(form)->item(row)->text();
     return names;
 }
 
@@ -64,18 +91,18 @@ QStringList namesInFile(const QString &path)
     return names;
 }
 
-StarRecord boxes(const stardb::StarDatabaseWindow *form)
+StarRecord boxes(const StarDatabaseWindow *form)
 {
-    return {form->Text3->text(), form->Text1->text(), form->Text2->text()};
+    return {Box(form, "Text3")->text(), Box(form, "Text1")->text(), Box(form, "Text2")->text()};
 }
 
 // The buttons a mode shows, in the order add ex del plot Clse upd ok cancel.
-QString visibleButtons(const stardb::StarDatabaseWindow *form)
+QString visibleButtons(const StarDatabaseWindow *form)
 {
     QStringList shown;
-    for (QPushButton *button :
-        {form->add, form->ex, form->del, form->plot, form->Clse, form->upd, form->ok, form->cancel})
-        if (button->isVisibleTo(const_cast<stardb::StarDatabaseWindow *>(form)))
+    for (QPushButton *button : {Button(form, "add"), Button(form, "ex"), Button(form, "del"), Button(form, "plot"),
+             Button(form, "Clse"), Button(form, "upd"), Button(form, "ok"), Button(form, "cancel")})
+        if (button->isVisibleTo(const_cast<StarDatabaseWindow *>(form)))
             shown << button->objectName();
     return shown.join(QLatin1Char(' '));
 }
@@ -99,7 +126,7 @@ int differingPixels(const QImage &a, const QImage &b)
 
 } // namespace
 
-class TestStarDatabaseWindow : public QObject {
+class TestStarDatabaseWindow : public WindowTest {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -166,14 +193,11 @@ private slots:
     void titleBarCloseLeavesTheDiagramsAsTheyAre();
 
 private:
-    stardb::StarDatabaseWindow *openForm();
+    StarDatabaseWindow *openForm();
     void press(QPushButton *button);
-    void choose(stardb::StarDatabaseWindow *form, const QString &name);
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    void choose(StarDatabaseWindow *form, const QString &name);
     void makeProgramFolderReadOnly();
 
-    platform::ScriptedDesktop m_desktop;
-    std::unique_ptr<QTemporaryDir> m_dir;
     QString m_path;
 };
 
@@ -182,25 +206,23 @@ void TestStarDatabaseWindow::initTestCase()
     // The user's data folder of these tests lies under ~/.qttest, not in the
     // user's own ~/.local/share.
     QStandardPaths::setTestModeEnabled(true);
-    windows::Registry().setDesktop(&m_desktop);
+    useScriptedDesktop();
+    // The star database plots on the diagram windows as the program composes them.
+    app::RegisterWindows();
 }
 
 void TestStarDatabaseWindow::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    platform::SetProgramFolder(m_dir->path());
+    QVERIFY(freshProgramFolder());
     m_path = stardb::CataloguePath(m_dir->path());
     QString error;
     QVERIFY2(stardb::WriteCatalogue(m_path, kFixture, &error), qPrintable(error));
-    m_desktop.clear();
 }
 
 void TestStarDatabaseWindow::cleanup()
 {
-    windows::Registry().unloadAll();
-    flushDeletes();
-    QVERIFY(windows::Registry().loadedNames().isEmpty());
+    unloadEveryWindow();
+    QVERIFY(Registry().loadedNames().isEmpty());
     QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
 }
@@ -215,9 +237,9 @@ void TestStarDatabaseWindow::makeProgramFolderReadOnly()
             | QFileDevice::ReadOther | QFileDevice::ExeOther));
 }
 
-stardb::StarDatabaseWindow *TestStarDatabaseWindow::openForm()
+StarDatabaseWindow *TestStarDatabaseWindow::openForm()
 {
-    auto *form = windows::Registry().show<stardb::StarDatabaseWindow>();
+    auto *form = Registry().show<StarDatabaseWindow>();
     return form;
 }
 
@@ -228,12 +250,12 @@ void TestStarDatabaseWindow::press(QPushButton *button)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void TestStarDatabaseWindow::choose(stardb::StarDatabaseWindow *form, const QString &name)
+void TestStarDatabaseWindow::choose(StarDatabaseWindow *form, const QString &name)
 {
-    const QList<QListWidgetItem *> items = form->DBList1->findItems(name, Qt::MatchExactly);
+    const QList<QListWidgetItem *> items = List(form)->findItems(name, Qt::MatchExactly);
     QCOMPARE(items.size(), 1);
-    const QRect rect = form->DBList1->visualItemRect(items.first());
-    QTest::mouseClick(form->DBList1->viewport(), Qt::LeftButton, {}, rect.center());
+    const QRect rect = List(form)->visualItemRect(items.first());
+    QTest::mouseClick(List(form)->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
 void TestStarDatabaseWindow::layout_data()
@@ -303,7 +325,7 @@ void TestStarDatabaseWindow::layout()
     QFETCH(QRect, geometry);
     QFETCH(QString, caption);
     QFETCH(QString, tip);
-    stardb::StarDatabaseWindow *form = openForm();
+    StarDatabaseWindow *form = openForm();
     auto *widget = form->findChild<QWidget *>(name);
     QVERIFY2(widget, qPrintable(name + QStringLiteral(" missing")));
     QCOMPARE(widget->parentWidget()->objectName(), parent);
@@ -325,23 +347,24 @@ void TestStarDatabaseWindow::layout()
 
 void TestStarDatabaseWindow::designState()
 {
-    stardb::StarDatabaseWindow *form = openForm();
+    StarDatabaseWindow *form = openForm();
     QCOMPARE(form->windowTitle(), QStringLiteral("Star Database"));
     QCOMPARE(form->size(), QSize(574, 281));
     QCOMPARE(form->minimumSize(), form->maximumSize());
     QCOMPARE(visibleButtons(form), kBrowse);
-    QVERIFY(!form->Label4->isVisibleTo(form));
-    QVERIFY(!form->Text3->isVisibleTo(form));
-    QVERIFY(
-        form->Label2->isVisible() && form->Text1->isVisible() && form->Label3->isVisible() && form->Text2->isVisible());
+    QVERIFY(!Label(form, "Label4")->isVisibleTo(form));
+    QVERIFY(!Box(form, "Text3")->isVisibleTo(form));
+    QVERIFY(Label(form, "Label2")->isVisible() && Box(form, "Text1")->isVisible() && Label(form, "Label3")->isVisible()
+        && Box(form, "Text2")->isVisible());
 }
 
 void TestStarDatabaseWindow::tabOrder()
 {
-    stardb::StarDatabaseWindow *form = openForm();
-    const QList<QWidget *> expected = {form->plot, form->upd, form->add, form->ok, form->del, form->cancel, form->ex,
-        form->Clse, form->Text3, form->Text2, form->Text1, form->DBList1};
-    QWidget *widget = form->plot;
+    StarDatabaseWindow *form = openForm();
+    const QList<QWidget *> expected = {Button(form, "plot"), Button(form, "upd"), Button(form, "add"),
+        Button(form, "ok"), Button(form, "del"), Button(form, "cancel"), Button(form, "ex"), Button(form, "Clse"),
+        Box(form, "Text3"), Box(form, "Text2"), Box(form, "Text1"), List(form)};
+    QWidget *widget = Button(form, "plot");
     for (int i = 1; i < expected.size(); ++i) {
         widget = widget->nextInFocusChain();
         while (!expected.contains(widget)) // frames sit in the chain without taking focus
@@ -352,23 +375,23 @@ void TestStarDatabaseWindow::tabOrder()
 
 void TestStarDatabaseWindow::opensOnTheFirstRecord()
 {
-    stardb::StarDatabaseWindow *form = openForm();
+    StarDatabaseWindow *form = openForm();
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
     QCOMPARE(boxes(form), kFixture.at(0));
     for (int row = 0; row < 3; ++row)
-        QVERIFY(form->DBList1->item(row)->data(stardb::StarDatabaseWindow::kBookmarkRole).toLongLong() > 0);
+        QVERIFY(List(form)->item(row)->data(StarDatabaseWindow::kBookmarkRole).toLongLong() > 0);
 }
 
 void TestStarDatabaseWindow::clickingAStarShowsIt()
 {
-    stardb::StarDatabaseWindow *form = openForm();
+    StarDatabaseWindow *form = openForm();
     choose(form, QStringLiteral("Betelgeuse"));
     QCOMPARE(boxes(form), kFixture.at(2));
     choose(form, QStringLiteral("Sirius"));
     QCOMPARE(boxes(form), kFixture.at(1));
     // In update mode too.
-    press(form->upd);
+    press(Button(form, "upd"));
     choose(form, QStringLiteral("Sun"));
     QCOMPARE(boxes(form), kFixture.at(0));
     QCOMPARE(visibleButtons(form), kUpdate);
@@ -393,35 +416,35 @@ void TestStarDatabaseWindow::modes()
     QFETCH(QStringList, presses);
     QFETCH(QString, buttons);
     QFETCH(bool, nameShown);
-    stardb::StarDatabaseWindow *form = openForm();
+    StarDatabaseWindow *form = openForm();
     for (const QString &name : presses) {
         press(form->findChild<QPushButton *>(name));
         if (QTest::currentTestFailed())
             return;
     }
     QCOMPARE(visibleButtons(form), buttons);
-    QCOMPARE(form->Label4->isVisible(), nameShown);
-    QCOMPARE(form->Text3->isVisible(), nameShown);
+    QCOMPARE(Label(form, "Label4")->isVisible(), nameShown);
+    QCOMPARE(Box(form, "Text3")->isVisible(), nameShown);
     // The public button switches on their own.
-    form->HideButtons();
-    QVERIFY(!form->add->isVisible() && !form->del->isVisible() && !form->ex->isVisible());
-    QVERIFY(form->ok->isVisible() && form->cancel->isVisible());
-    form->ShowButtons();
-    QVERIFY(form->add->isVisible() && form->del->isVisible());
-    QVERIFY(!form->ok->isVisible() && !form->cancel->isVisible());
+    form->showAddingButtons();
+    QVERIFY(!Button(form, "add")->isVisible() && !Button(form, "del")->isVisible() && !Button(form, "ex")->isVisible());
+    QVERIFY(Button(form, "ok")->isVisible() && Button(form, "cancel")->isVisible());
+    form->showUpdateButtons();
+    QVERIFY(Button(form, "add")->isVisible() && Button(form, "del")->isVisible());
+    QVERIFY(!Button(form, "ok")->isVisible() && !Button(form, "cancel")->isVisible());
 }
 
 void TestStarDatabaseWindow::okSavesAndShowsTheFirstRecord()
 {
-    stardb::StarDatabaseWindow *form = openForm();
-    press(form->upd);
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
     choose(form, QStringLiteral("Sirius"));
-    press(form->add);
+    press(Button(form, "add"));
     QCOMPARE(boxes(form), StarRecord {});
-    form->Text3->setText(QStringLiteral("Vega"));
-    form->Text1->setText(QStringLiteral("9602"));
-    form->Text2->setText(QStringLiteral("0.58"));
-    press(form->ok);
+    Box(form, "Text3")->setText(QStringLiteral("Vega"));
+    Box(form, "Text1")->setText(QStringLiteral("9602"));
+    Box(form, "Text2")->setText(QStringLiteral("0.58"));
+    press(Button(form, "ok"));
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(visibleButtons(form), kUpdate);
     QCOMPARE(boxes(form), kFixture.at(0)); // the first record, not the new one
@@ -441,13 +464,13 @@ void TestStarDatabaseWindow::okWithoutNameAsksForIt_data()
 void TestStarDatabaseWindow::okWithoutNameAsksForIt()
 {
     QFETCH(QString, name);
-    stardb::StarDatabaseWindow *form = openForm();
-    press(form->upd);
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
     choose(form, QStringLiteral("Sirius"));
-    press(form->add);
-    form->Text3->setText(name);
-    form->Text1->setText(QStringLiteral("9602"));
-    press(form->ok);
+    press(Button(form, "add"));
+    Box(form, "Text3")->setText(name);
+    Box(form, "Text1")->setText(QStringLiteral("9602"));
+    press(Button(form, "ok"));
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages.at(0).text, kEnterName);
     QCOMPARE(m_desktop.messages.at(0).icon, Icon::Critical);
@@ -460,31 +483,31 @@ void TestStarDatabaseWindow::okWithoutNameAsksForIt()
 
 void TestStarDatabaseWindow::cancelWritesNothing()
 {
-    stardb::StarDatabaseWindow *form = openForm();
-    press(form->upd);
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
     choose(form, QStringLiteral("Betelgeuse"));
-    press(form->add);
-    form->Text3->setText(QStringLiteral("Vega"));
-    press(form->cancel);
+    press(Button(form, "add"));
+    Box(form, "Text3")->setText(QStringLiteral("Vega"));
+    press(Button(form, "cancel"));
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(visibleButtons(form), kUpdate);
     QCOMPARE(boxes(form), kFixture.at(2));
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
     // A later save writes only its own record.
-    press(form->add);
-    form->Text3->setText(QStringLiteral("Deneb"));
-    form->Text1->setText(QStringLiteral("8525"));
-    form->Text2->setText(QStringLiteral("-8.38"));
-    press(form->ok);
+    press(Button(form, "add"));
+    Box(form, "Text3")->setText(QStringLiteral("Deneb"));
+    Box(form, "Text1")->setText(QStringLiteral("8525"));
+    Box(form, "Text2")->setText(QStringLiteral("-8.38"));
+    press(Button(form, "ok"));
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse", "Deneb"}));
 }
 
 void TestStarDatabaseWindow::choosingAStarWhileAddingDropsTheNewOne()
 {
-    stardb::StarDatabaseWindow *form = openForm();
-    press(form->upd);
-    press(form->add);
-    form->Text3->setText(QStringLiteral("Vega"));
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
+    Box(form, "Text3")->setText(QStringLiteral("Vega"));
     choose(form, QStringLiteral("Sirius"));
     QCOMPARE(boxes(form), kFixture.at(1));
     QCOMPARE(visibleButtons(form), kUpdate);
@@ -495,46 +518,46 @@ void TestStarDatabaseWindow::choosingAStarWhileAddingDropsTheNewOne()
 // itself: that would drop the record being typed.
 void TestStarDatabaseWindow::focusOnTheListKeepsTheNewOne()
 {
-    stardb::StarDatabaseWindow *form = openForm();
-    press(form->upd);
-    press(form->add);
-    form->Text3->setText(QStringLiteral("Vega"));
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
+    Box(form, "Text3")->setText(QStringLiteral("Vega"));
     QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(form->DBList1, &focusIn);
+    QCoreApplication::sendEvent(List(form), &focusIn);
     QCOMPARE(visibleButtons(form), kAdding);
-    QCOMPARE(form->Text3->text(), QStringLiteral("Vega"));
-    form->Text1->setText(QStringLiteral("9602"));
-    form->Text2->setText(QStringLiteral("0.58"));
-    press(form->ok);
+    QCOMPARE(Box(form, "Text3")->text(), QStringLiteral("Vega"));
+    Box(form, "Text1")->setText(QStringLiteral("9602"));
+    Box(form, "Text2")->setText(QStringLiteral("0.58"));
+    press(Button(form, "ok"));
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse", "Vega"}));
 }
 
 void TestStarDatabaseWindow::arrowKeysChooseStars()
 {
-    stardb::StarDatabaseWindow *form = openForm();
-    QTest::keyClick(form->DBList1, Qt::Key_Down);
+    StarDatabaseWindow *form = openForm();
+    QTest::keyClick(List(form), Qt::Key_Down);
     QCOMPARE(boxes(form), kFixture.at(1));
-    QTest::keyClick(form->DBList1, Qt::Key_End);
+    QTest::keyClick(List(form), Qt::Key_End);
     QCOMPARE(boxes(form), kFixture.at(2));
-    QTest::keyClick(form->DBList1, Qt::Key_Home);
+    QTest::keyClick(List(form), Qt::Key_Home);
     QCOMPARE(boxes(form), kFixture.at(0));
 }
 
 void TestStarDatabaseWindow::editsToAStoredStarAreNotWritten()
 {
-    stardb::StarDatabaseWindow *form = openForm();
+    StarDatabaseWindow *form = openForm();
     choose(form, QStringLiteral("Sirius"));
-    form->Text1->setText(QStringLiteral("12000"));
-    press(form->plot);
-    windows::Registry().unload<diagram::GeneralDiagramWindow>();
-    windows::Registry().unload<diagram::MainSequenceWindow>();
+    Box(form, "Text1")->setText(QStringLiteral("12000"));
+    press(Button(form, "plot"));
+    Registry().unload<GeneralDiagramWindow>();
+    Registry().unload<MainSequenceWindow>();
     choose(form, QStringLiteral("Sun"));
     choose(form, QStringLiteral("Sirius"));
     QCOMPARE(boxes(form), kFixture.at(1));
-    press(form->upd);
-    press(form->add);
-    form->Text3->setText(QStringLiteral("Vega"));
-    press(form->ok);
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
+    Box(form, "Text3")->setText(QStringLiteral("Vega"));
+    press(Button(form, "ok"));
     stardb::StarRecordSet reader;
     QVERIFY(reader.open(m_path));
     QVERIFY(reader.setBookmark(reader.list().at(1).bookmark));
@@ -544,10 +567,10 @@ void TestStarDatabaseWindow::editsToAStoredStarAreNotWritten()
 void TestStarDatabaseWindow::deleteWithoutNameAsksForOne()
 {
     QVERIFY(stardb::WriteCatalogue(m_path, {}, nullptr));
-    stardb::StarDatabaseWindow *form = openForm();
-    QCOMPARE(form->DBList1->count(), 0);
-    press(form->upd);
-    press(form->del);
+    StarDatabaseWindow *form = openForm();
+    QCOMPARE(List(form)->count(), 0);
+    press(Button(form, "upd"));
+    press(Button(form, "del"));
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages.at(0).text, kSelectToDelete);
     QCOMPARE(m_desktop.messages.at(0).icon, Icon::Information);
@@ -556,11 +579,11 @@ void TestStarDatabaseWindow::deleteWithoutNameAsksForOne()
 
 void TestStarDatabaseWindow::deleteAnsweredNoKeepsTheStar()
 {
-    stardb::StarDatabaseWindow *form = openForm();
-    press(form->upd);
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
     choose(form, QStringLiteral("Sirius"));
     m_desktop.answers.enqueue(Answer::No);
-    press(form->del);
+    press(Button(form, "del"));
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages.at(0).text, kSureToDelete);
     QCOMPARE(m_desktop.messages.at(0).buttons, Buttons::YesNo);
@@ -571,11 +594,11 @@ void TestStarDatabaseWindow::deleteAnsweredNoKeepsTheStar()
 
 void TestStarDatabaseWindow::deleteShowsTheFirstRemainingStar()
 {
-    stardb::StarDatabaseWindow *form = openForm();
-    press(form->upd);
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
     choose(form, QStringLiteral("Sun"));
     m_desktop.answers.enqueue(Answer::Yes);
-    press(form->del);
+    press(Button(form, "del"));
     QCOMPARE(m_desktop.messages.size(), 1); // the question only
     QCOMPARE(listNames(form), (QStringList {"Sirius", "Betelgeuse"}));
     QCOMPARE(boxes(form), kFixture.at(1));
@@ -586,24 +609,24 @@ void TestStarDatabaseWindow::deleteShowsTheFirstRemainingStar()
 void TestStarDatabaseWindow::deletingTheLastStarSaysSo()
 {
     QVERIFY(stardb::WriteCatalogue(m_path, {kFixture.at(0)}, nullptr));
-    stardb::StarDatabaseWindow *form = openForm();
-    press(form->upd);
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
     m_desktop.answers.enqueue(Answer::Yes);
-    press(form->del);
+    press(Button(form, "del"));
     QCOMPARE(m_desktop.messages.size(), 2);
     QCOMPARE(m_desktop.messages.at(0).text, kSureToDelete);
     QCOMPARE(m_desktop.messages.at(1).text, kLastRecord);
     QCOMPARE(m_desktop.messages.at(1).icon, Icon::None);
     QCOMPARE(m_desktop.messages.at(1).buttons, Buttons::Ok);
-    QCOMPARE(form->DBList1->count(), 0);
+    QCOMPARE(List(form)->count(), 0);
     QCOMPARE(boxes(form), StarRecord {});
     QCOMPARE(namesInFile(m_path), QStringList {});
 }
 
 void TestStarDatabaseWindow::deletingAStarAnotherCopyDeletedRefreshes()
 {
-    stardb::StarDatabaseWindow *form = openForm();
-    press(form->upd);
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
     choose(form, QStringLiteral("Sirius"));
     {
         stardb::StarRecordSet other; // the second copy of the program
@@ -612,7 +635,7 @@ void TestStarDatabaseWindow::deletingAStarAnotherCopyDeletedRefreshes()
         QVERIFY(other.deleteCurrent());
     }
     m_desktop.answers.enqueue(Answer::Yes);
-    press(form->del);
+    press(Button(form, "del"));
     QCOMPARE(m_desktop.messages.size(), 1); // no error for a record that is gone already
     QCOMPARE(listNames(form), (QStringList {"Sun", "Betelgeuse"}));
     QCOMPARE(boxes(form), kFixture.at(0));
@@ -637,7 +660,7 @@ void TestStarDatabaseWindow::unusableCatalogue()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-    stardb::StarDatabaseWindow *form = openForm();
+    StarDatabaseWindow *form = openForm();
     QCOMPARE(m_desktop.messages.size(), 1);
     const platform::MessageRequest message = m_desktop.messages.at(0);
     QVERIFY2(message.text.contains(QDir::toNativeSeparators(m_path)), qPrintable(message.text));
@@ -645,37 +668,37 @@ void TestStarDatabaseWindow::unusableCatalogue()
     QCOMPARE(message.icon, Icon::Critical);
     QCOMPARE(QFile::exists(m_path), content != "-");
     // Still usable, and empty.
-    QCOMPARE(form->DBList1->count(), 0);
+    QCOMPARE(List(form)->count(), 0);
     QCOMPARE(boxes(form), StarRecord {});
     m_desktop.clear();
-    press(form->plot);
+    press(Button(form, "plot"));
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages.at(0).text, kChooseToPlot);
-    press(form->upd);
-    press(form->add);
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
     QCOMPARE(m_desktop.messages.size(), 2);
     QVERIFY2(
         m_desktop.messages.at(1).text.contains(QStringLiteral("not open")), qPrintable(m_desktop.messages.at(1).text));
     QCOMPARE(visibleButtons(form), kUpdate);
-    press(form->Clse->isVisible() ? form->Clse : form->ex);
+    press(Button(form, "Clse")->isVisible() ? Button(form, "Clse") : Button(form, "ex"));
     QCOMPARE(QFile::exists(m_path), content != "-");
 }
 
 void TestStarDatabaseWindow::readOnlyCatalogueReportsWrites()
 {
     QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
-    stardb::StarDatabaseWindow *form = openForm();
+    StarDatabaseWindow *form = openForm();
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
-    press(form->upd);
-    press(form->add);
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
     QCOMPARE(m_desktop.messages.size(), 1);
     QVERIFY2(
         m_desktop.messages.at(0).text.contains(QStringLiteral("read-only")), qPrintable(m_desktop.messages.at(0).text));
     QCOMPARE(visibleButtons(form), kUpdate);
     choose(form, QStringLiteral("Sirius"));
     m_desktop.answers.enqueue(Answer::Yes);
-    press(form->del);
+    press(Button(form, "del"));
     QCOMPARE(m_desktop.messages.size(), 3);
     QCOMPARE(m_desktop.messages.at(1).text, kSureToDelete);
     QVERIFY2(
@@ -688,45 +711,46 @@ void TestStarDatabaseWindow::readOnlyCatalogueReportsWrites()
 void TestStarDatabaseWindow::plotWithoutTemperature()
 {
     QVERIFY(stardb::WriteCatalogue(m_path, {}, nullptr));
-    stardb::StarDatabaseWindow *form = openForm();
-    press(form->plot);
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "plot"));
     QCOMPARE(form->x(), 0);
-    auto *general = windows::Registry().loaded<diagram::GeneralDiagramWindow>();
+    auto *general = Registry().loaded<GeneralDiagramWindow>();
     QVERIFY(general && general->isVisible());
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages.at(0).text, kChooseToPlot);
     QCOMPARE(m_desktop.messages.at(0).icon, Icon::Information);
     QCOMPARE(m_desktop.messages.at(0).title, QStringLiteral("Veltrane"));
-    QVERIFY(!windows::Registry().loaded<diagram::MainSequenceWindow>()); // nothing to plot on it
+    QVERIFY(!Registry().loaded<MainSequenceWindow>()); // nothing to plot on it
 }
 
 void TestStarDatabaseWindow::plotDrawsOnBothDiagrams()
 {
-    stardb::StarDatabaseWindow *form = openForm();
+    StarDatabaseWindow *form = openForm();
     choose(form, QStringLiteral("Sirius"));
-    form->Text1->setText(QStringLiteral("9940"));
-    press(form->plot);
+    Box(form, "Text1")->setText(QStringLiteral("9940"));
+    press(Button(form, "plot"));
     QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
     QCOMPARE(form->x(), 0);
-    auto *general = windows::Registry().loaded<diagram::GeneralDiagramWindow>();
-    auto *mainSequence = windows::Registry().loaded<diagram::MainSequenceWindow>();
+    auto *general = Registry().loaded<GeneralDiagramWindow>();
+    auto *mainSequence = Registry().loaded<MainSequenceWindow>();
     QVERIFY(general && mainSequence);
     QVERIFY(general->isVisible());
     QVERIFY(!mainSequence->isVisible());
-    QCOMPARE(general->Text1->text(), QStringLiteral("9940"));
-    QCOMPARE(mainSequence->Text1->text(), QStringLiteral("9940"));
-    QCOMPARE(general->star.Temperature, 9940.0);
-    QCOMPARE(mainSequence->star.Temperature, 9940.0);
-    QVERIFY(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()) > 0);
-    QVERIFY(differingPixels(mainSequence->Picture1->image(), diagram::MainSequenceDiagramPicture()) > 0);
+    QCOMPARE(Box(general, "Text1")->text(), QStringLiteral("9940"));
+    QCOMPARE(Box(mainSequence, "Text1")->text(), QStringLiteral("9940"));
+    QVERIFY(general->selectedStar() && mainSequence->selectedStar());
+    QCOMPARE(general->selectedStar()->Temperature, 9940.0);
+    QCOMPARE(mainSequence->selectedStar()->Temperature, 9940.0);
+    QVERIFY(differingPixels(Marked(general), diagram::GeneralDiagramPicture()) > 0);
+    QVERIFY(differingPixels(Marked(mainSequence), diagram::MainSequenceDiagramPicture()) > 0);
 
     // A second star replaces the first mark rather than adding to it.
-    const QImage siriusOnly = general->Picture1->image();
+    const QImage siriusOnly = Marked(general);
     choose(form, QStringLiteral("Betelgeuse"));
-    press(form->plot);
-    QVERIFY(differingPixels(general->Picture1->image(), siriusOnly) > 0);
-    general->ClearPicture();
-    QCOMPARE(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()), 0);
+    press(Button(form, "plot"));
+    QVERIFY(differingPixels(Marked(general), siriusOnly) > 0);
+    general->clearMarks();
+    QCOMPARE(differingPixels(Marked(general), diagram::GeneralDiagramPicture()), 0);
 }
 
 void TestStarDatabaseWindow::unplottableRecordIsNamedOnce_data()
@@ -758,24 +782,24 @@ void TestStarDatabaseWindow::unplottableRecordIsNamedOnce()
     QFETCH(QString, magnitude);
     QFETCH(QString, field);
     QVERIFY(stardb::WriteCatalogue(m_path, {{QStringLiteral("Odd data"), temperature, magnitude}}, nullptr));
-    stardb::StarDatabaseWindow *form = openForm();
-    auto *general = windows::Registry().window<diagram::GeneralDiagramWindow>();
-    general->Picture1_MouseDown(1, 0, 187, 249);
-    press(form->plot);
+    StarDatabaseWindow *form = openForm();
+    auto *general = Registry().window<GeneralDiagramWindow>();
+    PressPicture(general, 187, 249);
+    press(Button(form, "plot"));
     QCOMPARE(m_desktop.messages.size(), 1);
     const QString text = m_desktop.messages.at(0).text;
     QVERIFY2(text.contains(QStringLiteral("\"Odd data\"")) && text.contains(field), qPrintable(text));
-    QCOMPARE(general->Text1->text(), QStringLiteral("5963")); // the clicked star is still there
-    QCOMPARE(general->Picture1->image(), diagram::GeneralDiagramPicture().convertToFormat(QImage::Format_RGB32));
-    QVERIFY(!windows::Registry().loaded<diagram::MainSequenceWindow>());
+    QCOMPARE(Box(general, "Text1")->text(), QStringLiteral("5963")); // the clicked star is still there
+    QCOMPARE(Marked(general), diagram::GeneralDiagramPicture().convertToFormat(QImage::Format_RGB32));
+    QVERIFY(!Registry().loaded<MainSequenceWindow>());
 }
 
 void TestStarDatabaseWindow::okRefusesNumbersThatCannotBePlotted()
 {
-    stardb::StarDatabaseWindow *form = openForm();
-    press(form->upd);
-    press(form->add);
-    form->Text3->setText(QStringLiteral("Vega"));
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
+    Box(form, "Text3")->setText(QStringLiteral("Vega"));
     const struct {
         const char *temperature, *magnitude, *says;
     } tries[] = {
@@ -793,20 +817,20 @@ void TestStarDatabaseWindow::okRefusesNumbersThatCannotBePlotted()
     };
     for (const auto &attempt : tries) {
         m_desktop.clear();
-        form->Text1->setText(QString::fromLatin1(attempt.temperature));
-        form->Text2->setText(QString::fromLatin1(attempt.magnitude));
-        press(form->ok);
+        Box(form, "Text1")->setText(QString::fromLatin1(attempt.temperature));
+        Box(form, "Text2")->setText(QString::fromLatin1(attempt.magnitude));
+        press(Button(form, "ok"));
         QCOMPARE(m_desktop.messages.size(), 1);
         QVERIFY2(m_desktop.messages.at(0).text.contains(QString::fromLatin1(attempt.says)),
             qPrintable(m_desktop.messages.at(0).text));
         QCOMPARE(visibleButtons(form), kAdding); // still adding, to be corrected
-        QCOMPARE(form->Text3->text(), QStringLiteral("Vega"));
+        QCOMPARE(Box(form, "Text3")->text(), QStringLiteral("Vega"));
         QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
     }
-    form->Text1->setText(QStringLiteral("9602"));
-    form->Text2->setText(QStringLiteral("0.58"));
+    Box(form, "Text1")->setText(QStringLiteral("9602"));
+    Box(form, "Text2")->setText(QStringLiteral("0.58"));
     m_desktop.clear();
-    press(form->ok);
+    press(Button(form, "ok"));
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse", "Vega"}));
 }
@@ -820,12 +844,12 @@ void TestStarDatabaseWindow::catalogueInUseIsOpenedAgainLater()
     QSqlQuery hold(other);
     QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
     QVERIFY(hold.exec(QStringLiteral("DELETE FROM \"Star_Q-T\" WHERE \"Star Name\" = 'Sun'")));
-    stardb::StarDatabaseWindow *form = openForm();
+    StarDatabaseWindow *form = openForm();
     QCOMPARE(m_desktop.messages.size(), 1);
     const QString text = m_desktop.messages.at(0).text;
     QVERIFY2(text.contains(QStringLiteral("database is locked")) && !text.contains(QStringLiteral("not a star")),
         qPrintable(text));
-    QCOMPARE(form->DBList1->count(), 0);
+    QCOMPARE(List(form)->count(), 0);
     QVERIFY(hold.exec(QStringLiteral("COMMIT")));
     hold.finish();
     other.close();
@@ -833,7 +857,7 @@ void TestStarDatabaseWindow::catalogueInUseIsOpenedAgainLater()
     QSqlDatabase::removeDatabase(QStringLiteral("other"));
     // The next action finds the catalogue free again.
     m_desktop.clear();
-    press(form->upd);
+    press(Button(form, "upd"));
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(listNames(form), (QStringList {"Sirius", "Betelgeuse"}));
 }
@@ -842,18 +866,18 @@ void TestStarDatabaseWindow::everyShippedStarPlots()
 {
     QVERIFY(QFile::remove(m_path));
     QVERIFY(QFile::copy(stardb::CataloguePath(qEnvironmentVariable("VELTRANE_PROGRAM_DIR")), m_path));
-    stardb::StarDatabaseWindow *form = openForm();
+    StarDatabaseWindow *form = openForm();
     QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
-    QVERIFY(form->DBList1->count() >= 30);
-    for (int row = 0; row < form->DBList1->count(); ++row) {
-        form->DBList1->setCurrentRow(row);
-        const QString name = form->DBList1->item(row)->text();
-        QCOMPARE(form->Text3->text(), name);
-        press(form->plot);
+    QVERIFY(List(form)->count() >= 30);
+    for (int row = 0; row < List(form)->count(); ++row) {
+        List(form)->setCurrentRow(row);
+        const QString name = List(form)->item(row)->text();
+        QCOMPARE(Box(form, "Text3")->text(), name);
+        press(Button(form, "plot"));
         QVERIFY2(
             m_desktop.messages.isEmpty(), qPrintable(name + QStringLiteral(": ") + m_desktop.messages.value(0).text));
-        auto *general = windows::Registry().loaded<diagram::GeneralDiagramWindow>();
-        QVERIFY2(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()) > 0,
+        auto *general = Registry().loaded<GeneralDiagramWindow>();
+        QVERIFY2(differingPixels(Marked(general), diagram::GeneralDiagramPicture()) > 0,
             qPrintable(name + QStringLiteral(" left no mark")));
     }
 }
@@ -863,28 +887,28 @@ void TestStarDatabaseWindow::installedCopyWorksOnTheUserCopy()
     makeProgramFolderReadOnly();
     const QString own = stardb::CataloguePath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     QVERIFY(!QFile::exists(own));
-    stardb::StarDatabaseWindow *form = openForm();
+    StarDatabaseWindow *form = openForm();
     QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
     QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
     QVERIFY(QFile::exists(own));
-    press(form->upd);
-    press(form->add);
-    form->Text3->setText(QStringLiteral("Vega"));
-    form->Text1->setText(QStringLiteral("9602"));
-    form->Text2->setText(QStringLiteral("0.58"));
-    press(form->ok);
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
+    Box(form, "Text3")->setText(QStringLiteral("Vega"));
+    Box(form, "Text1")->setText(QStringLiteral("9602"));
+    Box(form, "Text2")->setText(QStringLiteral("0.58"));
+    press(Button(form, "ok"));
     choose(form, QStringLiteral("Sun"));
     m_desktop.answers.enqueue(Answer::Yes);
-    press(form->del);
+    press(Button(form, "del"));
     QCOMPARE(m_desktop.messages.size(), 1); // the question only
     QCOMPARE(listNames(form), (QStringList {"Sirius", "Betelgeuse", "Vega"}));
     QCOMPARE(namesInFile(own), listNames(form));
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
 
     // The copy, not the shipped catalogue, from then on.
-    press(form->ex);
-    press(form->Clse);
-    flushDeletes();
+    press(Button(form, "ex"));
+    press(Button(form, "Clse"));
+    processDeletes();
     form = openForm();
     QCOMPARE(listNames(form), (QStringList {"Sirius", "Betelgeuse", "Vega"}));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList {stardb::kCatalogueFileName});
@@ -894,12 +918,12 @@ void TestStarDatabaseWindow::installedCopyWithoutCatalogueSaysItIsMissing()
 {
     QVERIFY(QFile::remove(m_path));
     makeProgramFolderReadOnly();
-    stardb::StarDatabaseWindow *form = openForm();
+    StarDatabaseWindow *form = openForm();
     QCOMPARE(m_desktop.messages.size(), 1);
     const QString text = m_desktop.messages.at(0).text;
     QVERIFY2(text.contains(QDir::toNativeSeparators(m_path)) && text.contains(QStringLiteral("does not exist")),
         qPrintable(text));
-    QCOMPARE(form->DBList1->count(), 0);
+    QCOMPARE(List(form)->count(), 0);
     // No empty catalogue stands in for it.
     QVERIFY(!QFileInfo::exists(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     QVERIFY(!QFile::exists(m_path));
@@ -915,15 +939,15 @@ void TestStarDatabaseWindow::installedCopyThatCannotBeCopiedIsBrowsed()
     blocker.close();
     const auto unblock = qScopeGuard([&own] { QFile::remove(own); });
 
-    stardb::StarDatabaseWindow *form = openForm();
+    StarDatabaseWindow *form = openForm();
     QCOMPARE(m_desktop.messages.size(), 1);
     const platform::MessageRequest message = m_desktop.messages.at(0);
     QVERIFY2(message.text.contains(QDir::toNativeSeparators(own)) && message.text.contains(QStringLiteral("browsed")),
         qPrintable(message.text));
     QCOMPARE(message.icon, Icon::Exclamation);
     QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
-    press(form->upd);
-    press(form->add);
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
     QCOMPARE(m_desktop.messages.size(), 2);
     QVERIFY2(
         m_desktop.messages.at(1).text.contains(QStringLiteral("read-only")), qPrintable(m_desktop.messages.at(1).text));
@@ -937,36 +961,37 @@ void TestStarDatabaseWindow::commaLocaleAddsAndPlots()
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
-    stardb::StarDatabaseWindow *form = openForm();
-    press(form->upd);
-    press(form->add);
-    QTest::keyClicks(form->Text3, QStringLiteral("Test"));
-    QTest::keyClicks(form->Text1, QStringLiteral("5963,5"));
-    QTest::keyClicks(form->Text2, QStringLiteral("4,78"));
-    press(form->ok);
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
+    QTest::keyClicks(Box(form, "Text3"), QStringLiteral("Test"));
+    QTest::keyClicks(Box(form, "Text1"), QStringLiteral("5963,5"));
+    QTest::keyClicks(Box(form, "Text2"), QStringLiteral("4,78"));
+    press(Button(form, "ok"));
     QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
-    press(form->ex);
+    press(Button(form, "ex"));
     choose(form, QStringLiteral("Test"));
     QCOMPARE(boxes(form), (StarRecord {"Test", "5963,5", "4,78"}));
-    press(form->plot);
+    press(Button(form, "plot"));
     QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
 
-    auto *general = windows::Registry().loaded<diagram::GeneralDiagramWindow>();
-    auto *mainSequence = windows::Registry().loaded<diagram::MainSequenceWindow>();
+    auto *general = Registry().loaded<GeneralDiagramWindow>();
+    auto *mainSequence = Registry().loaded<MainSequenceWindow>();
     QVERIFY(general && mainSequence);
-    QCOMPARE(general->star.Temperature, 5963.5);
-    QCOMPARE(general->star.AbsMagnitude, 4.78);
-    QCOMPARE(mainSequence->star.Temperature, 5963.5);
-    QVERIFY(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()) > 0);
-    QVERIFY(differingPixels(mainSequence->Picture1->image(), diagram::MainSequenceDiagramPicture()) > 0);
-    QCOMPARE(general->Text1->text(), QStringLiteral("5963,5"));
-    QCOMPARE(general->Text5->text(), QStringLiteral("1,00"));
+    QVERIFY(general->selectedStar() && mainSequence->selectedStar());
+    QCOMPARE(general->selectedStar()->Temperature, 5963.5);
+    QCOMPARE(general->selectedStar()->AbsMagnitude, 4.78);
+    QCOMPARE(mainSequence->selectedStar()->Temperature, 5963.5);
+    QVERIFY(differingPixels(Marked(general), diagram::GeneralDiagramPicture()) > 0);
+    QVERIFY(differingPixels(Marked(mainSequence), diagram::MainSequenceDiagramPicture()) > 0);
+    QCOMPARE(Box(general, "Text1")->text(), QStringLiteral("5963,5"));
+    QCOMPARE(Box(general, "Text5")->text(), QStringLiteral("1,00"));
     // Kept with a point, so a user whose numbers have one reads it as well.
     stardb::StarRecordSet reader;
     QVERIFY(reader.open(m_path));
     QVERIFY(reader.setBookmark(reader.list().constLast().bookmark));
     QCOMPARE(reader.current(), (StarRecord {"Test", "5963.5", "4.78"}));
-    for (QLineEdit *box : {general->Text3, general->Text4, general->Text5})
+    for (QLineEdit *box : {Box(general, "Text3"), Box(general, "Text4"), Box(general, "Text5")})
         QVERIFY2(
             !box->text().contains(QLatin1Char('.')), qPrintable(box->objectName() + QLatin1Char(' ') + box->text()));
 }
@@ -980,70 +1005,70 @@ void TestStarDatabaseWindow::commaLocalePlotsTheShippedCatalogue()
     const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
     QVERIFY(QFile::remove(m_path));
     QVERIFY(QFile::copy(stardb::CataloguePath(qEnvironmentVariable("VELTRANE_PROGRAM_DIR")), m_path));
-    stardb::StarDatabaseWindow *form = openForm();
+    StarDatabaseWindow *form = openForm();
     choose(form, QStringLiteral("Sun"));
     QCOMPARE(boxes(form), (StarRecord {"Sun", "5772", "4,83"}));
-    for (int row = 0; row < form->DBList1->count(); ++row) {
-        form->DBList1->setCurrentRow(row);
-        const QString name = form->DBList1->item(row)->text();
-        press(form->plot);
+    for (int row = 0; row < List(form)->count(); ++row) {
+        List(form)->setCurrentRow(row);
+        const QString name = List(form)->item(row)->text();
+        press(Button(form, "plot"));
         QVERIFY2(
             m_desktop.messages.isEmpty(), qPrintable(name + QStringLiteral(": ") + m_desktop.messages.value(0).text));
     }
-    QCOMPARE(windows::Registry().loaded<diagram::GeneralDiagramWindow>()->Text2->text(), form->Text2->text());
+    QCOMPARE(Box(Registry().loaded<GeneralDiagramWindow>(), "Text2")->text(), Box(form, "Text2")->text());
 }
 
 void TestStarDatabaseWindow::closeClearsAndRestoresTheDiagrams()
 {
-    auto *general = windows::Registry().show<diagram::GeneralDiagramWindow>();
-    general->Fileimport_Click();
-    auto *form = windows::Registry().loaded<stardb::StarDatabaseWindow>();
+    auto *general = Registry().show<GeneralDiagramWindow>();
+    general->findChild<QAction *>(QStringLiteral("Fileimport"))->trigger();
+    auto *form = Registry().loaded<StarDatabaseWindow>();
     QVERIFY(form);
-    auto *mainSequence = windows::Registry().loaded<diagram::MainSequenceWindow>();
+    auto *mainSequence = Registry().loaded<MainSequenceWindow>();
     QVERIFY(mainSequence);
-    QVERIFY(!general->Label1->isVisibleTo(general));
-    QVERIFY(!mainSequence->Label10->isVisibleTo(mainSequence));
-    press(form->plot);
-    QVERIFY(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()) > 0);
+    QVERIFY(!Label(general, "Label1")->isVisibleTo(general));
+    QVERIFY(!Label(mainSequence, "Label10")->isVisibleTo(mainSequence));
+    press(Button(form, "plot"));
+    QVERIFY(differingPixels(Marked(general), diagram::GeneralDiagramPicture()) > 0);
 
-    press(form->Clse);
-    QVERIFY(!windows::Registry().loaded<stardb::StarDatabaseWindow>());
-    QCOMPARE(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()), 0);
-    QCOMPARE(differingPixels(mainSequence->Picture1->image(), diagram::MainSequenceDiagramPicture()), 0);
-    QVERIFY(general->Label1->isVisibleTo(general));
-    QVERIFY(mainSequence->Label10->isVisibleTo(mainSequence));
-    flushDeletes();
+    press(Button(form, "Clse"));
+    QVERIFY(!Registry().loaded<StarDatabaseWindow>());
+    QCOMPARE(differingPixels(Marked(general), diagram::GeneralDiagramPicture()), 0);
+    QCOMPARE(differingPixels(Marked(mainSequence), diagram::MainSequenceDiagramPicture()), 0);
+    QVERIFY(Label(general, "Label1")->isVisibleTo(general));
+    QVERIFY(Label(mainSequence, "Label10")->isVisibleTo(mainSequence));
+    processDeletes();
     // Loaded afresh in browse mode next time.
     form = openForm();
     QCOMPARE(visibleButtons(form), kBrowse);
-    QVERIFY(!form->Text3->isVisibleTo(form));
+    QVERIFY(!Box(form, "Text3")->isVisibleTo(form));
 }
 
 void TestStarDatabaseWindow::closeCreatesNoDiagramWindow()
 {
-    stardb::StarDatabaseWindow *form = openForm();
-    press(form->Clse);
-    flushDeletes();
-    QVERIFY(windows::Registry().loadedNames().isEmpty());
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "Clse"));
+    processDeletes();
+    QVERIFY(Registry().loadedNames().isEmpty());
 }
 
 void TestStarDatabaseWindow::titleBarCloseLeavesTheDiagramsAsTheyAre()
 {
-    auto *general = windows::Registry().show<diagram::GeneralDiagramWindow>();
-    general->Fileimport_Click();
-    auto *form = windows::Registry().loaded<stardb::StarDatabaseWindow>();
-    auto *mainSequence = windows::Registry().loaded<diagram::MainSequenceWindow>();
+    auto *general = Registry().show<GeneralDiagramWindow>();
+    general->findChild<QAction *>(QStringLiteral("Fileimport"))->trigger();
+    auto *form = Registry().loaded<StarDatabaseWindow>();
+    auto *mainSequence = Registry().loaded<MainSequenceWindow>();
     QVERIFY(form && mainSequence);
-    press(form->plot);
-    const QImage generalMarked = general->Picture1->image();
-    const QImage mainSequenceMarked = mainSequence->Picture1->image();
+    press(Button(form, "plot"));
+    const QImage generalMarked = Marked(general);
+    const QImage mainSequenceMarked = Marked(mainSequence);
     QVERIFY(form->close());
-    flushDeletes();
-    QVERIFY(!windows::Registry().loaded<stardb::StarDatabaseWindow>());
-    QCOMPARE(differingPixels(general->Picture1->image(), generalMarked), 0);
-    QCOMPARE(differingPixels(mainSequence->Picture1->image(), mainSequenceMarked), 0);
-    QVERIFY(!general->Label1->isVisibleTo(general));
-    QVERIFY(!mainSequence->Label10->isVisibleTo(mainSequence));
+    processDeletes();
+    QVERIFY(!Registry().loaded<StarDatabaseWindow>());
+    QCOMPARE(differingPixels(Marked(general), generalMarked), 0);
+    QCOMPARE(differingPixels(Marked(mainSequence), mainSequenceMarked), 0);
+    QVERIFY(!Label(general, "Label1")->isVisibleTo(general));
+    QVERIFY(!Label(mainSequence, "Label10")->isVisibleTo(mainSequence));
 }
 
 QTEST_MAIN(TestStarDatabaseWindow)

@@ -1,8 +1,6 @@
 // Single-instance windows: created on first reference, fresh after unloading.
-#include "platform/common_controls.h"
-#include "platform/scripted_desktop.h"
+#include "tests/support/window_test.h"
 #include "windows/dialogs.h"
-#include "windows/window_registry.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -24,7 +22,7 @@ public:
     static constexpr const char *kDesignerName = "Form3";
 };
 
-class TestWindowRegistry : public QObject {
+class TestWindowRegistry : public WindowTest {
     Q_OBJECT
 private slots:
     void cleanup();
@@ -32,19 +30,15 @@ private slots:
     void unloadedWindowComesBackFresh();
     void titleBarCloseUnloads();
     void unloadAllEndsWithNothingLoaded();
+    void exitOrderIsTheProgramsToGive();
     void unknownNameIsNoWindow();
     void helpOpensTheHelpFileInTheProgramFolder();
 };
 
-static void processDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 void TestWindowRegistry::cleanup()
 {
-    windows::Registry().unloadAll();
-    processDeletes();
+    unloadEveryWindow();
+    windows::Registry().setExitOrder({});
     windows::Registry().setDesktop(nullptr);
 }
 
@@ -104,6 +98,28 @@ void TestWindowRegistry::unloadAllEndsWithNothingLoaded()
     const int createdBefore = Form1::created;
     windows::Registry().unloadAll();
     QCOMPARE(Form1::created, createdBefore);
+}
+
+void TestWindowRegistry::exitOrderIsTheProgramsToGive()
+{
+    // The registry knows no names of its own: the windows named in the exit
+    // order go first, in that order, then the rest by name.
+    static QStringList destroyed; // the factories outlive this function
+    destroyed.clear();
+    for (const char *name : {"Help", "Main", "Tools"}) {
+        const QString designerName = QString::fromLatin1(name);
+        windows::Registry().add(designerName, [designerName] {
+            auto *window = new QWidget;
+            QObject::connect(window, &QObject::destroyed, [designerName] { destroyed << designerName; });
+            return window;
+        });
+        windows::Registry().window(designerName);
+    }
+    windows::Registry().setExitOrder({"Tools", "Main", "Never loaded"});
+    windows::Registry().unloadAll();
+    processDeletes();
+    QCOMPARE(destroyed, (QStringList {"Tools", "Main", "Help"}));
+    QVERIFY(!windows::Registry().window("Never loaded"));
 }
 
 void TestWindowRegistry::unknownNameIsNoWindow()

@@ -1,10 +1,6 @@
 // Saves a picture of each startup and information window, as the user sees
 // it, for looking them over: veltrane_app_shots <output folder>
-#include "app/about_box.h"
-#include "app/introduction_window.h"
-#include "app/other_aspects_window.h"
-#include "app/startup.h"
-#include "app/startup_window.h"
+#include "app/window_composition.h"
 #include "windows/window_registry.h"
 
 #include <QApplication>

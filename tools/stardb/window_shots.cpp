@@ -3,6 +3,7 @@
 // It opens the catalogue as the program would from that folder, in browse
 // mode, update mode and adding, and plots the second star. The user's locale
 // (LANG) decides the decimal separator.
+#include "app/window_composition.h"
 #include "diagram/general_diagram_window.h"
 #include "platform/common_controls.h"
 #include "stardb/star_database_window.h"
@@ -33,17 +34,20 @@ int main(int argc, char *argv[])
         if (!window->grab().save(out.filePath(QString::fromLatin1(name) + QStringLiteral(".png"))))
             ++failures;
     };
+    app::RegisterWindows();
     auto *form = windows::Registry().show<stardb::StarDatabaseWindow>();
-    if (form->DBList1->count() > 1)
-        form->DBList1->setCurrentRow(1);
+    const auto press = [form](const char *button) { form->findChild<QPushButton *>(QLatin1String(button))->click(); };
+    auto *list = form->findChild<QListWidget *>(QStringLiteral("DBList1"));
+    if (list->count() > 1)
+        list->setCurrentRow(1);
     shoot(form, "Form6-browse");
-    form->plot->click();
+    press("plot");
     shoot(windows::Registry().window<diagram::GeneralDiagramWindow>(), "Form6-plotted-Form1");
-    form->upd->click();
+    press("upd");
     shoot(form, "Form6-update");
-    form->add->click();
+    press("add");
     shoot(form, "Form6-adding");
-    form->cancel->click();
+    press("cancel");
     windows::Registry().unloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return failures == 0 ? 0 : 1;
