@@ -41,12 +41,6 @@ void Show(const model::StarPoint &star, DiagramKind kind = DiagramKind::General)
     relsize::ShowRelativeSize(nullptr, star, kind);
 }
 
-void Unload()
-{
-    windows::Registry().unload<relsize::RelativeSizeWindow>();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class TestRelativeSizeWindow : public WindowTest {
@@ -92,7 +86,7 @@ void TestRelativeSizeWindow::init()
 
 void TestRelativeSizeWindow::cleanup()
 {
-    Unload();
+    unloadEveryWindow();
 }
 
 void TestRelativeSizeWindow::cleanupTestCase()

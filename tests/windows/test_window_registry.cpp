@@ -131,19 +131,18 @@ void TestWindowRegistry::unknownNameIsNoWindow()
 
 void TestWindowRegistry::helpOpensTheHelpFileInTheProgramFolder()
 {
-    platform::ScriptedDesktop desktop;
-    windows::Registry().setDesktop(&desktop);
+    useScriptedDesktop();
     platform::SetProgramFolder("/opt/veltrane");
     Form1 *w = windows::Registry().window<Form1>();
     windows::OpenHelp(w);
     windows::OpenHelp(nullptr);
-    platform::SetProgramFolder(QString());
-    QCOMPARE(desktop.opens.size(), 2);
-    for (const auto &call : desktop.opens) {
+    restoreDesktop();
+    QCOMPARE(m_desktop.opens.size(), 2);
+    for (const auto &call : m_desktop.opens) {
         QCOMPARE(call.file, QString("vlt.chm"));
         QCOMPARE(call.directory, QString("/opt/veltrane"));
     }
-    QCOMPARE(desktop.opens.first().owner.data(), static_cast<QWidget *>(w));
+    QCOMPARE(m_desktop.opens.first().owner.data(), static_cast<QWidget *>(w));
 }
 
 QTEST_MAIN(TestWindowRegistry)
