@@ -68,7 +68,6 @@ public:
     // The exit path: unload every loaded window, those named here first and
     // in this order, then any other by name. Emits allUnloaded afterwards.
     void setExitOrder(const QStringList &names) { m_exitOrder = names; }
-    const QStringList &exitOrder() const { return m_exitOrder; }
     void unloadAll();
 
     QStringList loadedNames() const;

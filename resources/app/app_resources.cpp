@@ -8,11 +8,4 @@ QStringList IconSizes()
         QStringLiteral(":/app/icon64.png"), QStringLiteral(":/app/icon256.png")};
 }
 
-QStringList Pictures()
-{
-    return IconSizes()
-        + QStringList {kStartupPicture, kUpperPortrait, kLowerPortrait, QStringLiteral(":/app/intro_diagram.png"),
-            kRadiusRelation, kLifetimeRelation};
-}
-
 } // namespace app::res

@@ -16,7 +16,5 @@ inline const QString kLifetimeRelation = QStringLiteral(":/app/aspects_lifetime.
 
 // The program icon at each size it is drawn in.
 QStringList IconSizes();
-// Every picture of the resources (the icon sizes included).
-QStringList Pictures();
 
 } // namespace app::res
