@@ -44,11 +44,7 @@ AboutBox::AboutBox()
 
 void AboutBox::createControls()
 {
-    auto *icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("Image1"));
-    icon->setGeometry(16, 8, 32, 32);
-    icon->setPixmap(ProgramIcon().pixmap(32, 32));
-    icon->setAccessibleName(QStringLiteral("Veltrane program icon"));
+    PlaceProgramIcon(this, {16, 8, 32, 32});
 
     const QFont title = platform::LayoutFont(QStringLiteral("Palatino Linotype"), 9.75, true);
     PlaceLabel(

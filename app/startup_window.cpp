@@ -38,11 +38,7 @@ StartupWindow::StartupWindow()
 
 void StartupWindow::createControls()
 {
-    auto *icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("Image1"));
-    icon->setGeometry(24, 24, 32, 32);
-    icon->setPixmap(ProgramIcon().pixmap(32, 32));
-    icon->setAccessibleName(QStringLiteral("Veltrane program icon"));
+    PlaceProgramIcon(this, {24, 24, 32, 32});
 
     PlaceLabel(this, QStringLiteral("Label1"), QStringLiteral("VELTRANE"), {80, 24, 369, 49}, QColor(0, 255, 255),
         platform::LayoutFont(QStringLiteral("Palatino Linotype"), 14.25, true));

@@ -43,6 +43,16 @@ QLabel *PlaceLabel(QWidget *parent, const QString &objectName, const QString &te
     return label;
 }
 
+QLabel *PlaceProgramIcon(QWidget *parent, const QRect &geometry)
+{
+    auto *icon = new QLabel(parent);
+    icon->setObjectName(QStringLiteral("Image1"));
+    icon->setGeometry(geometry);
+    icon->setPixmap(ProgramIcon().pixmap(32, 32));
+    icon->setAccessibleName(QStringLiteral("Veltrane program icon"));
+    return icon;
+}
+
 QLabel *PlacePicture(QWidget *parent, const QString &objectName, const QString &resource, const QRect &geometry)
 {
     auto *picture = new QLabel(parent);

@@ -20,6 +20,9 @@ QIcon ProgramIcon();
 QLabel *PlaceLabel(QWidget *parent, const QString &objectName, const QString &text, const QRect &geometry,
     const QColor &colour, const QFont &font);
 
+// The program icon at 32 pixels, at a fixed place.
+QLabel *PlaceProgramIcon(QWidget *parent, const QRect &geometry);
+
 // A picture box showing a resource picture at a fixed place.
 QLabel *PlacePicture(QWidget *parent, const QString &objectName, const QString &resource, const QRect &geometry);
 

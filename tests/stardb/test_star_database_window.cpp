@@ -91,6 +91,14 @@ QStringList namesInFile(const QString &path)
     return names;
 }
 
+// Types a star into the name, temperature and magnitude boxes.
+void Type(const StarDatabaseWindow *form, const StarRecord &star)
+{
+    Box(form, "Text3")->setText(star.name);
+    Box(form, "Text1")->setText(star.temperature);
+    Box(form, "Text2")->setText(star.magnitude);
+}
+
 StarRecord boxes(const StarDatabaseWindow *form)
 {
     return {Box(form, "Text3")->text(), Box(form, "Text1")->text(), Box(form, "Text2")->text()};
@@ -441,9 +449,7 @@ void TestStarDatabaseWindow::okSavesAndShowsTheFirstRecord()
     choose(form, QStringLiteral("Sirius"));
     press(Button(form, "add"));
     QCOMPARE(boxes(form), StarRecord {});
-    Box(form, "Text3")->setText(QStringLiteral("Vega"));
-    Box(form, "Text1")->setText(QStringLiteral("9602"));
-    Box(form, "Text2")->setText(QStringLiteral("0.58"));
+    Type(form, {"Vega", "9602", "0.58"});
     press(Button(form, "ok"));
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(visibleButtons(form), kUpdate);
@@ -495,9 +501,7 @@ void TestStarDatabaseWindow::cancelWritesNothing()
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
     // A later save writes only its own record.
     press(Button(form, "add"));
-    Box(form, "Text3")->setText(QStringLiteral("Deneb"));
-    Box(form, "Text1")->setText(QStringLiteral("8525"));
-    Box(form, "Text2")->setText(QStringLiteral("-8.38"));
+    Type(form, {"Deneb", "8525", "-8.38"});
     press(Button(form, "ok"));
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse", "Deneb"}));
 }
@@ -893,9 +897,7 @@ void TestStarDatabaseWindow::installedCopyWorksOnTheUserCopy()
     QVERIFY(QFile::exists(own));
     press(Button(form, "upd"));
     press(Button(form, "add"));
-    Box(form, "Text3")->setText(QStringLiteral("Vega"));
-    Box(form, "Text1")->setText(QStringLiteral("9602"));
-    Box(form, "Text2")->setText(QStringLiteral("0.58"));
+    Type(form, {"Vega", "9602", "0.58"});
     press(Button(form, "ok"));
     choose(form, QStringLiteral("Sun"));
     m_desktop.answers.enqueue(Answer::Yes);

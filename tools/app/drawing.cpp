@@ -2,6 +2,9 @@
 
 #include "relsize/star_appearance.h"
 
+#include <QPainter>
+#include <QPainterPath>
+
 #include <cmath>
 #include <cstdlib>
 
@@ -21,6 +24,34 @@ double LogAxis::map(double v) const
 double LogAxis::unmap(double p) const
 {
     return std::pow(10.0, std::log10(lo) + (p - p0) / (p1 - p0) * (std::log10(hi) - std::log10(lo)));
+}
+
+void DrawTitles(QPainter &p, const QRectF &area, int w, int h, const QString &across,
+    std::initializer_list<TurnedTitle> upright, const QString &footnote)
+{
+    p.setFont(PlotFont(6.5, true));
+    p.setPen(Qt::black);
+    p.drawText(QRectF(area.left(), h - 22, area.width(), 10), Qt::AlignCenter, across);
+    for (const TurnedTitle &title : upright) {
+        p.save();
+        if (title.colour)
+            p.setPen(*title.colour);
+        p.translate(title.centre);
+        p.rotate(title.degrees);
+        p.drawText(QRectF(-60, -6, 120, 10), Qt::AlignCenter, title.text);
+        p.restore();
+    }
+    p.setFont(PlotFont(6));
+    p.setPen(Qt::black);
+    p.drawText(QRectF(0, h - 11, w, 10), Qt::AlignCenter, footnote);
+}
+
+void Extend(QPainterPath &curve, QPointF point)
+{
+    if (curve.elementCount() == 0)
+        curve.moveTo(point);
+    else
+        curve.lineTo(point);
 }
 
 QFont PlotFont(double points, bool bold)

@@ -4,9 +4,15 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPointF>
 #include <QString>
 
 #include <algorithm>
+#include <initializer_list>
+#include <optional>
+
+class QPainter;
+class QPainterPath;
 
 namespace app_pictures {
 
@@ -31,6 +37,24 @@ struct LogAxis {
     double map(double v) const;
     double unmap(double p) const;
 };
+
+// A title turned `degrees` about `centre` and centred there, in `colour` if
+// one is given, else in black.
+struct TurnedTitle {
+    QPointF centre;
+    qreal degrees;
+    QString text;
+    std::optional<QColor> colour;
+};
+
+// A plot's titles: `across` in bold under the plotting area, the titles of
+// the upright axes, and the footnote along the bottom of the picture.
+void DrawTitles(QPainter &p, const QRectF &area, int w, int h, const QString &across,
+    std::initializer_list<TurnedTitle> upright, const QString &footnote);
+
+// Adds a point to a curve: the first point starts it, each later one
+// continues it.
+void Extend(QPainterPath &curve, QPointF point);
 
 // The plots' labels: DejaVu Sans at `points`.
 QFont PlotFont(double points, bool bold = false);

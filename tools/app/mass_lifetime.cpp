@@ -56,18 +56,12 @@ void TintAndGrid(QPainter &p, const Plot &plot)
 QPainterPath LuminosityCurve(const Plot &plot)
 {
     QPainterPath lum;
-    bool first = true;
     for (double e = -2; e <= 7.0001; e += 0.02) {
         const double l = std::pow(10.0, e);
         const double m = model::MassFromLuminosity(l);
         if (m < plot.mass.lo || m > plot.mass.hi)
             continue;
-        const QPointF pt(plot.mass.map(m), plot.luminosity.map(l));
-        if (first)
-            lum.moveTo(pt);
-        else
-            lum.lineTo(pt);
-        first = false;
+        Extend(lum, QPointF(plot.mass.map(m), plot.luminosity.map(l)));
     }
     return lum;
 }
@@ -76,16 +70,8 @@ QPainterPath LuminosityCurve(const Plot &plot)
 QPainterPath LifetimeCurve(const Plot &plot)
 {
     QPainterPath life;
-    bool first = true;
-    for (double x = plot.area.left(); x <= plot.area.right(); x += 1) {
-        const double years = model::LifetimeFromMass(plot.mass.unmap(x), model::ConstantSet::Plot);
-        const QPointF pt(x, plot.years.map(years));
-        if (first)
-            life.moveTo(pt);
-        else
-            life.lineTo(pt);
-        first = false;
-    }
+    for (double x = plot.area.left(); x <= plot.area.right(); x += 1)
+        Extend(life, QPointF(x, plot.years.map(model::LifetimeFromMass(plot.mass.unmap(x), model::ConstantSet::Plot))));
     return life;
 }
 
@@ -128,31 +114,6 @@ void DrawAxes(QPainter &p, const Plot &plot)
     }
 }
 
-// The axis titles, each in its curve's colour, and the relations in words.
-void DrawTitles(QPainter &p, const Plot &plot, int w, int h)
-{
-    const QRectF &area = plot.area;
-    p.setFont(PlotFont(6.5, true));
-    p.setPen(Qt::black);
-    p.drawText(QRectF(area.left(), h - 22, area.width(), 10), Qt::AlignCenter, QStringLiteral("Mass (Sun = 1)"));
-    p.save();
-    p.setPen(QColor(0, 0, 255));
-    p.translate(9, area.center().y());
-    p.rotate(-90);
-    p.drawText(QRectF(-60, -6, 120, 10), Qt::AlignCenter, QStringLiteral("Lifetime (years)"));
-    p.restore();
-    p.save();
-    p.setPen(QColor(200, 100, 0));
-    p.translate(w - 8, area.center().y());
-    p.rotate(90);
-    p.drawText(QRectF(-60, -6, 120, 10), Qt::AlignCenter, QStringLiteral("Luminosity (Sun = 1)"));
-    p.restore();
-    p.setFont(PlotFont(6));
-    p.setPen(Qt::black);
-    p.drawText(QRectF(0, h - 11, w, 10), Qt::AlignCenter,
-        QStringLiteral("L = M\u2074 (dashed)     lifetime = 10\u00b9\u00b9 years / M\u00b2\u00b7\u2075"));
-}
-
 } // namespace
 
 QImage MassLifetime(int width, int height)
@@ -171,7 +132,12 @@ QImage MassLifetime(int width, int height)
     p.drawPath(LifetimeCurve(plot));
     MarkTheSun(p, plot);
     DrawAxes(p, plot);
-    DrawTitles(p, plot, width, height);
+    // Each upright axis's title in its curve's colour.
+    const QRectF &area = plot.area;
+    DrawTitles(p, area, width, height, QStringLiteral("Mass (Sun = 1)"),
+        {{QPointF(9, area.center().y()), -90, QStringLiteral("Lifetime (years)"), QColor(0, 0, 255)},
+            {QPointF(width - 8, area.center().y()), 90, QStringLiteral("Luminosity (Sun = 1)"), QColor(200, 100, 0)}},
+        QStringLiteral("L = M\u2074 (dashed)     lifetime = 10\u00b9\u00b9 years / M\u00b2\u00b7\u2075"));
     return image;
 }
 

@@ -116,16 +116,8 @@ void DrawAxes(QPainter &p, const Plane &plane, int w, int h)
         p.drawLine(QPointF(area.left() - 3, y), QPointF(area.left(), y));
         p.drawText(QRectF(2, y - 5, area.left() - 6, 10), Qt::AlignRight | Qt::AlignVCenter, Power10(e));
     }
-    p.setFont(PlotFont(6.5, true));
-    p.drawText(
-        QRectF(area.left(), h - 22, area.width(), 10), Qt::AlignCenter, QStringLiteral("Surface temperature (K)"));
-    p.save();
-    p.translate(9, area.center().y());
-    p.rotate(-90);
-    p.drawText(QRectF(-60, -6, 120, 10), Qt::AlignCenter, QStringLiteral("Luminosity (Sun = 1)"));
-    p.restore();
-    p.setFont(PlotFont(6));
-    p.drawText(QRectF(0, h - 11, w, 10), Qt::AlignCenter,
+    DrawTitles(p, area, w, h, QStringLiteral("Surface temperature (K)"),
+        {{QPointF(9, area.center().y()), -90, QStringLiteral("Luminosity (Sun = 1)"), std::nullopt}},
         QStringLiteral("white lines: equal radius, R = \u221aL \u00b7 (5964 K / T)\u00b2"));
 }
 
