@@ -1,35 +1,17 @@
 #include "app/startup.h"
 
-#include "app/form4.h"
-#include "app/form5.h"
-#include "app/form8.h"
-#include "app/frmabout.h"
+#include "app/startup_window.h"
+#include "app/window_composition.h"
 #include "app/window_look.h"
-#include "app/window_registry.h"
-#include "diagram/form1.h"
-#include "diagram/form2.h"
 #include "platform/common_controls.h"
-#include "relsize/form3.h"
-#include "stardb/form6.h"
+#include "windows/window_registry.h"
 
 #include <QApplication>
 
 namespace app {
 
-void RegisterWindows()
-{
-    // Every window, so that a window shown by name is never missing; the star
-    // database and the about box are reached only by name from below.
-    WindowRegistry &windows = Windows();
-    windows.add<Form1>();
-    windows.add<Form2>();
-    windows.add<Form3>();
-    windows.add<Form6>();
-    windows.add<Form8>();
-    windows.add<Form4>();
-    windows.add<Form5>();
-    windows.add<frmAbout>();
-}
+using windows::Registry;
+using windows::WindowRegistry;
 
 int Run(QApplication &application)
 {
@@ -50,18 +32,18 @@ int Run(QApplication &application)
     // window's own button ("Clo&se", "OK", "&EXIT").
     QApplication::setQuitOnLastWindowClosed(true);
     const QMetaObject::Connection ending = QObject::connect(
-        &Windows(), &WindowRegistry::allUnloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+        &Registry(), &WindowRegistry::allUnloaded, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     const QMetaObject::Connection lastGone = QObject::connect(
-        &Windows(), &WindowRegistry::lastVisibleWindowGone, &application, [] { Windows().unloadAll(); },
+        &Registry(), &WindowRegistry::lastVisibleWindowGone, &application, [] { Registry().unloadAll(); },
         Qt::QueuedConnection);
 
-    Windows().show(QStringLiteral("Form8"));
+    Registry().show<StartupWindow>();
     const int result = application.exec();
 
     // Hidden windows left at the end are unloaded before the application goes.
     QObject::disconnect(ending);
     QObject::disconnect(lastGone);
-    Windows().unloadAll();
+    Registry().unloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return result;
 }

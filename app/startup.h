@@ -5,9 +5,6 @@ class QApplication;
 
 namespace app {
 
-// Registers every window with the registry (tests call this too).
-void RegisterWindows();
-
 // Shows the first window and runs until the program ends.
 int Run(QApplication &application);
 

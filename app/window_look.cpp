@@ -1,13 +1,12 @@
 #include "app/window_look.h"
 
+#include "platform/widget_helpers.h"
 #include "resources/app/app_resources.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
-#include <QScreen>
 #include <QWidget>
 
 namespace app {
@@ -31,15 +30,6 @@ QIcon ProgramIcon()
     return icon;
 }
 
-void CentreOnScreen(QWidget *window)
-{
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect available = screen->availableGeometry();
-    window->move(available.center() - QPoint(window->width() / 2, window->height() / 2));
-}
-
 QLabel *PlaceLabel(QWidget *parent, const QString &objectName, const QString &text, const QRect &geometry,
     const QColor &colour, const QFont &font)
 {
@@ -49,10 +39,18 @@ QLabel *PlaceLabel(QWidget *parent, const QString &objectName, const QString &te
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    platform::SetTextColour(label, colour);
     return label;
+}
+
+QLabel *PlaceProgramIcon(QWidget *parent, const QRect &geometry)
+{
+    auto *icon = new QLabel(parent);
+    icon->setObjectName(QStringLiteral("Image1"));
+    icon->setGeometry(geometry);
+    icon->setPixmap(ProgramIcon().pixmap(32, 32));
+    icon->setAccessibleName(QStringLiteral("Veltrane program icon"));
+    return icon;
 }
 
 QLabel *PlacePicture(QWidget *parent, const QString &objectName, const QString &resource, const QRect &geometry)

@@ -43,6 +43,6 @@ function(veltrane_add_test name)
     target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS} veltrane_options)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VELTRANE_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;${VELTRANE_TEST_ENVIRONMENT}"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${VELTRANE_TEST_ENVIRONMENT}"
         TIMEOUT 120)
 endfunction()

@@ -29,23 +29,9 @@ QImage MainSequenceDiagramPicture()
     return QImage(QStringLiteral(":/diagram/main_sequence.png"));
 }
 
-} // namespace diagram
-
 namespace {
 
 constexpr int kBorder = 2;
-
-int buttonBits(Qt::MouseButtons buttons)
-{
-    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
-        | (buttons & Qt::MiddleButton ? 4 : 0);
-}
-
-int shiftBits(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
-        | (modifiers & Qt::AltModifier ? 4 : 0);
-}
 
 } // namespace
 
@@ -66,7 +52,7 @@ DiagramPicture::DiagramPicture(const QString &objectName, const QImage &picture,
     m_cursor = QPoint(m_bare.width() / 2, m_bare.height() / 2);
 }
 
-void DiagramPicture::ClearPicture()
+void DiagramPicture::clearMarks()
 {
     m_image = m_bare;
     update();
@@ -126,28 +112,27 @@ void DiagramPicture::mousePressEvent(QMouseEvent *event)
         return;
     // The keyboard carries on from the last clicked point.
     m_cursor = p.toPoint();
-    emit mouseDown(buttonBits(event->button()), shiftBits(event->modifiers()), p.x(), p.y());
+    emit mouseDown(p.x(), p.y());
 }
 
 void DiagramPicture::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF p = drawingPosition(event);
-    emit mouseMove(buttonBits(event->buttons()), shiftBits(event->modifiers()), p.x(), p.y());
+    emit mouseMove(p.x(), p.y());
 }
 
-void DiagramPicture::moveCursorTo(QPoint position, int shift)
+void DiagramPicture::moveCursorTo(QPoint position)
 {
     m_keyboardInUse = true;
     m_cursor
         = QPoint(std::clamp(position.x(), 0, m_bare.width() - 1), std::clamp(position.y(), 0, m_bare.height() - 1));
     update();
-    // No button is down, as for the pointer merely passing over the picture.
-    emit mouseMove(0, shift, m_cursor.x(), m_cursor.y());
+    // As the pointer merely passing over the picture.
+    emit mouseMove(m_cursor.x(), m_cursor.y());
 }
 
 void DiagramPicture::keyPressEvent(QKeyEvent *event)
 {
-    const int shift = shiftBits(event->modifiers());
     const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
     const Qt::KeyboardModifiers other = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
     if (other != Qt::NoModifier) {
@@ -156,22 +141,22 @@ void DiagramPicture::keyPressEvent(QKeyEvent *event)
     }
     switch (event->key()) {
     case Qt::Key_Left:
-        moveCursorTo(m_cursor - QPoint(step, 0), shift);
+        moveCursorTo(m_cursor - QPoint(step, 0));
         break;
     case Qt::Key_Right:
-        moveCursorTo(m_cursor + QPoint(step, 0), shift);
+        moveCursorTo(m_cursor + QPoint(step, 0));
         break;
     case Qt::Key_Up:
-        moveCursorTo(m_cursor - QPoint(0, step), shift);
+        moveCursorTo(m_cursor - QPoint(0, step));
         break;
     case Qt::Key_Down:
-        moveCursorTo(m_cursor + QPoint(0, step), shift);
+        moveCursorTo(m_cursor + QPoint(0, step));
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        // As a press of the left button on the cursor's pixel.
-        emit mouseDown(1, shift, m_cursor.x(), m_cursor.y());
+        // As a press of the mouse on the cursor's pixel.
+        emit mouseDown(m_cursor.x(), m_cursor.y());
         break;
     default:
         QFrame::keyPressEvent(event);
@@ -189,7 +174,7 @@ void DiagramPicture::focusInEvent(QFocusEvent *event)
     // nothing.
     m_keyboardInUse = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
     if (m_keyboardInUse)
-        emit mouseMove(0, 0, m_cursor.x(), m_cursor.y());
+        emit mouseMove(m_cursor.x(), m_cursor.y());
 }
 
 void DiagramPicture::focusOutEvent(QFocusEvent *event)
@@ -197,3 +182,5 @@ void DiagramPicture::focusOutEvent(QFocusEvent *event)
     QFrame::focusOutEvent(event);
     update();
 }
+
+} // namespace diagram

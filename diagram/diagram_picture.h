@@ -16,8 +16,6 @@ void DrawCircleMark(
 QImage GeneralDiagramPicture();
 QImage MainSequenceDiagramPicture();
 
-} // namespace diagram
-
 class DiagramPicture : public QFrame {
     Q_OBJECT
 public:
@@ -28,7 +26,8 @@ public:
     // Height of the drawing area in pixels (472 for the diagram pictures).
     double scaleHeight() const { return contentsRect().height(); }
 
-    void ClearPicture();
+    // Back to the bare picture: every mark drawn so far disappears.
+    void clearMarks();
     void drawCircle(float x, float y, float radius, const QColor &outline, const QColor &fill, bool solidFill);
 
     // The keyboard's selection cursor, in drawing-area pixels: the centre of
@@ -39,11 +38,11 @@ public:
     QPoint cursorPosition() const { return m_cursor; }
 
 signals:
-    // Positions in pixels from the drawing area's top-left corner. `button`
-    // and `shift` are bit sets: left 1, right 2, middle 4; Shift 1, Ctrl 2, Alt 4.
-    void mouseDown(int button, int shift, double x, double y);
+    // Positions in pixels from the drawing area's top-left corner. Any button
+    // presses; Enter and Space press at the keyboard's cursor.
+    void mouseDown(double x, double y);
     // Also while a button pressed here is held and the pointer leaves the picture.
-    void mouseMove(int button, int shift, double x, double y);
+    void mouseMove(double x, double y);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -57,7 +56,7 @@ protected:
 
 private:
     QPointF drawingPosition(const QMouseEvent *event) const;
-    void moveCursorTo(QPoint position, int shift);
+    void moveCursorTo(QPoint position);
 
     QPoint m_cursor;
     bool m_keyboardInUse = false;
@@ -65,3 +64,5 @@ private:
     QImage m_bare;
     QImage m_image;
 };
+
+} // namespace diagram

@@ -1,10 +1,14 @@
 #include "diagram/diagram_window.h"
 
-#include "app/window_registry.h"
+#include "diagram/diagram_colours.h"
+
 #include "platform/accessibility.h"
 #include "platform/common_controls.h"
+#include "platform/widget_helpers.h"
 #include "relsize/show_relative_size.h"
 #include "report/print_data.h"
+#include "windows/dialogs.h"
+#include "windows/window_registry.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -14,15 +18,16 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 
 #include <algorithm>
 
-using diagram::Stage;
 using model::Pattern;
+using model::Stage;
+
+namespace diagram {
 
 namespace {
 
@@ -77,7 +82,7 @@ private:
 
 } // namespace
 
-DiagramWindow::DiagramWindow(diagram::WindowDesign design)
+DiagramWindow::DiagramWindow(WindowDesign design)
     : m_design(std::move(design))
 {
     // Form_Initialize.
@@ -86,11 +91,12 @@ DiagramWindow::DiagramWindow(diagram::WindowDesign design)
     m_client = new QWidget(this);
     m_client->setFixedSize(m_design.client.width(), m_design.client.height() - kStatusBarHeight);
     setCentralWidget(m_client);
-    Picture1 = new DiagramPicture(QStringLiteral("Picture1"), m_design.picture, m_client);
-    Picture1->setGeometry(kPictureLeft, kPictureTop, m_design.picture.width() + 2 * Picture1->frameWidth(),
-        m_design.picture.height() + 2 * Picture1->frameWidth());
-    connect(Picture1, &DiagramPicture::mouseDown, this, &DiagramWindow::Picture1_MouseDown);
-    connect(Picture1, &DiagramPicture::mouseMove, this, &DiagramWindow::Picture1_MouseMove);
+    m_picture = new DiagramPicture(QStringLiteral("Picture1"), m_design.picture, m_client);
+    m_picture->setGeometry(kPictureLeft, kPictureTop, m_design.picture.width() + 2 * m_picture->frameWidth(),
+        m_design.picture.height() + 2 * m_picture->frameWidth());
+    m_picture->setAccessibleName(m_design.pictureName);
+    connect(m_picture, &DiagramPicture::mouseDown, this, &DiagramWindow::readStarAt);
+    connect(m_picture, &DiagramPicture::mouseMove, this, &DiagramWindow::followPointer);
     createStatusBar();
     // F10 opens the first menu, as on the platform.
     auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -101,9 +107,14 @@ DiagramWindow::DiagramWindow(diagram::WindowDesign design)
     });
 }
 
-void DiagramWindow::ClearPicture()
+void DiagramWindow::clearMarks()
 {
-    Picture1->ClearPicture();
+    m_picture->clearMarks();
+}
+
+void DiagramWindow::setLiveReadoutVisible(bool visible)
+{
+    m_liveReadout->setVisible(visible);
 }
 
 QGroupBox *DiagramWindow::addFrame(const char *name, const QString &caption, const QRect &geometry)
@@ -114,15 +125,13 @@ QGroupBox *DiagramWindow::addFrame(const char *name, const QString &caption, con
     return frame;
 }
 
-void DiagramWindow::addReadOuts(QGroupBox *frame, std::span<const diagram::ReadOutRow> rows,
-    const diagram::ReadOutColumns &columns, std::initializer_list<QLineEdit **> boxes)
+void DiagramWindow::addReadOuts(QGroupBox *frame, std::span<const ReadOutRow> rows, const ReadOutColumns &columns)
 {
-    QLineEdit **quantities[] = {&m_boxes.temperature, &m_boxes.magnitude, &m_boxes.luminosity, &m_boxes.radius,
-        &m_boxes.radiusKm, &m_boxes.mass, &m_boxes.massKg, &m_boxes.lifetime};
-    const std::size_t count = std::min({rows.size(), boxes.size(), std::size(quantities)});
-    auto target = boxes.begin();
-    for (std::size_t i = 0; i < count; ++i, ++target) {
-        const diagram::ReadOutRow &row = rows[i];
+    QLineEdit **quantities[] = {&m_boxes.temperatureBox, &m_boxes.magnitudeBox, &m_boxes.luminosityBox,
+        &m_boxes.radiusBox, &m_boxes.radiusKmBox, &m_boxes.massBox, &m_boxes.massKgBox, &m_boxes.lifetimeBox};
+    const std::size_t count = std::min(rows.size(), std::size(quantities));
+    for (std::size_t i = 0; i < count; ++i) {
+        const ReadOutRow &row = rows[i];
         auto *label = new QLabel(QString::fromLatin1(row.caption), frame);
         label->setObjectName(QString::fromLatin1(row.label));
         label->setGeometry(columns.labelLeft, row.labelTop, columns.labelWidth, columns.labelHeight);
@@ -134,25 +143,21 @@ void DiagramWindow::addReadOuts(QGroupBox *frame, std::span<const diagram::ReadO
         QPalette palette = box->palette();
         palette.setColor(QPalette::Base, palette.color(QPalette::Button));
         box->setPalette(palette);
-        **target = box;
         *quantities[i] = box;
     }
 }
 
-QLabel *DiagramWindow::addLiveReadout(QGroupBox *frame, const char *name, const QRect &geometry)
+void DiagramWindow::addLiveReadout(QGroupBox *frame, const char *name, const QRect &geometry)
 {
     auto *label = new QLabel(frame);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kLiveReadoutColour);
-    label->setPalette(palette);
+    platform::SetTextColour(label, kLiveReadoutColour);
     // Read aloud under its frame's caption; the reading is its description.
     label->setAccessibleName(platform::SpokenCaption(frame->title()));
     m_liveReadout = label;
-    return label;
 }
 
 QMenu *DiagramWindow::addMenu(const char *name, const QString &caption)
@@ -174,12 +179,11 @@ void DiagramWindow::finishWithHelpMenu()
 {
     QMenu *help = addMenu("Helpmenu", QStringLiteral("Help"));
     addMenuItem(help, "Filehelp", QStringLiteral("Help"), this, &DiagramWindow::openHelp);
-    addMenuItem(help, "fileabout", QStringLiteral("About"), this, &DiagramWindow::showAbout);
+    addMenuItem(help, "fileabout", QStringLiteral("About"), this, &DiagramWindow::aboutRequested);
 
     // The layout's client area lies below the menu bar.
     setFixedSize(m_design.client.width(), menuBar()->sizeHint().height() + m_design.client.height());
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    platform::CentreOnScreen(this);
 }
 
 void DiagramWindow::createStatusBar()
@@ -216,102 +220,121 @@ void DiagramWindow::createStatusBar()
 void DiagramWindow::write(QLineEdit *box, double value, Pattern pattern) const
 {
     if (box)
-        box->setText(diagram::Show(value, pattern, diagram::DecimalSeparator()));
+        box->setText(QString::fromStdString(model::FormatNumber(value, pattern, platform::DecimalSeparator())));
 }
 
-void DiagramWindow::showProgress(const diagram::Progress &progress, bool plotted)
+void DiagramWindow::readStarAt(double x, double y)
 {
-    if (progress.temperatureChanged && !plotted)
-        write(m_boxes.temperature, star.Temperature, Pattern::Whole);
-    if (plotted && progress.reachedAtLeast(Stage::Position)) {
-        // The scale height is read afresh for each circle.
-        const auto column = static_cast<float>(star.PlotColumn), row = static_cast<float>(star.PlotRow);
-        Picture1->drawCircle(column, row, static_cast<float>(Picture1->scaleHeight() / 200), diagram::kDotColour,
-            diagram::kDotColour, true);
-        Picture1->drawCircle(
-            column, row, static_cast<float>(Picture1->scaleHeight() / 100), m_design.ring, m_design.ring, false);
-    }
-    if (progress.reachedAtLeast(Stage::Luminosity)) {
-        // A plot on the general window leaves the typed magnitude as it is.
-        if (!plotted || m_design.mainSequence)
-            write(m_boxes.magnitude, star.AbsMagnitude, Pattern::Fixed2);
-        write(m_boxes.luminosity, star.Luminosity, Pattern::Fixed2);
-        if (m_design.mainSequence) {
-            write(m_boxes.mass, star.Mass, Pattern::Fixed2);
-            write(m_boxes.massKg, star.MassKg, Pattern::Scientific3);
-            write(m_boxes.lifetime, star.Lifetime, Pattern::Scientific2);
-        }
-    }
-    if (progress.reachedAtLeast(Stage::Radius))
-        write(m_boxes.radius, star.Radius, Pattern::Fixed4);
-    if (progress.reachedAtLeast(Stage::RadiusKm))
-        write(m_boxes.radiusKm, star.RadiusKm, Pattern::Fixed3);
-    if (plotted && progress.failed())
+    model::StarPoint star = m_star.value_or(model::StarPoint {});
+    const model::Progress progress = model::ClickStar(star, x, y, m_picture->scaleHeight(), m_design.mainSequence);
+    if (progress.failed()) {
+        // Not from the picture: every column of it reads a temperature.
         forgetStar();
-    if (progress.failed())
-        app::MsgBox(this, progress.error);
+        windows::MsgBox(this, QString::fromStdString(progress.error));
+        return;
+    }
+    m_star = star;
+    showSelectedStar();
+}
+
+void DiagramWindow::followPointer(double x, double y)
+{
+    const auto text = model::LiveReadout(x, y, m_picture->scaleHeight(), platform::DecimalSeparator());
+    if (text && m_liveReadout) {
+        m_liveReadout->setText(QString::fromStdString(*text));
+        m_liveReadout->setAccessibleDescription(m_liveReadout->text());
+    }
+}
+
+void DiagramWindow::plotTyped(const QString &temperatureText, const QString &magnitudeText)
+{
+    model::StarPoint star;
+    star.PlotColumn = m_plotColumn;
+    const model::Progress progress = model::PlotStar(star, temperatureText.toStdString(), magnitudeText.toStdString(),
+        platform::DecimalSeparator(), m_picture->scaleHeight(), m_design.columnRule, m_design.mainSequence);
+    m_plotColumn = star.PlotColumn;
+    if (progress.reachedAtLeast(Stage::Position))
+        drawMarks(star);
+    if (progress.failed()) {
+        forgetStar();
+        windows::MsgBox(this, QString::fromStdString(progress.error));
+        return;
+    }
+    m_star = star;
+    // The general window leaves the typed magnitude as it is; the
+    // main-sequence window writes it in its pattern.
+    const TypedTexts typed {temperatureText, m_design.mainSequence ? std::nullopt : std::optional(magnitudeText)};
+    showSelectedStar(&typed);
+}
+
+void DiagramWindow::drawMarks(const model::StarPoint &star)
+{
+    // The scale height is read afresh for each circle.
+    const auto column = static_cast<float>(star.PlotColumn), row = static_cast<float>(star.PlotRow);
+    m_picture->drawCircle(
+        column, row, static_cast<float>(m_picture->scaleHeight() / 200), kDotColour, kDotColour, true);
+    m_picture->drawCircle(
+        column, row, static_cast<float>(m_picture->scaleHeight() / 100), m_design.ring, m_design.ring, false);
+}
+
+void DiagramWindow::showSelectedStar(const TypedTexts *typed)
+{
+    const model::StarPoint &star = *m_star;
+    if (typed)
+        m_boxes.temperatureBox->setText(typed->temperature);
+    else
+        write(m_boxes.temperatureBox, star.Temperature, Pattern::Whole);
+    if (typed && typed->magnitude)
+        m_boxes.magnitudeBox->setText(*typed->magnitude);
+    else
+        write(m_boxes.magnitudeBox, star.AbsMagnitude, Pattern::Fixed2);
+    write(m_boxes.luminosityBox, star.Luminosity, Pattern::Fixed2);
+    write(m_boxes.massBox, star.Mass, Pattern::Fixed2);
+    write(m_boxes.massKgBox, star.MassKg, Pattern::Scientific3);
+    write(m_boxes.lifetimeBox, star.Lifetime, Pattern::Scientific2);
+    write(m_boxes.radiusBox, star.Radius, Pattern::Fixed4);
+    write(m_boxes.radiusKmBox, star.RadiusKm, Pattern::Fixed3);
 }
 
 void DiagramWindow::forgetStar()
 {
     // A failed plot leaves no star at all rather than a mix of the new
     // temperature and the old star's other values: the relative size view and
-    // the report then ask for a star. The column stays for the next plot.
-    const double column = star.PlotColumn;
-    star = {};
-    star.PlotColumn = column;
-    for (QLineEdit *box : {m_boxes.temperature, m_boxes.magnitude, m_boxes.luminosity, m_boxes.radius, m_boxes.radiusKm,
-             m_boxes.mass, m_boxes.massKg, m_boxes.lifetime})
+    // the report then ask for a star. The plot column stays for the next plot.
+    m_star.reset();
+    for (QLineEdit *box : {m_boxes.temperatureBox, m_boxes.magnitudeBox, m_boxes.luminosityBox, m_boxes.radiusBox,
+             m_boxes.radiusKmBox, m_boxes.massBox, m_boxes.massKgBox, m_boxes.lifetimeBox})
         if (box)
             box->clear();
 }
 
-void DiagramWindow::Picture1_MouseDown(int, int, double x, double y)
-{
-    showProgress(diagram::ClickStar(star, x, y, Picture1->scaleHeight(), m_design.mainSequence), false);
-}
-
-void DiagramWindow::Picture1_MouseMove(int, int, double x, double y)
-{
-    const auto text = diagram::LiveReadout(x, y, Picture1->scaleHeight(), diagram::DecimalSeparator());
-    if (text && m_liveReadout) {
-        m_liveReadout->setText(*text);
-        m_liveReadout->setAccessibleDescription(*text);
-    }
-}
-
-void DiagramWindow::plot()
-{
-    const diagram::Progress progress = diagram::PlotStar(star, m_boxes.temperature->text(), m_boxes.magnitude->text(),
-        diagram::DecimalSeparator(), Picture1->scaleHeight(), m_design.columnRule, m_design.mainSequence);
-    showProgress(progress, true);
-}
-
 void DiagramWindow::showRelativeSize()
 {
-    relsize::ShowRelativeSize(this, m_boxes.temperature->text(), star,
-        m_design.mainSequence ? relsize::DiagramKind::MainSequence : relsize::DiagramKind::General);
+    relsize::ShowRelativeSize(
+        this, m_star, m_design.mainSequence ? relsize::DiagramKind::MainSequence : relsize::DiagramKind::General);
 }
 
 void DiagramWindow::printData()
 {
-    auto text = [](const QLineEdit *box) { return box ? box->text() : QString(); };
-    const report::ReadOuts readOuts {text(m_boxes.temperature), text(m_boxes.magnitude), text(m_boxes.luminosity),
-        text(m_boxes.radius), text(m_boxes.radiusKm), text(m_boxes.mass), text(m_boxes.massKg), text(m_boxes.lifetime)};
+    // The report copies the boxes as they show the selected star.
+    std::optional<report::ReadOuts> readOuts;
+    if (m_star) {
+        auto text = [](const QLineEdit *box) { return box ? box->text() : QString(); };
+        readOuts = report::ReadOuts {text(m_boxes.temperatureBox), text(m_boxes.magnitudeBox),
+            text(m_boxes.luminosityBox), text(m_boxes.radiusBox), text(m_boxes.radiusKmBox), text(m_boxes.massBox),
+            text(m_boxes.massKgBox), text(m_boxes.lifetimeBox)};
+    }
     report::PrintData(this, m_design.mainSequence ? report::Variant::MainSequence : report::Variant::General, readOuts);
 }
 
 void DiagramWindow::openHelp()
 {
-    app::OpenHelp(this);
-}
-
-void DiagramWindow::showAbout()
-{
-    app::Windows().show(QStringLiteral("frmAbout"));
+    windows::OpenHelp(this);
 }
 
 void DiagramWindow::exitProgram()
 {
-    app::Windows().unloadAll();
+    windows::Registry().unloadAll();
 }
+
+} // namespace diagram

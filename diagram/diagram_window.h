@@ -1,10 +1,11 @@
 // What the general and the main-sequence diagram windows share: the picture,
 // the read-out frame, the status bar, the click, the live read-out, the plot,
-// and the menu items both have.
+// the selected star and the menu items both have.
 #pragma once
 
 #include "diagram/diagram_picture.h"
-#include "diagram/diagram_steps.h"
+#include "model/diagram_steps.h"
+#include "model/number_format.h"
 #include "model/stellar_model.h"
 #include "platform/arbutton.h"
 
@@ -12,7 +13,7 @@
 #include <QMainWindow>
 #include <QMenu>
 
-#include <initializer_list>
+#include <optional>
 #include <span>
 
 class QGroupBox;
@@ -35,46 +36,49 @@ struct WindowDesign {
     QSize client; // client area below the menu bar, status bar included
     QImage picture; // the diagram picture
     bool mainSequence; // mass, mass in kg and lifetime; the magnitude rewritten by a plot
-    ColumnRule columnRule;
+    model::ColumnRule columnRule;
     QColor ring;
     QString statusText;
+    QString pictureName; // the picture as a screen reader names it
 };
 
-} // namespace diagram
-
+// What both diagram windows offer the rest of the program. Their controls
+// are their own: other windows plot, clear and show through these methods.
 class DiagramWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // The current star of this window; the relative size view reads it.
-    model::StarPoint star;
-    DiagramPicture *Picture1 = nullptr;
+    // The selected star, if any: what the last click read or the last plot
+    // computed. The read-out boxes display it; the relative size view and the
+    // report ask it whether a star is selected.
+    const std::optional<model::StarPoint> &selectedStar() const { return m_star; }
 
+    // Plots a star whose temperature and absolute magnitude were typed
+    // elsewhere (the star database), in the user's decimal separator: marks
+    // it on the picture over earlier marks and shows its values. The
+    // temperature box keeps the typed text, and so does the magnitude box on
+    // the general window. A text that cannot be plotted is reported and
+    // leaves no star selected.
+    void plotTyped(const QString &temperatureText, const QString &magnitudeText);
     // Back to the bare diagram: every mark drawn so far disappears.
-    void ClearPicture();
+    void clearMarks();
+    // The live read-out of the point under the mouse pointer.
+    void setLiveReadoutVisible(bool visible);
 
-    // A press with any button reads the star under the pointer; nothing is drawn.
-    void Picture1_MouseDown(int button, int shift, double x, double y);
-    // The live read-out follows the pointer, also while dragging out of the picture.
-    void Picture1_MouseMove(int button, int shift, double x, double y);
+signals:
+    // "About" in the Help menu.
+    void aboutRequested();
 
 protected:
-    explicit DiagramWindow(diagram::WindowDesign design);
-
-    // The boxes each quantity goes to; the main-sequence ones only there.
-    struct ReadOutBoxes {
-        QLineEdit *temperature = nullptr, *magnitude = nullptr, *luminosity = nullptr, *radius = nullptr,
-                  *radiusKm = nullptr, *mass = nullptr, *massKg = nullptr, *lifetime = nullptr;
-    };
+    explicit DiagramWindow(WindowDesign design);
 
     QWidget *client() const { return m_client; }
     QGroupBox *addFrame(const char *name, const QString &caption, const QRect &geometry);
-    // One label and box per row. Both windows list their rows in the order of
-    // the quantities: temperature, magnitude, luminosity, radius, radius in km,
-    // then mass, mass in kg and lifetime; `boxes` receive the boxes in that order.
-    void addReadOuts(QGroupBox *frame, std::span<const diagram::ReadOutRow> rows,
-        const diagram::ReadOutColumns &columns, std::initializer_list<QLineEdit **> boxes);
-    // The live read-out that Picture1_MouseMove writes.
-    QLabel *addLiveReadout(QGroupBox *frame, const char *name, const QRect &geometry);
+    // One label and box per row, the rows in the order of the quantities:
+    // temperature, magnitude, luminosity, radius, radius in km, then on the
+    // main-sequence window mass, mass in kg and lifetime.
+    void addReadOuts(QGroupBox *frame, std::span<const ReadOutRow> rows, const ReadOutColumns &columns);
+    // The live read-out that follows the pointer over the picture.
+    void addLiveReadout(QGroupBox *frame, const char *name, const QRect &geometry);
 
     template <class W, class Handler>
     platform::ARButton *addButton(
@@ -98,21 +102,42 @@ protected:
     void finishWithHelpMenu();
 
     // The handlers both windows share.
-    void plot();
     void showRelativeSize();
     void printData();
     void openHelp();
-    void showAbout();
     void exitProgram();
 
 private:
+    // The boxes each quantity goes to; the main-sequence ones only there.
+    struct ReadOutBoxes {
+        QLineEdit *temperatureBox = nullptr, *magnitudeBox = nullptr, *luminosityBox = nullptr, *radiusBox = nullptr,
+                  *radiusKmBox = nullptr, *massBox = nullptr, *massKgBox = nullptr, *lifetimeBox = nullptr;
+    };
+    // Texts a plot keeps in the boxes as they were typed.
+    struct TypedTexts {
+        QString temperature;
+        std::optional<QString> magnitude;
+    };
+
     void createStatusBar();
-    void showProgress(const diagram::Progress &progress, bool plotted);
+    // A press with any button reads the star under the pointer; nothing is drawn.
+    void readStarAt(double x, double y);
+    // The live read-out follows the pointer, also while dragging out of the picture.
+    void followPointer(double x, double y);
+    void drawMarks(const model::StarPoint &star);
+    void showSelectedStar(const TypedTexts *typed = nullptr);
     void forgetStar();
     void write(QLineEdit *box, double value, model::Pattern pattern) const;
 
-    diagram::WindowDesign m_design;
+    WindowDesign m_design;
     QWidget *m_client = nullptr;
+    DiagramPicture *m_picture = nullptr;
     QLabel *m_liveReadout = nullptr;
     ReadOutBoxes m_boxes;
+    std::optional<model::StarPoint> m_star;
+    // The column of the last plot, which the general window keeps for a star
+    // hotter than the calibration reaches; it outlives the selected star.
+    double m_plotColumn = 0;
 };
+
+} // namespace diagram

@@ -142,25 +142,6 @@ bool isBelowOne(const std::string &normalised)
 
 } // namespace
 
-std::string_view PatternText(Pattern pattern)
-{
-    switch (pattern) {
-    case Pattern::Whole:
-        return "#";
-    case Pattern::Fixed2:
-        return "#.00";
-    case Pattern::Fixed3:
-        return "#.000";
-    case Pattern::Fixed4:
-        return "#.0000";
-    case Pattern::Scientific2:
-        return "#.00 E+#";
-    case Pattern::Scientific3:
-        return "#.000 E+#";
-    }
-    return {};
-}
-
 std::string FormatNumber(double value, Pattern pattern, char decimalSeparator)
 {
     if (!std::isfinite(value))

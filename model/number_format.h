@@ -17,9 +17,6 @@ enum class Pattern {
     Scientific3, // "#.000 E+#"
 };
 
-// The pattern as the read-out tables write it, e.g. "#.00 E+#".
-std::string_view PatternText(Pattern pattern);
-
 // Rounds the decimal value (15 significant digits) half away from zero, so
 // 2.675 under "#.00" is 2.68 although the double lies just below 2.675.
 std::string FormatNumber(double value, Pattern pattern, char decimalSeparator = '.');

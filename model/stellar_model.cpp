@@ -108,6 +108,11 @@ double RadiusKmFromRadius(double r, ConstantSet set)
     return set == ConstantSet::Click ? checked(km - 0.54) : km;
 }
 
+double LuminosityFromRadius(double r, double t)
+{
+    return checked(checked(r * r) * power(divide(t, kSunTemperatureForRadius), 4));
+}
+
 std::optional<double> ColumnFromTemperature(double t)
 {
     checked(t);

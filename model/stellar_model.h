@@ -26,6 +26,9 @@ double MagnitudeFromRow(double y, double scaleHeight);
 double LuminosityFromMagnitude(double mv, ConstantSet set);
 double RadiusFromLuminosity(double l, double t, ConstantSet set);
 double RadiusKmFromRadius(double r, ConstantSet set);
+// The luminosity of a star of radius r (Sun = 1) at temperature t: the
+// relation RadiusFromLuminosity inverts, without its correction terms.
+double LuminosityFromRadius(double r, double t);
 
 // Star to point.
 std::optional<double> ColumnFromTemperature(double t); // no value for t > 80000

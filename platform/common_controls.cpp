@@ -21,18 +21,16 @@ void InitCommonControls()
         return;
     done = true;
     QFont::insertSubstitutions(QStringLiteral("Palatino Linotype"),
-                               {QStringLiteral("P052"), QStringLiteral("URW Palladio L"),
-                                QStringLiteral("TeX Gyre Pagella"), QStringLiteral("DejaVu Serif")});
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+        {QStringLiteral("P052"), QStringLiteral("URW Palladio L"), QStringLiteral("TeX Gyre Pagella"),
+            QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                               {QStringLiteral("Liberation Serif"), QStringLiteral("Nimbus Roman"),
-                                QStringLiteral("DejaVu Serif")});
+        {QStringLiteral("Liberation Serif"), QStringLiteral("Nimbus Roman"), QStringLiteral("DejaVu Serif")});
     QFont::insertSubstitutions(QStringLiteral("Arial"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                                QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 }
 
 QFont LayoutFont(const QString &family, double pointSize, bool bold)
@@ -48,7 +46,10 @@ QFont LayoutFont(const QString &family, double pointSize, bool bold)
     return font;
 }
 
-QFont DialogFont() { return LayoutFont(QStringLiteral("MS Sans Serif"), 8.25); }
+QFont DialogFont()
+{
+    return LayoutFont(QStringLiteral("MS Sans Serif"), 8.25);
+}
 
 QString ProgramFolder()
 {
@@ -57,6 +58,9 @@ QString ProgramFolder()
     return QCoreApplication::applicationDirPath();
 }
 
-void SetProgramFolder(const QString &folder) { programFolderOverride() = folder; }
+void SetProgramFolder(const QString &folder)
+{
+    programFolderOverride() = folder;
+}
 
 } // namespace platform

@@ -19,12 +19,6 @@ QFont LayoutFont(const QString &family, double pointSize, bool bold = false);
 // The default dialog font of the layouts (MS Sans Serif 8.25 pt).
 QFont DialogFont();
 
-// Pixels from twips at 15 twips a pixel.
-constexpr int Px(int twips)
-{
-    return twips / 15;
-}
-
 // The program's own folder: the executable's folder unless a test set another.
 QString ProgramFolder();
 void SetProgramFolder(const QString &folder);

@@ -4,13 +4,14 @@
 #include "model/stellar_model.h"
 #include "relsize/star_appearance.h"
 
-#include <QString>
+#include <optional>
 
 class QWidget;
 
 namespace relsize {
 
-// `text1` is the caller's temperature box: empty means no star is selected.
-void ShowRelativeSize(QWidget *caller, const QString &text1, const model::StarPoint &star, DiagramKind kind);
+// Draws the caller's selected star beside the Sun on the relative size
+// window; without a selected star the user is asked to click first.
+void ShowRelativeSize(QWidget *caller, const std::optional<model::StarPoint> &star, DiagramKind kind);
 
 } // namespace relsize

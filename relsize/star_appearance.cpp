@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <iterator>
 
 namespace relsize {
 namespace {
@@ -166,6 +167,28 @@ std::string DrawingDescription(const StarAppearance &appearance, double radius, 
         return "Sun drawn alone at " + scale + " scale: the " + ColourName(appearance) + " star is too small to draw";
     return std::string("Star drawn beside the Sun: ") + ColourName(appearance) + ", "
         + RadiusInWords(radius, decimalSeparator) + ", drawn at " + scale + " scale";
+}
+
+Rgb BlendedStarColour(double temperature)
+{
+    struct Stop {
+        double t;
+        int r, g, b;
+    };
+    static constexpr Stop stops[]
+        = {{2500, 255, 90, 40}, {3500, 255, 150, 80}, {5000, 255, 215, 150}, {6000, 255, 245, 220},
+            {7500, 250, 250, 255}, {10000, 200, 215, 255}, {20000, 160, 185, 255}, {40000, 140, 170, 255}};
+    if (temperature <= stops[0].t)
+        return {stops[0].r, stops[0].g, stops[0].b};
+    for (std::size_t i = 1; i < std::size(stops); ++i) {
+        if (temperature <= stops[i].t) {
+            const double f = (temperature - stops[i - 1].t) / (stops[i].t - stops[i - 1].t);
+            auto mix = [f](int a, int b) { return int(std::lround(a + (b - a) * f)); };
+            return {mix(stops[i - 1].r, stops[i].r), mix(stops[i - 1].g, stops[i].g), mix(stops[i - 1].b, stops[i].b)};
+        }
+    }
+    const Stop &last = stops[std::size(stops) - 1];
+    return {last.r, last.g, last.b};
 }
 
 } // namespace relsize

@@ -43,4 +43,15 @@ StarAndSun DiscsFor(const StarAppearance &appearance, double radius, double widt
 // `decimalSeparator`.
 std::string DrawingDescription(const StarAppearance &appearance, double radius, char decimalSeparator);
 
+// The colour the eye gives a star of this temperature, blended smoothly from
+// red below 3500 K through orange, yellow and white to blue-white above
+// 20000 K: the colour of the pictures that show many stars at once (the
+// program icon, the startup sky, the other-aspects relations). Not an exact
+// black body, and not the seven classes of the relative size drawing.
+struct Rgb {
+    int red = 0, green = 0, blue = 0;
+    friend bool operator==(const Rgb &, const Rgb &) = default;
+};
+Rgb BlendedStarColour(double temperature);
+
 } // namespace relsize

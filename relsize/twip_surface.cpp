@@ -1,5 +1,7 @@
 #include "relsize/twip_surface.h"
 
+#include "platform/widget_helpers.h"
+
 #include <QPainter>
 
 #include <cmath>
@@ -7,7 +9,7 @@
 namespace relsize {
 namespace {
 
-constexpr double kTwipsPerPixel = 15;
+constexpr double kTwipsPerPixel = platform::kTwipsPerPixel;
 
 // Far beyond the corners of any window this surface belongs to: a larger disc
 // looks the same on it, and the painter stays away from coordinates that
@@ -22,16 +24,16 @@ TwipSurface::TwipSurface(int width, int height)
     m_image.fill(Qt::black);
 }
 
-float TwipSurface::ScaleWidth() const
+float TwipSurface::scaleWidth() const
 {
     return static_cast<float>(m_image.width() * kTwipsPerPixel);
 }
-float TwipSurface::ScaleHeight() const
+float TwipSurface::scaleHeight() const
 {
     return static_cast<float>(m_image.height() * kTwipsPerPixel);
 }
 
-void TwipSurface::Circle(float x, float y, float radius, const QColor &outline)
+void TwipSurface::circle(float x, float y, float radius, const QColor &outline)
 {
     if (!(radius > 0) || !std::isfinite(x) || !std::isfinite(y))
         return;

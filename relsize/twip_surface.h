@@ -13,16 +13,15 @@ public:
     TwipSurface(int width, int height);
 
     // Size in twips, as the drawing rules read it.
-    float ScaleWidth() const;
-    float ScaleHeight() const;
+    float scaleWidth() const;
+    float scaleHeight() const;
 
     // The colour inside every circle drawn from now on (the fill is solid).
     void setFillColor(const QColor &colour) { m_fill = colour; }
-    QColor fillColor() const { return m_fill; }
 
     // A filled circle with a solid outline one pixel wide; centre and radius
     // in twips. A radius that is not positive draws nothing.
-    void Circle(float x, float y, float radius, const QColor &outline);
+    void circle(float x, float y, float radius, const QColor &outline);
 
     // Background and everything drawn so far, one pixel per 15 twips.
     const QImage &image() const { return m_image; }

@@ -12,13 +12,6 @@ QStringList IconSizes()
         QStringLiteral(":/app/icon64.png"), QStringLiteral(":/app/icon256.png")};
 }
 
-QStringList Pictures()
-{
-    return IconSizes()
-        + QStringList {kStartupPicture, kUpperPortrait, kLowerPortrait, QStringLiteral(":/app/intro_diagram.png"),
-            kRadiusRelation, kLifetimeRelation};
-}
-
 QString IntroductionFor(const QStringList &uiLanguages)
 {
     for (const QString &language : uiLanguages) {

@@ -16,8 +16,6 @@ inline const QString kLifetimeRelation = QStringLiteral(":/app/aspects_lifetime.
 
 // The program icon at each size it is drawn in.
 QStringList IconSizes();
-// Every picture of the resources (the icon sizes included).
-QStringList Pictures();
 // The introduction in the first of the user's languages, in the order of
 // QLocale::uiLanguages() ("de-AT", "de", ...), that it is written in:
 // ":/app/intro.de.html" for German. English, the language it is first written

@@ -1,14 +1,12 @@
 // Every window as a screen reader and a keyboard-only user meet it: the names
 // read out for its controls, the order Tab visits them in, and the diagram
 // pictures selecting a star and printing its data with keys alone.
-#include "app/startup.h"
-#include "app/window_registry.h"
-#include "diagram/form1.h"
-#include "diagram/form2.h"
+#include "app/window_composition.h"
+#include "diagram/diagram_picture.h"
+#include "diagram/general_diagram_window.h"
+#include "diagram/main_sequence_window.h"
 #include "platform/accessibility.h"
-#include "platform/common_controls.h"
-#include "platform/scripted_desktop.h"
-#include "stardb/form6.h"
+#include "tests/support/window_test.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -28,14 +26,9 @@
 
 #include <memory>
 
-using app::Windows;
+using windows::Registry;
 
 namespace {
-
-void ProcessUnloads()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 QString AccessibleName(QWidget *w)
 {
@@ -48,7 +41,7 @@ bool ReadOut(QWidget *w)
 {
     return (w->focusPolicy() & Qt::TabFocus) || qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)
         || qobject_cast<QLineEdit *>(w) || qobject_cast<QTextEdit *>(w) || qobject_cast<QAbstractItemView *>(w)
-        || qobject_cast<DiagramPicture *>(w) || qobject_cast<QGroupBox *>(w);
+        || qobject_cast<diagram::DiagramPicture *>(w) || qobject_cast<QGroupBox *>(w);
 }
 
 // The controls Tab visits, in order, starting from the first after the window.
@@ -63,7 +56,7 @@ QStringList FocusChain(QWidget *window)
 
 QWidget *ShowWindow(const QString &name)
 {
-    QWidget *w = Windows().show(name);
+    QWidget *w = Registry().show(name);
     if (w && !QTest::qWaitForWindowActive(w))
         qWarning("%s did not become active", qPrintable(name));
     return w;
@@ -100,7 +93,7 @@ QLabel *AddLabel(QWidget *parent, const QString &text, const QRect &geometry)
 
 } // namespace
 
-class TestAccessibility : public QObject {
+class TestAccessibility : public WindowTest {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -130,10 +123,6 @@ private slots:
     void keyboardOnlySelectionAndReport();
     void menusByKeyboard_data();
     void menusByKeyboard();
-
-private:
-    std::unique_ptr<QTemporaryDir> m_folder;
-    platform::ScriptedDesktop m_desktop;
 };
 
 void TestAccessibility::initTestCase()
@@ -141,21 +130,18 @@ void TestAccessibility::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     // The star database works on its own copy of the starting catalogue.
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
+    QVERIFY(freshProgramFolder());
     QVERIFY(QFile::copy(qEnvironmentVariable("VELTRANE_PROGRAM_DIR") + QStringLiteral("/stars.vlt"),
-        m_folder->filePath(QStringLiteral("stars.vlt"))));
+        m_dir->filePath(QStringLiteral("stars.vlt"))));
     QFile::setPermissions(
-        m_folder->filePath(QStringLiteral("stars.vlt")), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    platform::SetProgramFolder(m_folder->path());
+        m_dir->filePath(QStringLiteral("stars.vlt")), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     app::RegisterWindows();
-    Windows().setDesktop(&m_desktop);
+    useScriptedDesktop();
 }
 
 void TestAccessibility::cleanup()
 {
-    Windows().unloadAll();
-    ProcessUnloads();
+    unloadEveryWindow();
     m_desktop.clear();
 }
 
@@ -341,7 +327,7 @@ void TestAccessibility::namesReadOut()
     QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(QString, name);
-    QWidget *w = Windows().window(window);
+    QWidget *w = Registry().window(window);
     QVERIFY(w);
     auto *c = w->findChild<QWidget *>(control);
     QVERIFY(c);
@@ -429,29 +415,32 @@ void TestAccessibility::cursorMovesAndStaysInside()
     QFETCH(bool, shift);
     QFETCH(int, presses);
     QFETCH(QPoint, expected);
-    auto *form = Windows().window<Form2>();
-    QCOMPARE(form->Picture1->cursorPosition(), QPoint(160, 236));
+    auto *form = Registry().window<diagram::MainSequenceWindow>();
+    auto *picture = Control<diagram::DiagramPicture>(form, "Picture1");
+    auto *display = Control<QLabel>(form, "Label10");
+    QCOMPARE(picture->cursorPosition(), QPoint(160, 236));
     for (int i = 0; i < presses; ++i)
-        QTest::keyClick(form->Picture1, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
-    QCOMPARE(form->Picture1->cursorPosition(), expected);
+        QTest::keyClick(picture, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(picture->cursorPosition(), expected);
     // The live read-out is that of the pointer over the same pixel.
-    const QString byKeys = form->Label10->text();
-    form->Label10->clear();
-    form->Picture1_MouseMove(0, 0, expected.x(), expected.y());
-    QCOMPARE(byKeys, form->Label10->text());
+    const QString byKeys = display->text();
+    display->clear();
+    MovePointer(form, expected.x(), expected.y());
+    QCOMPARE(byKeys, display->text());
     QVERIFY(!byKeys.isEmpty());
-    QVERIFY(form->Text1->text().isEmpty()); // moving selects nothing
+    QVERIFY(Texts(form, {"Text1"}).constFirst().isEmpty()); // moving selects nothing
+    QVERIFY(!form->selectedStar());
 }
 
 void TestAccessibility::cursorStartsAtTheLastClick()
 {
     auto *form = ShowWindow(QStringLiteral("Form1"));
-    auto *picture = static_cast<Form1 *>(form)->Picture1;
+    auto *picture = Control<diagram::DiagramPicture>(form, "Picture1");
     const QPoint origin = picture->contentsRect().topLeft();
     // The sunken border is not the diagram: a press there reads nothing.
     for (const QPoint border : {QPoint(0, 100), QPoint(100, 1), QPoint(picture->width() - 1, 100)})
         QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, border);
-    QVERIFY(static_cast<Form1 *>(form)->Text1->text().isEmpty());
+    QVERIFY(Texts(form, {"Text1"}).constFirst().isEmpty());
     QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, origin + QPoint(50, 60));
     QCOMPARE(picture->cursorPosition(), QPoint(50, 60));
     QTest::keyClick(picture, Qt::Key_Right);
@@ -460,8 +449,8 @@ void TestAccessibility::cursorStartsAtTheLastClick()
 
 void TestAccessibility::cursorIsDrawnOnlyOnTheScreen()
 {
-    auto *form = static_cast<Form1 *>(ShowWindow(QStringLiteral("Form1")));
-    DiagramPicture *picture = form->Picture1;
+    auto *form = static_cast<diagram::GeneralDiagramWindow *>(ShowWindow(QStringLiteral("Form1")));
+    auto *picture = Control<diagram::DiagramPicture>(form, "Picture1");
     const QImage bare = picture->image();
     picture->setFocus(Qt::TabFocusReason);
     for (int i = 0; i < 3; ++i)
@@ -477,11 +466,9 @@ void TestAccessibility::cursorIsDrawnOnlyOnTheScreen()
     QCOMPARE(QColor(shown.pixel(at + QPoint(0, -5))), QColor(255, 255, 0));
     QCOMPARE(shown.pixel(at), bare.pixel(picture->cursorPosition()));
     // A plot and a clear know nothing of the cursor.
-    form->Text1->setText(QStringLiteral("5963"));
-    form->Text2->setText(QStringLiteral("4.78"));
-    form->Draw();
+    form->plotTyped(QStringLiteral("5963"), QStringLiteral("4.78"));
     QVERIFY(picture->image() != bare);
-    form->ClearPicture();
+    form->clearMarks();
     QCOMPARE(picture->image(), bare);
     // Without the focus the picture shows no cursor.
     form->findChild<QWidget *>(QStringLiteral("ARButton2"))->setFocus();
@@ -492,7 +479,7 @@ void TestAccessibility::cursorIsDrawnOnlyOnTheScreen()
     picture->setFocus(Qt::TabFocusReason);
     QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, origin + QPoint(187, 249));
     QVERIFY(picture->hasFocus());
-    QCOMPARE(form->Text1->text(), QStringLiteral("5963"));
+    QCOMPARE(Texts(form, {"Text1"}), QStringList {"5963"});
     QCOMPARE(picture->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(picture->contentsRect()), bare);
     form->findChild<QWidget *>(QStringLiteral("ARButton2"))->setFocus();
     picture->setFocus(Qt::ActiveWindowFocusReason);
@@ -523,7 +510,7 @@ void TestAccessibility::keyboardOnlySelectionAndReport()
     QFETCH(QString, report);
     QWidget *w = ShowWindow(window);
     QVERIFY(w);
-    auto *picture = w->findChild<DiagramPicture *>(QStringLiteral("Picture1"));
+    auto *picture = w->findChild<diagram::DiagramPicture *>(QStringLiteral("Picture1"));
     QVERIFY(picture);
     auto focused = [w] { return QApplication::focusWidget() ? QApplication::focusWidget() : w; };
 
@@ -614,7 +601,7 @@ void TestAccessibility::menusByKeyboard()
         QCOMPARE(m_desktop.opens.size(), 1);
         QCOMPARE(m_desktop.opens.front().file, QStringLiteral("vlt.chm"));
     } else {
-        QWidget *next = Windows().loaded(shown);
+        QWidget *next = Registry().loaded(shown);
         QVERIFY(next);
         QVERIFY(next->isVisible());
     }

@@ -1,15 +1,17 @@
 // Startup, navigation between the windows, the end of the program, the
 // information windows and their resources.
-#include "app/form4.h"
-#include "app/form5.h"
-#include "app/form8.h"
-#include "app/frmabout.h"
+#include "app/about_box.h"
+#include "app/introduction_window.h"
+#include "app/other_aspects_window.h"
 #include "app/startup.h"
-#include "app/window_registry.h"
-#include "platform/arbutton.h"
-#include "platform/common_controls.h"
-#include "platform/scripted_desktop.h"
+#include "app/startup_window.h"
+#include "app/window_composition.h"
+#include "diagram/general_diagram_window.h"
+#include "diagram/main_sequence_window.h"
 #include "resources/app/app_resources.h"
+#include "stardb/star_database_window.h"
+#include "tests/support/window_test.h"
+#include "windows/dialogs.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
@@ -29,14 +31,9 @@
 #include <algorithm>
 #include <memory>
 
-using app::Windows;
+using windows::Registry;
 
 namespace {
-
-void ProcessUnloads()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 QStringList VisibleWindows()
 {
@@ -84,7 +81,7 @@ QStringList ShownImages(QTextDocument *doc)
 
 } // namespace
 
-class TestApp : public QObject {
+class TestApp : public WindowTest {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -100,6 +97,7 @@ private slots:
     void closingTheStartupWindowEndsTheProgram();
     void exitUnloadsEveryWindow();
     void windowsComeBackAtTheirDesignState();
+    void importDataHidesTheLiveReadouts();
     void programEnds_data();
     void programEnds();
 
@@ -119,23 +117,19 @@ private slots:
     void introductionInTheUserLanguage_data();
     void introductionInTheUserLanguage();
     void feedbackMessageIsAConformingDraft();
-
-private:
-    platform::ScriptedDesktop m_desktop;
 };
 
 void TestApp::initTestCase()
 {
     platform::InitCommonControls();
-    Windows().setDesktop(&m_desktop);
+    useScriptedDesktop();
     app::RegisterWindows();
 }
 
 void TestApp::cleanup()
 {
-    Windows().unloadAll();
-    ProcessUnloads();
-    QVERIFY2(Windows().loadedNames().isEmpty(), qPrintable(Windows().loadedNames().join(", ")));
+    unloadEveryWindow();
+    QVERIFY2(Registry().loadedNames().isEmpty(), qPrintable(Registry().loadedNames().join(", ")));
     m_desktop.clear();
 }
 
@@ -151,10 +145,10 @@ void TestApp::everyWindowReachedByNameIsRegistered()
     // A name nobody registered is shown as nothing at all: the user would be
     // left without a window.
     QFETCH(QString, name);
-    QVERIFY2(Windows().isRegistered(name), qPrintable(name + " is not registered"));
-    QWidget *w = Windows().window(name);
+    QVERIFY2(Registry().isRegistered(name), qPrintable(name + " is not registered"));
+    QWidget *w = Registry().window(name);
     QVERIFY(w);
-    QCOMPARE(QString::fromLatin1(w->metaObject()->className()), name);
+    QCOMPARE(w->objectName(), name); // the designer name
     QVERIFY2(!w->isVisible(), "referring to a window loads it without showing it");
 }
 
@@ -170,14 +164,14 @@ void TestApp::startupChoice()
 {
     QFETCH(bool, ticked);
     QFETCH(QString, next);
-    auto *startup = Windows().show<Form8>();
-    QVERIFY(!startup->Check1->isChecked());
+    auto *startup = Registry().show<app::StartupWindow>();
+    QVERIFY(!Control<QCheckBox>(startup, "Check1")->isChecked());
     if (ticked)
-        QTest::mouseClick(startup->Check1, Qt::LeftButton, {}, QPoint(8, 8));
-    QCOMPARE(startup->Check1->isChecked(), ticked);
-    QTest::mouseClick(startup->ARButton1, Qt::LeftButton);
-    ProcessUnloads();
-    QCOMPARE(Windows().loadedNames(), QStringList {next});
+        QTest::mouseClick(Control<QCheckBox>(startup, "Check1"), Qt::LeftButton, {}, QPoint(8, 8));
+    QCOMPARE(Control<QCheckBox>(startup, "Check1")->isChecked(), ticked);
+    QTest::mouseClick(Control<QPushButton>(startup, "ARButton1"), Qt::LeftButton);
+    processDeletes();
+    QCOMPARE(Registry().loadedNames(), QStringList {next});
     QCOMPARE(VisibleWindows(), QStringList {next});
 }
 
@@ -191,18 +185,19 @@ void TestApp::introductionPathsEndInTheGeneralDiagram_data()
 void TestApp::introductionPathsEndInTheGeneralDiagram()
 {
     QFETCH(bool, furtherProceed);
-    auto *intro = Windows().show<Form4>();
+    auto *intro = Registry().show<app::IntroductionWindow>();
     if (furtherProceed) {
-        QTest::mouseClick(intro->ARButton1, Qt::LeftButton);
-        ProcessUnloads();
+        QTest::mouseClick(Control<QPushButton>(intro, "ARButton1"), Qt::LeftButton);
+        processDeletes();
         QCOMPARE(VisibleWindows(), QStringList {"Form5"});
-        QTest::mouseClick(Windows().loaded<Form5>()->ARButton1, Qt::LeftButton);
+        QTest::mouseClick(
+            Control<QPushButton>(Registry().loaded<app::OtherAspectsWindow>(), "ARButton1"), Qt::LeftButton);
     } else {
-        QCOMPARE(intro->ARButton2->toolTip(), QStringLiteral("Go to program"));
-        QTest::mouseClick(intro->ARButton2, Qt::LeftButton);
+        QCOMPARE(Control<QPushButton>(intro, "ARButton2")->toolTip(), QStringLiteral("Go to program"));
+        QTest::mouseClick(Control<QPushButton>(intro, "ARButton2"), Qt::LeftButton);
     }
-    ProcessUnloads();
-    QCOMPARE(Windows().loadedNames(), QStringList {"Form1"});
+    processDeletes();
+    QCOMPARE(Registry().loadedNames(), QStringList {"Form1"});
     QCOMPARE(VisibleWindows(), QStringList {"Form1"});
 }
 
@@ -210,28 +205,28 @@ void TestApp::closingTheStartupWindowEndsTheProgram()
 {
     // The startup window is a tool window, which Qt does not count for
     // "last window closed"; the registry's end signal must still come.
-    QSignalSpy ended(&Windows(), &app::WindowRegistry::allUnloaded);
-    auto *startup = Windows().show<Form8>();
+    QSignalSpy ended(&Registry(), &windows::WindowRegistry::allUnloaded);
+    auto *startup = Registry().show<app::StartupWindow>();
     QVERIFY(startup->close());
-    ProcessUnloads();
-    QVERIFY(Windows().loadedNames().isEmpty());
+    processDeletes();
+    QVERIFY(Registry().loadedNames().isEmpty());
     QVERIFY(ended.count() >= 1);
 }
 
 void TestApp::exitUnloadsEveryWindow()
 {
-    QSignalSpy ended(&Windows(), &app::WindowRegistry::allUnloaded);
+    QSignalSpy ended(&Registry(), &windows::WindowRegistry::allUnloaded);
     const QStringList open = {"Form1", "Form3", "Form6", "frmAbout"};
     for (const QString &name : open)
-        QVERIFY2(Windows().show(name), qPrintable(name));
-    Windows().window("Form2"); // loaded, not shown, as "Import Data" leaves it
-    QCOMPARE(Windows().loadedNames().size(), open.size() + 1);
+        QVERIFY2(Registry().show(name), qPrintable(name));
+    Registry().window("Form2"); // loaded, not shown, as "Import Data" leaves it
+    QCOMPARE(Registry().loadedNames().size(), open.size() + 1);
 
-    Windows().unloadAll();
-    QVERIFY(Windows().loadedNames().isEmpty());
+    Registry().unloadAll();
+    QVERIFY(Registry().loadedNames().isEmpty());
     QCOMPARE(VisibleWindows(), QStringList {});
     QVERIFY(ended.count() >= 1);
-    ProcessUnloads();
+    processDeletes();
     const QWidgetList alive = QApplication::topLevelWidgets();
     const bool anyLeft = std::any_of(alive.cbegin(), alive.cend(),
         [&open](QWidget *w) { return open.contains(w->objectName()) || w->objectName() == QLatin1String("Form2"); });
@@ -240,21 +235,36 @@ void TestApp::exitUnloadsEveryWindow()
 
 void TestApp::windowsComeBackAtTheirDesignState()
 {
-    auto *startup = Windows().show<Form8>();
-    startup->Check1->setChecked(true);
-    QPointer<Form8> old = startup;
-    Windows().unload<Form8>();
-    ProcessUnloads();
+    auto *startup = Registry().show<app::StartupWindow>();
+    Control<QCheckBox>(startup, "Check1")->setChecked(true);
+    QPointer<app::StartupWindow> old = startup;
+    Registry().unload<app::StartupWindow>();
+    processDeletes();
     QVERIFY(old.isNull());
-    QVERIFY(!Windows().window<Form8>()->Check1->isChecked());
+    QVERIFY(!Control<QCheckBox>(Registry().window<app::StartupWindow>(), "Check1")->isChecked());
 
-    auto *intro = Windows().show<Form4>();
-    intro->RichTextBox1->setHtml(QStringLiteral("changed"));
-    Windows().unload<Form4>();
-    ProcessUnloads();
+    auto *intro = Registry().show<app::IntroductionWindow>();
+    Control<QTextBrowser>(intro, "RichTextBox1")->setHtml(QStringLiteral("changed"));
+    Registry().unload<app::IntroductionWindow>();
+    processDeletes();
     QTextDocument design;
-    design.setHtml(Form4::IntroductionDocument());
-    QCOMPARE(Windows().window<Form4>()->RichTextBox1->toPlainText(), design.toPlainText());
+    design.setHtml(app::IntroductionWindow::IntroductionDocument());
+    QCOMPARE(Control<QTextBrowser>(Registry().window<app::IntroductionWindow>(), "RichTextBox1")->toPlainText(),
+        design.toPlainText());
+}
+
+// "Import Data" opens the star database and hides the live read-outs of both
+// diagram windows, loading the main-sequence window (not shown) for that.
+void TestApp::importDataHidesTheLiveReadouts()
+{
+    auto *general = Registry().show<diagram::GeneralDiagramWindow>();
+    general->findChild<QAction *>(QStringLiteral("Fileimport"))->trigger();
+    QVERIFY(Registry().loaded<stardb::StarDatabaseWindow>()->isVisible());
+    QVERIFY(Control<QLabel>(general, "Label1")->isHidden());
+    auto *mainSequence = Registry().loaded<diagram::MainSequenceWindow>();
+    QVERIFY2(mainSequence, "Form2 is loaded to hide its read-out");
+    QVERIFY(!mainSequence->isVisible());
+    QVERIFY(Control<QLabel>(mainSequence, "Label10")->isHidden());
 }
 
 void TestApp::programEnds_data()
@@ -272,16 +282,17 @@ void TestApp::programEnds()
     bool startedAtForm8 = false;
     bool timedOut = false;
     QTimer::singleShot(0, this, [&] {
-        startedAtForm8 = Windows().loadedNames() == QStringList {"Form8"} && Windows().loaded<Form8>()->isVisible();
-        auto *startup = Windows().loaded<Form8>();
-        startup->Check1->setChecked(true);
-        startup->ARButton1->click();
-        Windows().window("Form2"); // loaded, not shown
+        startedAtForm8
+            = Registry().loadedNames() == QStringList {"Form8"} && Registry().loaded<app::StartupWindow>()->isVisible();
+        auto *startup = Registry().loaded<app::StartupWindow>();
+        Control<QCheckBox>(startup, "Check1")->setChecked(true);
+        Control<QPushButton>(startup, "ARButton1")->click();
+        Registry().window("Form2"); // loaded, not shown
         QTimer::singleShot(0, this, [byExit] {
             if (byExit)
-                Windows().unloadAll();
+                Registry().unloadAll();
             else
-                Windows().loaded("Form1")->close();
+                Registry().loaded("Form1")->close();
         });
     });
     QTimer watchdog;
@@ -296,39 +307,43 @@ void TestApp::programEnds()
     QVERIFY(startedAtForm8);
     QVERIFY2(!timedOut, "the program did not end");
     QCOMPARE(result, 0);
-    QVERIFY(Windows().loadedNames().isEmpty());
+    QVERIFY(Registry().loadedNames().isEmpty());
     QCOMPARE(QApplication::topLevelWidgets().size(), 0);
 }
 
 void TestApp::feedbackTwiceMakesTwoShellCallsAndTheBoxStays()
 {
-    auto *about = Windows().show<frmAbout>();
-    QTest::mouseClick(about->Command2, Qt::LeftButton);
-    QTest::mouseClick(about->Command2, Qt::LeftButton);
-    ProcessUnloads();
+    auto *about = Registry().show<app::AboutBox>();
+    QTest::mouseClick(Control<QPushButton>(about, "Command2"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(about, "Command2"), Qt::LeftButton);
+    processDeletes();
     QCOMPARE(m_desktop.opens.size(), 2);
     for (const auto &call : m_desktop.opens) {
         QCOMPARE(call.file, QStringLiteral("fdbk.eml"));
         QCOMPARE(call.directory, platform::ProgramFolder());
         QCOMPARE(call.owner.data(), about);
     }
-    QCOMPARE(Windows().loaded<frmAbout>(), about);
+    QCOMPARE(Registry().loaded<app::AboutBox>(), about);
     QVERIFY(about->isVisible());
     QVERIFY(m_desktop.messages.isEmpty());
 
-    QTest::mouseClick(about->cmdOK, Qt::LeftButton);
-    ProcessUnloads();
-    QVERIFY(!Windows().loaded<frmAbout>());
+    QTest::mouseClick(Control<QPushButton>(about, "cmdOK"), Qt::LeftButton);
+    processDeletes();
+    QVERIFY(!Registry().loaded<app::AboutBox>());
 }
 
 void TestApp::aboutBoxIsBroughtForwardNotDuplicated()
 {
-    auto *first = Windows().show(QStringLiteral("frmAbout"));
-    auto *second = Windows().show(QStringLiteral("frmAbout"));
+    // "About" of either diagram window shows the one about box.
+    Registry().window<diagram::GeneralDiagramWindow>()->findChild<QAction *>(QStringLiteral("fileabout"))->trigger();
+    QWidget *first = Registry().loaded<app::AboutBox>();
+    QVERIFY(first && first->isVisible());
+    Registry().window<diagram::MainSequenceWindow>()->findChild<QAction *>(QStringLiteral("fileabout"))->trigger();
+    QWidget *second = Registry().loaded<app::AboutBox>();
     QCOMPARE(second, first);
     const auto boxes = QApplication::topLevelWidgets();
     QCOMPARE(std::count_if(boxes.cbegin(), boxes.cend(), [](QWidget *w) { return w->objectName() == "frmAbout"; }), 1);
-    QVERIFY(static_cast<frmAbout *>(first)->cmdOK->isDefault());
+    QVERIFY(Control<QPushButton>(first, "cmdOK")->isDefault());
 }
 
 void TestApp::helpFromEveryWindowOpensTheSameFile_data()
@@ -347,7 +362,7 @@ void TestApp::helpFromEveryWindowOpensTheSameFile()
 {
     QFETCH(QString, window);
     QFETCH(QString, control);
-    QWidget *w = Windows().show(window);
+    QWidget *w = Registry().show(window);
     QVERIFY2(w, qPrintable(window));
     if (auto *action = w->findChild<QAction *>(control))
         action->trigger();
@@ -356,7 +371,7 @@ void TestApp::helpFromEveryWindowOpensTheSameFile()
     else
         QFAIL(qPrintable(window + " has no " + control));
 
-    app::OpenHelp(w); // the way every window is meant to open it
+    windows::OpenHelp(w); // the way every window is meant to open it
     QCOMPARE(m_desktop.opens.size(), 2);
     for (const auto &call : m_desktop.opens) {
         QCOMPARE(call.file, QStringLiteral("vlt.chm"));
@@ -397,7 +412,7 @@ void TestApp::textsFitTheirLabels()
     // must still fit the label's fixed box, or part of it is cut off.
     QFETCH(QString, window);
     QFETCH(QString, label);
-    QWidget *w = Windows().window(window);
+    QWidget *w = Registry().window(window);
     QVERIFY(w);
     auto *l = w->findChild<QLabel *>(label);
     QVERIFY2(l, qPrintable(label));
@@ -415,9 +430,9 @@ void TestApp::textsFitTheirLabels()
 
 void TestApp::welcomeWrapsOntoTwoLines()
 {
-    auto *startup = Windows().window<Form8>();
-    QCOMPARE(startup->Label2->text().count(QLatin1Char(' ')), 8 + 43 + 1);
-    const QStringList lines = WrappedLines(startup->Label2);
+    auto *startup = Registry().window<app::StartupWindow>();
+    QCOMPARE(Control<QLabel>(startup, "Label2")->text().count(QLatin1Char(' ')), 8 + 43 + 1);
+    const QStringList lines = WrappedLines(Control<QLabel>(startup, "Label2"));
     QCOMPARE(lines, (QStringList {"WELCOME TO THE MOST USEFUL SOFTWARE FOR THE ASTRONOMERS", "AND ASTROPHYSICST"}));
 }
 
@@ -466,13 +481,13 @@ void TestApp::everyPictureLoads()
 
 void TestApp::introductionShowsItsPicture()
 {
-    auto *intro = Windows().window<Form4>();
-    QTextDocument *doc = intro->RichTextBox1->document();
-    QVERIFY(intro->RichTextBox1->isReadOnly());
+    auto *intro = Registry().window<app::IntroductionWindow>();
+    QTextDocument *doc = Control<QTextBrowser>(intro, "RichTextBox1")->document();
+    QVERIFY(Control<QTextBrowser>(intro, "RichTextBox1")->isReadOnly());
     QVERIFY(doc->toPlainText().contains(QStringLiteral("Hertzsprung")));
     QCOMPARE(ShownImages(doc), QStringList {QStringLiteral(":/app/intro_diagram.png")});
-    QVERIFY(!intro->Picture1->pixmap().isNull());
-    QVERIFY(!intro->Picture2->pixmap().isNull());
+    QVERIFY(!Control<QLabel>(intro, "Picture1")->pixmap().isNull());
+    QVERIFY(!Control<QLabel>(intro, "Picture2")->pixmap().isNull());
 }
 
 void TestApp::introductionInTheUserLanguage_data()

@@ -3,6 +3,5 @@
 
 #include <QObject>
 
-QObject *NewDiagramStepsTest();
 QObject *NewDiagramWindowsTest();
 QObject *NewDiagramPicturesTest();

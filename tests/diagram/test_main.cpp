@@ -1,4 +1,4 @@
-// One executable for the diagram windows: the pure steps, the windows, the pictures.
+// One executable for the diagram windows: the windows and the pictures.
 #include "tests/diagram/diagram_tests.h"
 
 #include <QApplication>
@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     int failures = 0;
-    for (auto make : {NewDiagramStepsTest, NewDiagramWindowsTest, NewDiagramPicturesTest}) {
+    for (auto make : {NewDiagramWindowsTest, NewDiagramPicturesTest}) {
         std::unique_ptr<QObject> suite(make());
         failures += QTest::qExec(suite.get(), argc, argv);
     }

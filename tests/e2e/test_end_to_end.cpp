@@ -6,9 +6,9 @@
 // a script of steps; a scenario passes when its checks hold and the program
 // ends by itself.
 #include "app/startup.h"
-#include "app/window_registry.h"
 #include "platform/common_controls.h"
 #include "stardb/star_catalogue.h"
+#include "windows/window_registry.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -105,7 +105,7 @@ private:
                 m_finished.start();
             else if (m_finished.elapsed() > 5000)
                 force(QStringLiteral("the program is still running after the last step, with %1 loaded")
-                          .arg(app::Windows().loadedNames().join(QStringLiteral(", "))));
+                          .arg(windows::Registry().loadedNames().join(QStringLiteral(", "))));
             return;
         }
         const qsizetype k = m_index;
@@ -134,7 +134,7 @@ private:
         m_finished = {};
         while (QWidget *modal = QApplication::activeModalWidget())
             modal->close();
-        app::Windows().unloadAll();
+        windows::Registry().unloadAll();
         QCoreApplication::exit(1);
     }
 
@@ -150,7 +150,7 @@ private:
 
 QWidget *window(const char *name)
 {
-    return app::Windows().loaded(QString::fromLatin1(name));
+    return windows::Registry().loaded(QString::fromLatin1(name));
 }
 
 template <class T = QWidget> T *control(const char *windowName, const char *name)
@@ -362,7 +362,7 @@ void TestEndToEnd::init()
 void TestEndToEnd::cleanup()
 {
     platform::SetProgramFolder({});
-    QVERIFY(app::Windows().loadedNames().isEmpty());
+    QVERIFY(windows::Registry().loadedNames().isEmpty());
 }
 
 void TestEndToEnd::commaLocalePlot()

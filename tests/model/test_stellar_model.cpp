@@ -106,6 +106,13 @@ void TestStellarModel::starToPoint()
     QVERIFY_NEAR(radius, 0.9943, 0.00005);
     QVERIFY_NEAR(RadiusKmFromRadius(radius, ConstantSet::Plot), 691515.672, 0.0005);
 
+    // The radius relation backwards: the Sun's temperature for the radius
+    // gives the Sun's luminosity, and the plot set reads back the radius less
+    // its correction.
+    QVERIFY_NEAR(LuminosityFromRadius(1, 5964.26), 1.0, 1e-12);
+    QVERIFY_NEAR(
+        RadiusFromLuminosity(LuminosityFromRadius(10, 4000), 4000, ConstantSet::Plot), 10 - 0.00615137503, 1e-9);
+
     QVERIFY_NEAR(ColumnFromTemperature(10000).value(), 90.77, 0.005);
     QVERIFY_NEAR(ColumnFromTemperature(3000).value(), 368.07, 0.005);
     QVERIFY_NEAR(ColumnFromTemperature(2500).value(), 559.14, 0.005);

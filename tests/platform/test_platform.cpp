@@ -5,6 +5,7 @@
 #include "platform/save_dialog.h"
 #include "platform/scripted_desktop.h"
 #include "platform/whole_file.h"
+#include "platform/widget_helpers.h"
 
 #include <QFontInfo>
 #include <QStandardPaths>
@@ -26,6 +27,7 @@ private slots:
     void layoutFontsResolveToInstalledTwins();
     void buttonCaptionColours();
     void programFolderOverride();
+    void decimalSeparatorFollowsTheLocale();
     void saveRefusesTheProgramsOwnFiles();
     void writesInPlaceWhereNoTemporaryFileFits();
 };
@@ -130,6 +132,18 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 } // namespace
+
+void TestPlatform::decimalSeparatorFollowsTheLocale()
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const char comma = platform::DecimalSeparator();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const char point = platform::DecimalSeparator();
+    QLocale::setDefault(saved);
+    QCOMPARE(comma, ',');
+    QCOMPARE(point, '.');
+}
 
 void TestPlatform::saveRefusesTheProgramsOwnFiles()
 {

@@ -1,14 +1,12 @@
 // From a click on a diagram picture to the discs on the relative size window
 // and the report file: the diagram windows' relative-size button and "Print
 // Data" with the dialogs answered by a script.
-#include "app/window_registry.h"
-#include "diagram/form1.h"
-#include "diagram/form2.h"
-#include "platform/common_controls.h"
-#include "platform/scripted_desktop.h"
-#include "relsize/form3.h"
+#include "diagram/general_diagram_window.h"
+#include "diagram/main_sequence_window.h"
+#include "relsize/relative_size_window.h"
 #include "tests/support/pixel_check.h"
 #include "tests/support/window_test.h"
+#include "windows/window_registry.h"
 
 #include <QAction>
 #include <QFile>
@@ -28,23 +26,19 @@ QByteArray Contents(const QString &path)
 
 // Opens the diagram window named `form` as the user meets it and presses the
 // mouse on its picture at column x, row y of the drawing area.
-QWidget *OpenAndClick(const QString &form, int x, int y)
-{
-    auto click = [x, y](auto *window) {
-        QWidget *picture = window->Picture1;
-        QTest::mouseClick(picture, Qt::LeftButton, {}, picture->contentsRect().topLeft() + QPoint(x, y));
-        return window;
-    };
-    if (form == QLatin1String("Form1"))
-        return click(app::Windows().show<Form1>());
-    return click(app::Windows().show<Form2>());
-}
-
 QWidget *Open(const QString &form)
 {
     if (form == QLatin1String("Form1"))
-        return app::Windows().show<Form1>();
-    return app::Windows().show<Form2>();
+        return windows::Registry().show<diagram::GeneralDiagramWindow>();
+    return windows::Registry().show<diagram::MainSequenceWindow>();
+}
+
+QWidget *OpenAndClick(const QString &form, int x, int y)
+{
+    QWidget *window = Open(form);
+    auto *picture = Control<QFrame>(window, "Picture1");
+    QTest::mouseClick(picture, Qt::LeftButton, {}, picture->contentsRect().topLeft() + QPoint(x, y));
+    return window;
 }
 
 } // namespace
@@ -78,8 +72,7 @@ void TestDiagramButtons::init()
 
 void TestDiagramButtons::cleanup()
 {
-    app::Windows().unloadAll();
-    processDeletes();
+    unloadEveryWindow();
 }
 
 void TestDiagramButtons::cleanupTestCase()
@@ -108,7 +101,7 @@ void TestDiagramButtons::sunClickedOnEitherDiagram()
     auto *button = window->findChild<QPushButton *>(QStringLiteral("ARButton3"));
     QVERIFY(button);
     button->click();
-    Form3 *form3 = app::Windows().loaded<Form3>();
+    relsize::RelativeSizeWindow *form3 = windows::Registry().loaded<relsize::RelativeSizeWindow>();
     QVERIFY2(form3 && form3->isVisible(), "the relative size window comes up");
     const QImage image = form3->image();
     for (int centre : {419, 104}) {
@@ -140,7 +133,7 @@ void TestDiagramButtons::eachWindowPassesItsOwnKind()
     for (const auto &[form, colour] : {std::pair {QStringLiteral("Form1"), kOrange}, {QStringLiteral("Form2"), kRed}}) {
         QWidget *window = OpenAndClick(form, 300, 400);
         window->findChild<QPushButton *>(QStringLiteral("ARButton3"))->click();
-        Form3 *form3 = app::Windows().loaded<Form3>();
+        relsize::RelativeSizeWindow *form3 = windows::Registry().loaded<relsize::RelativeSizeWindow>();
         QVERIFY(form3);
         QCOMPARE_PIXEL(form3->image(), 419, 200, colour);
         QCOMPARE_PIXEL(form3->image(), 419 + 80, 200, colour);
@@ -170,7 +163,7 @@ void TestDiagramButtons::nothingClickedYet()
     QCOMPARE(m_desktop.messages.size(), 2);
     QCOMPARE(m_desktop.messages[0].text, QStringLiteral("Click The Image First !"));
     QCOMPARE(m_desktop.messages[1].text, printMessage);
-    QVERIFY(!app::Windows().loaded<Form3>());
+    QVERIFY(!windows::Registry().loaded<relsize::RelativeSizeWindow>());
     QVERIFY(m_desktop.saves.isEmpty());
 }
 

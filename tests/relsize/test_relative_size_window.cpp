@@ -1,12 +1,12 @@
 // The relative size window: its design state, the discs as pixels of the saved
 // bitmap, and SAVE, HELP and EXIT with the dialogs answered by a script.
-#include "app/window_registry.h"
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
-#include "relsize/form3.h"
+#include "relsize/relative_size_window.h"
 #include "relsize/show_relative_size.h"
 #include "tests/support/pixel_check.h"
 #include "tests/support/window_test.h"
+#include "windows/window_registry.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,13 +38,7 @@ model::StarPoint Star(double t, double m, double r)
 
 void Show(const model::StarPoint &star, DiagramKind kind = DiagramKind::General)
 {
-    relsize::ShowRelativeSize(nullptr, QStringLiteral("x"), star, kind);
-}
-
-void Unload()
-{
-    app::Windows().unload<Form3>();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    relsize::ShowRelativeSize(nullptr, star, kind);
 }
 
 } // namespace
@@ -92,7 +86,7 @@ void TestRelativeSizeWindow::init()
 
 void TestRelativeSizeWindow::cleanup()
 {
-    Unload();
+    unloadEveryWindow();
 }
 
 void TestRelativeSizeWindow::cleanupTestCase()
@@ -103,12 +97,12 @@ void TestRelativeSizeWindow::cleanupTestCase()
 // Saves the window's drawing through SAVE under `name` and reads it back.
 QImage TestRelativeSizeWindow::saved(const QString &name)
 {
-    Form3 *form = app::Windows().loaded<Form3>();
+    relsize::RelativeSizeWindow *form = windows::Registry().loaded<relsize::RelativeSizeWindow>();
     if (!form)
         return {};
     const QString path = m_dir->filePath(name);
     m_desktop.fileNames.enqueue(path);
-    form->Command1->click();
+    Control<QPushButton>(form, "Command1")->click();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -120,25 +114,25 @@ QImage TestRelativeSizeWindow::saved(const QString &name)
 
 void TestRelativeSizeWindow::designState()
 {
-    Form3 *form = app::Windows().window<Form3>();
+    relsize::RelativeSizeWindow *form = windows::Registry().window<relsize::RelativeSizeWindow>();
     QCOMPARE(form->windowTitle(), QStringLiteral("Relative Size"));
     QCOMPARE(form->size(), QSize(629, 401));
     QCOMPARE(form->minimumSize(), form->maximumSize());
     QVERIFY(!(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QCOMPARE(form->ScaleWidth(), 9435.0f);
-    QCOMPARE(form->ScaleHeight(), 6015.0f);
+    QCOMPARE(form->scaleWidth(), 9435.0f);
+    QCOMPARE(form->scaleHeight(), 6015.0f);
     QCOMPARE(form->image().size(), QSize(629, 401));
     QVERIFY2(form->image().allGray() && form->image().pixelColor(300, 200) == kBlack, "a new window is black");
 
-    struct Control {
+    struct Designed {
         const char *name, *text;
         QRect geometry;
     };
     // Twips of the layout table at 15 to a pixel.
-    const Control controls[] = {{"Label1", "SUN", {88, 288, 25, 17}}, {"Label2", "STAR", {400, 288, 33, 17}},
+    const Designed controls[] = {{"Label1", "SUN", {88, 288, 25, 17}}, {"Label2", "STAR", {400, 288, 33, 17}},
         {"Command1", "&SAVE", {102, 360, 97, 25}}, {"Command2", "&HELP", {262, 360, 97, 25}},
         {"Command3", "&EXIT", {430, 360, 97, 25}}};
-    for (const Control &c : controls) {
+    for (const Designed &c : controls) {
         auto *w = form->findChild<QWidget *>(QLatin1String(c.name));
         QVERIFY2(w, c.name);
         QCOMPARE(w->geometry(), c.geometry);
@@ -150,21 +144,21 @@ void TestRelativeSizeWindow::designState()
             QCOMPARE(qobject_cast<QPushButton *>(w)->text(), QLatin1String(c.text));
         }
     }
-    QCOMPARE(form->Command1->toolTip(), QStringLiteral("Save picture to a bitmap file"));
-    QCOMPARE(form->Command1->nextInFocusChain(), form->Command2);
-    QCOMPARE(form->Command2->nextInFocusChain(), form->Command3);
+    QCOMPARE(Control<QPushButton>(form, "Command1")->toolTip(), QStringLiteral("Save picture to a bitmap file"));
+    QCOMPARE(Control(form, "Command1")->nextInFocusChain(), Control(form, "Command2"));
+    QCOMPARE(Control(form, "Command2")->nextInFocusChain(), Control(form, "Command3"));
 }
 
 void TestRelativeSizeWindow::noStarSelected()
 {
     QWidget caller;
-    relsize::ShowRelativeSize(&caller, QString(), Star(5963, 4.78, 1), DiagramKind::MainSequence);
+    relsize::ShowRelativeSize(&caller, std::nullopt, DiagramKind::MainSequence);
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages[0].text, QStringLiteral("Click The Image First !"));
     QCOMPARE(m_desktop.messages[0].title, QStringLiteral("Error"));
     QCOMPARE(m_desktop.messages[0].icon, Icon::Critical);
     QCOMPARE(m_desktop.messages[0].buttons, platform::Buttons::Ok);
-    QVERIFY2(!app::Windows().loaded<Form3>(), "no window without a star");
+    QVERIFY2(!windows::Registry().loaded<relsize::RelativeSizeWindow>(), "no window without a star");
 }
 
 void TestRelativeSizeWindow::workedGeometryInTheSavedBitmap()
@@ -172,7 +166,7 @@ void TestRelativeSizeWindow::workedGeometryInTheSavedBitmap()
     // Band 4 (k = 30), R = 2, white: star (6290, 3007.5) r 401, Sun (1572.5, 3007.5)
     // r 200.5 twips, i.e. (419.3, 200.5) r 26.7 and (104.8, 200.5) r 13.4 pixels.
     Show(Star(10000, -2, 2));
-    QVERIFY(app::Windows().loaded<Form3>()->isVisible());
+    QVERIFY(windows::Registry().loaded<relsize::RelativeSizeWindow>()->isVisible());
     // Typed without extension under the bitmap filter: kept as typed.
     const QImage image = saved(QStringLiteral("pair"));
     QVERIFY2(!image.isNull(), "SAVE writes a Windows bitmap");
@@ -208,7 +202,7 @@ void TestRelativeSizeWindow::drawingsAccumulate()
     Show(Star(3000, 12, 0.3));
     // Then the white star of band 4 (k = 30) on top, without closing the window.
     Show(Star(10000, -2, 2));
-    QCOMPARE(app::Windows().loadedNames(), QStringList {"Form3"});
+    QCOMPARE(windows::Registry().loadedNames(), QStringList {"Form3"});
     const QImage image = saved(QStringLiteral("both.bmp"));
     QVERIFY(!image.isNull());
     QCOMPARE_PIXEL(image, 419, 200, kWhite);
@@ -230,7 +224,7 @@ void TestRelativeSizeWindow::radiusNotPositiveDrawsOnlyTheSun()
 {
     QFETCH(double, radius);
     Show(Star(75000, 18.9, radius)); // the hottest, faintest corner of the diagram
-    const QImage image = app::Windows().loaded<Form3>()->image();
+    const QImage image = windows::Registry().loaded<relsize::RelativeSizeWindow>()->image();
     QCOMPARE_PIXEL(image, 419, 200, kBlack);
     QCOMPARE_PIXEL(image, 104, 200, kSun);
 }
@@ -239,7 +233,7 @@ void TestRelativeSizeWindow::hugeRadiusFillsTheArea()
 {
     // Typed values can make a star far larger than the window; only the area shows.
     Show(Star(3000, -11, 1e300));
-    const QImage image = app::Windows().loaded<Form3>()->image();
+    const QImage image = windows::Registry().loaded<relsize::RelativeSizeWindow>()->image();
     QCOMPARE_PIXEL(image, 0, 0, kRed);
     QCOMPARE_PIXEL(image, 628, 400, kRed);
     QCOMPARE_PIXEL(image, 104, 200, kSun);
@@ -248,7 +242,7 @@ void TestRelativeSizeWindow::hugeRadiusFillsTheArea()
 void TestRelativeSizeWindow::tooHotShowsTheWindowBlack()
 {
     Show(Star(75700.01, 3, 1));
-    Form3 *form = app::Windows().loaded<Form3>();
+    relsize::RelativeSizeWindow *form = windows::Registry().loaded<relsize::RelativeSizeWindow>();
     QVERIFY(form && form->isVisible());
     QVERIFY(m_desktop.messages.isEmpty());
     const QImage image = saved(QStringLiteral("black.bmp"));
@@ -282,12 +276,14 @@ void TestRelativeSizeWindow::drawingIsDescribedForScreenReaders()
             "Star drawn beside the Sun: red, less than a hundredth of the Sun's radius, drawn at one hundredth scale"},
         {75000, 18.9, -0.0012, "C", "Sun drawn alone at one third scale: the deep blue star is too small to draw"},
     };
-    QCOMPARE(app::Windows().window<Form3>()->accessibleDescription(), QStringLiteral("No star drawn yet"));
+    QCOMPARE(windows::Registry().window<relsize::RelativeSizeWindow>()->accessibleDescription(),
+        QStringLiteral("No star drawn yet"));
     const auto restore = qScopeGuard([before = QLocale()] { QLocale::setDefault(before); });
     for (const Step &step : steps) {
         QLocale::setDefault(QLocale(QLatin1String(step.locale)));
         Show(Star(step.t, step.m, step.r));
-        QCOMPARE(app::Windows().loaded<Form3>()->accessibleDescription(), QLatin1String(step.description));
+        QCOMPARE(windows::Registry().loaded<relsize::RelativeSizeWindow>()->accessibleDescription(),
+            QLatin1String(step.description));
     }
 }
 
@@ -302,17 +298,17 @@ void TestRelativeSizeWindow::exitDiscardsTheDrawing()
 {
     QFETCH(bool, closeBox);
     Show(Star(3000, 12, 0.3));
-    Form3 *first = app::Windows().loaded<Form3>();
+    relsize::RelativeSizeWindow *first = windows::Registry().loaded<relsize::RelativeSizeWindow>();
     QCOMPARE_PIXEL(first->image(), 104 + 100, 200, kSun);
     if (closeBox)
         first->close();
     else
-        first->Command3->click();
+        Control<QPushButton>(first, "Command3")->click();
     // The close box unloads once the event loop has run.
-    QTRY_VERIFY(!app::Windows().loaded<Form3>());
+    QTRY_VERIFY(!windows::Registry().loaded<relsize::RelativeSizeWindow>());
 
     Show(Star(10000, -2, 2));
-    const QImage image = app::Windows().loaded<Form3>()->image();
+    const QImage image = windows::Registry().loaded<relsize::RelativeSizeWindow>()->image();
     QCOMPARE_PIXEL(image, 104 + 100, 200, kBlack);
     QCOMPARE_PIXEL(image, 419 + 34, 200, kBlack);
     QCOMPARE_PIXEL(image, 419, 200, kWhite);
@@ -321,7 +317,7 @@ void TestRelativeSizeWindow::exitDiscardsTheDrawing()
 void TestRelativeSizeWindow::drawingSurvivesBeingCovered()
 {
     Show(Star(10000, -2, 2));
-    Form3 *form = app::Windows().loaded<Form3>();
+    relsize::RelativeSizeWindow *form = windows::Registry().loaded<relsize::RelativeSizeWindow>();
     form->hide();
     form->show();
     const QImage shown = form->grab().toImage();
@@ -333,7 +329,7 @@ void TestRelativeSizeWindow::drawingSurvivesBeingCovered()
 void TestRelativeSizeWindow::saveCancelledWritesNothing()
 {
     Show(Star(10000, -2, 2));
-    app::Windows().loaded<Form3>()->Command1->click();
+    Control<QPushButton>(windows::Registry().loaded<relsize::RelativeSizeWindow>(), "Command1")->click();
     QCOMPARE(m_desktop.saves.size(), 1);
     const auto &request = m_desktop.saves[0];
     QCOMPARE(request.filter, QStringLiteral(" All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp"));
@@ -377,15 +373,15 @@ void TestRelativeSizeWindow::saveFailureIsReported()
     QVERIFY(plain.open(QIODevice::WriteOnly));
     plain.close();
     Show(Star(10000, -2, 2));
-    Form3 *form = app::Windows().loaded<Form3>();
+    relsize::RelativeSizeWindow *form = windows::Registry().loaded<relsize::RelativeSizeWindow>();
     const QImage before = form->image();
     m_desktop.fileNames.enqueue(m_dir->filePath(name));
-    form->Command1->click();
+    Control<QPushButton>(form, "Command1")->click();
 
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages[0].icon, Icon::Critical);
     QVERIFY2(m_desktop.messages[0].text.contains(reason, Qt::CaseInsensitive), qPrintable(m_desktop.messages[0].text));
-    QCOMPARE(app::Windows().loaded<Form3>(), form);
+    QCOMPARE(windows::Registry().loaded<relsize::RelativeSizeWindow>(), form);
     QVERIFY(form->image() == before);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList {"plain"});
 }
@@ -407,7 +403,7 @@ void TestRelativeSizeWindow::failingWriteLeavesExistingFileIntact()
     small.rlim_cur = 4096;
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    app::Windows().loaded<Form3>()->Command1->click();
+    Control<QPushButton>(windows::Registry().loaded<relsize::RelativeSizeWindow>(), "Command1")->click();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -423,8 +419,8 @@ void TestRelativeSizeWindow::failingWriteLeavesExistingFileIntact()
 void TestRelativeSizeWindow::helpOpensTheHelpFile()
 {
     Show(Star(10000, -2, 2));
-    Form3 *form = app::Windows().loaded<Form3>();
-    form->Command2->click();
+    relsize::RelativeSizeWindow *form = windows::Registry().loaded<relsize::RelativeSizeWindow>();
+    Control<QPushButton>(form, "Command2")->click();
     QCOMPARE(m_desktop.opens.size(), 1);
     QCOMPARE(m_desktop.opens[0].owner.data(), form);
     QCOMPARE(m_desktop.opens[0].file, QStringLiteral("vlt.chm"));

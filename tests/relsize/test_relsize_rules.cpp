@@ -31,6 +31,8 @@ private slots:
     void tooHotForTheDiagram_data();
     void tooHotForTheDiagram();
     void sunColourIsTheYellowClass();
+    void blendedStarColour_data();
+    void blendedStarColour();
     void discs_data();
     void discs();
 };
@@ -131,6 +133,27 @@ void TestRelsizeRules::sunColourIsTheYellowClass()
 {
     const StarAppearance sun {relsize::kSunRed, relsize::kSunGreen, relsize::kSunBlue, 15};
     QCOMPARE(ClassifyStar(5963, 4.78, DiagramKind::General), sun);
+}
+
+void TestRelsizeRules::blendedStarColour_data()
+{
+    QTest::addColumn<double>("t");
+    QTest::addColumn<int>("red");
+    QTest::addColumn<int>("green");
+    QTest::addColumn<int>("blue");
+    QTest::newRow("cooler than the first stop") << 1000.0 << 255 << 90 << 40;
+    QTest::newRow("on a stop") << 6000.0 << 255 << 245 << 220;
+    QTest::newRow("halfway, rounded") << 8750.0 << 225 << 233 << 255;
+    QTest::newRow("hotter than the last stop") << 90000.0 << 140 << 170 << 255;
+}
+
+void TestRelsizeRules::blendedStarColour()
+{
+    QFETCH(double, t);
+    QFETCH(int, red);
+    QFETCH(int, green);
+    QFETCH(int, blue);
+    QCOMPARE(relsize::BlendedStarColour(t), (relsize::Rgb {red, green, blue}));
 }
 
 void TestRelsizeRules::discs_data()

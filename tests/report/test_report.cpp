@@ -1,10 +1,10 @@
 // The data report: its bytes against whole expected files, and the Click of
 // "Print Data" with its dialogs answered by a scripted desktop.
-#include "app/window_registry.h"
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
 #include "report/print_data.h"
 #include "tests/support/window_test.h"
+#include "windows/window_registry.h"
 
 #include <QDir>
 #include <QFile>
@@ -175,10 +175,8 @@ void TestReport::noStarSelected()
 {
     QFETCH(Variant, variant);
     QFETCH(QString, text);
-    ReadOuts values = SunMainSequence();
-    values.temperature.clear();
     m_desktop.fileNames.enqueue(path("never.txt"));
-    report::PrintData(nullptr, variant, values);
+    report::PrintData(nullptr, variant, std::nullopt);
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages[0].text, text);
     QCOMPARE(m_desktop.messages[0].title, QStringLiteral("Error"));

@@ -1,7 +1,6 @@
 // Single-instance windows: created on first reference, fresh after unloading.
-#include "app/window_registry.h"
-#include "platform/common_controls.h"
-#include "platform/scripted_desktop.h"
+#include "tests/support/window_test.h"
+#include "windows/dialogs.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -9,6 +8,7 @@
 class Form1 : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char *kDesignerName = "Form1";
     Form1() { ++created; }
     ~Form1() override { ++destroyed; }
     int designState = 0;
@@ -18,9 +18,11 @@ public:
 
 class Form3 : public QWidget {
     Q_OBJECT
+public:
+    static constexpr const char *kDesignerName = "Form3";
 };
 
-class TestWindowRegistry : public QObject {
+class TestWindowRegistry : public WindowTest {
     Q_OBJECT
 private slots:
     void cleanup();
@@ -28,102 +30,119 @@ private slots:
     void unloadedWindowComesBackFresh();
     void titleBarCloseUnloads();
     void unloadAllEndsWithNothingLoaded();
+    void exitOrderIsTheProgramsToGive();
     void unknownNameIsNoWindow();
     void helpOpensTheHelpFileInTheProgramFolder();
 };
 
-static void processDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 void TestWindowRegistry::cleanup()
 {
-    app::Windows().unloadAll();
-    processDeletes();
-    app::Windows().setDesktop(nullptr);
+    unloadEveryWindow();
+    windows::Registry().setExitOrder({});
+    windows::Registry().setDesktop(nullptr);
 }
 
 void TestWindowRegistry::createdOnFirstReferenceOnly()
 {
     const int before = Form1::created;
-    QVERIFY(!app::Windows().loaded<Form1>());
+    QVERIFY(!windows::Registry().loaded<Form1>());
     QCOMPARE(Form1::created, before);
-    Form1 *first = app::Windows().window<Form1>();
+    Form1 *first = windows::Registry().window<Form1>();
     QVERIFY(first);
     QVERIFY(!first->isVisible()); // loaded, not shown
     QCOMPARE(first->objectName(), QString("Form1"));
-    QCOMPARE(app::Windows().window<Form1>(), first);
-    QCOMPARE(app::Windows().show<Form1>(), first);
+    QCOMPARE(windows::Registry().window<Form1>(), first);
+    QCOMPARE(windows::Registry().show<Form1>(), first);
     QVERIFY(first->isVisible());
     QCOMPARE(Form1::created, before + 1);
 }
 
 void TestWindowRegistry::unloadedWindowComesBackFresh()
 {
-    Form1 *first = app::Windows().show<Form1>();
+    Form1 *first = windows::Registry().show<Form1>();
     first->designState = 42;
     QPointer<Form1> old(first);
-    app::Windows().unload<Form1>();
+    windows::Registry().unload<Form1>();
     QVERIFY(!first->isVisible());
-    QVERIFY(!app::Windows().loaded<Form1>());
+    QVERIFY(!windows::Registry().loaded<Form1>());
     // Unloading from the window's own handler is safe: it goes once control returns.
     QVERIFY(old);
     processDeletes();
     QVERIFY(!old);
-    Form1 *second = app::Windows().window<Form1>();
+    Form1 *second = windows::Registry().window<Form1>();
     QCOMPARE(second->designState, 0);
 }
 
 void TestWindowRegistry::titleBarCloseUnloads()
 {
-    QPointer<Form1> w = app::Windows().show<Form1>();
+    QPointer<Form1> w = windows::Registry().show<Form1>();
     QVERIFY(w->close());
     processDeletes();
     QVERIFY(!w);
-    QVERIFY(!app::Windows().loaded<Form1>());
+    QVERIFY(!windows::Registry().loaded<Form1>());
 }
 
 void TestWindowRegistry::unloadAllEndsWithNothingLoaded()
 {
-    QSignalSpy ended(&app::Windows(), &app::WindowRegistry::allUnloaded);
-    app::Windows().show<Form1>();
-    app::Windows().window<Form3>(); // loaded but hidden
-    QCOMPARE(app::Windows().loadedNames(), (QStringList {"Form1", "Form3"}));
+    QSignalSpy ended(&windows::Registry(), &windows::WindowRegistry::allUnloaded);
+    windows::Registry().show<Form1>();
+    windows::Registry().window<Form3>(); // loaded but hidden
+    QCOMPARE(windows::Registry().loadedNames(), (QStringList {"Form1", "Form3"}));
     const int destroyedBefore = Form1::destroyed;
-    app::Windows().unloadAll();
-    QVERIFY(app::Windows().loadedNames().isEmpty());
+    windows::Registry().unloadAll();
+    QVERIFY(windows::Registry().loadedNames().isEmpty());
     QVERIFY(ended.count() >= 1);
     processDeletes();
     QCOMPARE(Form1::destroyed, destroyedBefore + 1);
     // Windows that were never loaded are not created just to be unloaded.
     const int createdBefore = Form1::created;
-    app::Windows().unloadAll();
+    windows::Registry().unloadAll();
     QCOMPARE(Form1::created, createdBefore);
+}
+
+void TestWindowRegistry::exitOrderIsTheProgramsToGive()
+{
+    // The registry knows no names of its own: the windows named in the exit
+    // order go first, in that order, then the rest by name.
+    static QStringList destroyed; // the factories outlive this function
+    destroyed.clear();
+    for (const char *name : {"Help", "Main", "Tools"}) {
+        const QString designerName = QString::fromLatin1(name);
+        windows::Registry().add(designerName, [designerName] {
+            auto *window = new QWidget;
+            QObject::connect(window, &QObject::destroyed, [designerName] { destroyed << designerName; });
+            return window;
+        });
+        windows::Registry().window(designerName);
+    }
+    windows::Registry().setExitOrder({"Tools", "Main", "Never loaded"});
+    windows::Registry().unloadAll();
+    processDeletes();
+    QCOMPARE(destroyed, (QStringList {"Tools", "Main", "Help"}));
+    QVERIFY(!windows::Registry().window("Never loaded"));
 }
 
 void TestWindowRegistry::unknownNameIsNoWindow()
 {
-    QVERIFY(!app::Windows().window("Form6"));
-    QVERIFY(!app::Windows().show("frmAbout"));
-    app::Windows().unload("Form6"); // nothing to do, nothing breaks
+    QVERIFY(!windows::Registry().window("Form6"));
+    QVERIFY(!windows::Registry().show("frmAbout"));
+    windows::Registry().unload("Form6"); // nothing to do, nothing breaks
 }
 
 void TestWindowRegistry::helpOpensTheHelpFileInTheProgramFolder()
 {
-    platform::ScriptedDesktop desktop;
-    app::Windows().setDesktop(&desktop);
+    useScriptedDesktop();
     platform::SetProgramFolder("/opt/veltrane");
-    Form1 *w = app::Windows().window<Form1>();
-    app::OpenHelp(w);
-    app::OpenHelp(nullptr);
-    platform::SetProgramFolder(QString());
-    QCOMPARE(desktop.opens.size(), 2);
-    for (const auto &call : desktop.opens) {
+    Form1 *w = windows::Registry().window<Form1>();
+    windows::OpenHelp(w);
+    windows::OpenHelp(nullptr);
+    restoreDesktop();
+    QCOMPARE(m_desktop.opens.size(), 2);
+    for (const auto &call : m_desktop.opens) {
         QCOMPARE(call.file, QString("vlt.chm"));
         QCOMPARE(call.directory, QString("/opt/veltrane"));
     }
-    QCOMPARE(desktop.opens.first().owner.data(), static_cast<QWidget *>(w));
+    QCOMPARE(m_desktop.opens.first().owner.data(), static_cast<QWidget *>(w));
 }
 
 QTEST_MAIN(TestWindowRegistry)

@@ -1,11 +1,7 @@
 // Saves a picture of each startup and information window, as the user sees
 // it, for looking them over: veltrane_app_shots <output folder>
-#include "app/form4.h"
-#include "app/form5.h"
-#include "app/form8.h"
-#include "app/frmabout.h"
-#include "app/startup.h"
-#include "app/window_registry.h"
+#include "app/window_composition.h"
+#include "windows/window_registry.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,12 +21,12 @@ int main(int argc, char *argv[])
     app::RegisterWindows();
     int failures = 0;
     for (const char *name : {"Form8", "Form4", "Form5", "frmAbout"}) {
-        QWidget *w = app::Windows().show(QString::fromLatin1(name));
+        QWidget *w = windows::Registry().show(QString::fromLatin1(name));
         QTest::qWait(300);
         if (!w->grab().save(out.filePath(QString::fromLatin1(name) + QStringLiteral(".png"))))
             ++failures;
     }
-    app::Windows().unloadAll();
+    windows::Registry().unloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return failures == 0 ? 0 : 1;
 }

@@ -3,10 +3,11 @@
 // It opens the catalogue as the program would from that folder, in browse
 // mode, update mode and adding, and plots the second star. The user's locale
 // (LANG) decides the decimal separator.
-#include "app/window_registry.h"
-#include "diagram/form1.h"
+#include "app/window_composition.h"
+#include "diagram/general_diagram_window.h"
 #include "platform/common_controls.h"
-#include "stardb/form6.h"
+#include "stardb/star_database_window.h"
+#include "windows/window_registry.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,18 +34,21 @@ int main(int argc, char *argv[])
         if (!window->grab().save(out.filePath(QString::fromLatin1(name) + QStringLiteral(".png"))))
             ++failures;
     };
-    auto *form = app::Windows().show<Form6>();
-    if (form->DBList1->count() > 1)
-        form->DBList1->setCurrentRow(1);
+    app::RegisterWindows();
+    auto *form = windows::Registry().show<stardb::StarDatabaseWindow>();
+    const auto press = [form](const char *button) { form->findChild<QPushButton *>(QLatin1String(button))->click(); };
+    auto *list = form->findChild<QListWidget *>(QStringLiteral("DBList1"));
+    if (list->count() > 1)
+        list->setCurrentRow(1);
     shoot(form, "Form6-browse");
-    form->plot->click();
-    shoot(app::Windows().window<Form1>(), "Form6-plotted-Form1");
-    form->upd->click();
+    press("plot");
+    shoot(windows::Registry().window<diagram::GeneralDiagramWindow>(), "Form6-plotted-Form1");
+    press("upd");
     shoot(form, "Form6-update");
-    form->add->click();
+    press("add");
     shoot(form, "Form6-adding");
-    form->cancel->click();
-    app::Windows().unloadAll();
+    press("cancel");
+    windows::Registry().unloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return failures == 0 ? 0 : 1;
 }

@@ -1,10 +1,9 @@
-#include "app/window_registry.h"
+#include "windows/window_registry.h"
 
 #include "platform/accessibility.h"
-#include "platform/common_controls.h"
 #include "platform/qt_desktop.h"
 
-namespace app {
+namespace windows {
 
 WindowRegistry &WindowRegistry::instance()
 {
@@ -74,12 +73,6 @@ bool WindowRegistry::anyVisible() const
     return false;
 }
 
-const QStringList &WindowRegistry::exitOrder()
-{
-    static const QStringList order = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form8", "frmAbout"};
-    return order;
-}
-
 void WindowRegistry::unloadAll()
 {
     {
@@ -87,9 +80,9 @@ void WindowRegistry::unloadAll()
         const QSignalBlocker quiet(this);
         // Windows that were never loaded are skipped: creating them only to
         // unload them would run their loading (the catalogue, say) for nothing.
-        for (const QString &name : exitOrder())
+        for (const QString &name : m_exitOrder)
             unload(name);
-        const QStringList rest = m_windows.keys();
+        const QStringList rest = loadedNames();
         for (const QString &name : rest)
             unload(name);
     }
@@ -130,15 +123,4 @@ void WindowRegistry::forget(const QString &name, QWidget *window)
     }
 }
 
-platform::Answer MsgBox(
-    QWidget *owner, const QString &text, platform::Buttons buttons, platform::Icon icon, const QString &title)
-{
-    return Desktop().message(owner, {text, title, icon, buttons});
-}
-
-void OpenHelp(QWidget *owner)
-{
-    Desktop().shellOpen(owner, QString::fromLatin1(kHelpFile), platform::ProgramFolder());
-}
-
-} // namespace app
+} // namespace windows

@@ -1,6 +1,8 @@
 // Every window is a single instance: created on first reference, shown
 // non-modally, destroyed when unloaded, and created afresh at its design state
-// when referred to again. This registry is the one place that knows them.
+// when referred to again. This registry is the one place that holds them. It
+// knows no window by itself: each is registered under its designer name, and
+// the program hands it the order in which the exit path unloads them.
 #pragma once
 
 #include "platform/desktop.h"
@@ -8,11 +10,13 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
+#include <type_traits>
 
-namespace app {
+namespace windows {
 
 class WindowRegistry : public QObject {
     Q_OBJECT
@@ -21,9 +25,9 @@ public:
 
     static WindowRegistry &instance();
 
-    // Registration, by the form name (the class name of the window). Typed
-    // access registers the type by itself; a window that others reach only by
-    // name (to keep libraries apart) is registered at start.
+    // Registration by designer name. A window class names itself with
+    // `static constexpr const char *kDesignerName`; typed access registers a
+    // class that needs no arguments by itself when nobody registered it.
     void add(const QString &name, Factory factory);
     template <class T> void add()
     {
@@ -32,12 +36,14 @@ public:
     bool isRegistered(const QString &name) const { return m_factories.contains(name); }
 
     // The window, created (loaded, not shown) if it is not loaded; nullptr for
-    // a name nobody registered.
+    // a name nobody registered. Its objectName is its designer name.
     QWidget *window(const QString &name);
     template <class T> T *window()
     {
-        if (!isRegistered(nameOf<T>()))
-            add<T>();
+        if constexpr (std::is_default_constructible_v<T>) {
+            if (!isRegistered(nameOf<T>()))
+                add<T>();
+        }
         return static_cast<T *>(window(nameOf<T>()));
     }
 
@@ -59,16 +65,18 @@ public:
     void unload(const QString &name);
     template <class T> void unload() { unload(nameOf<T>()); }
 
-    // The exit path of the diagram windows: unload every loaded window in this
-    // order. Emits allUnloaded afterwards.
+    // The exit path: unload every loaded window, those named here first and
+    // in this order, then any other by name. Emits allUnloaded afterwards.
+    void setExitOrder(const QStringList &names) { m_exitOrder = names; }
     void unloadAll();
-    static const QStringList &exitOrder();
 
     QStringList loadedNames() const;
 
     // Dialogs and the shell go through this desktop; tests install a scripted one.
     platform::Desktop &desktop();
     void setDesktop(platform::Desktop *desktop);
+
+    template <class T> static QString nameOf() { return QString::fromLatin1(T::kDesignerName); }
 
 signals:
     void allUnloaded();
@@ -77,20 +85,18 @@ signals:
     // nothing on screen could bring them back.
     void lastVisibleWindowGone();
 
-public:
-    template <class T> static QString nameOf() { return QString::fromLatin1(T::staticMetaObject.className()); }
-
 private:
     bool anyVisible() const;
     void forget(const QString &name, QWidget *window);
 
     QHash<QString, Factory> m_factories;
     QHash<QString, QPointer<QWidget>> m_windows;
+    QStringList m_exitOrder;
     platform::Desktop *m_desktop = nullptr;
 };
 
-// Shorthands for the windows.
-inline WindowRegistry &Windows()
+// The registry, and the desktop its windows ask for dialogs and the shell.
+inline WindowRegistry &Registry()
 {
     return WindowRegistry::instance();
 }
@@ -99,12 +105,4 @@ inline platform::Desktop &Desktop()
     return WindowRegistry::instance().desktop();
 }
 
-// Message box through the registry's desktop.
-platform::Answer MsgBox(QWidget *owner, const QString &text, platform::Buttons buttons = platform::Buttons::Ok,
-    platform::Icon icon = platform::Icon::None, const QString &title = platform::kAppTitle);
-
-// "Help" everywhere: the shell opens vlt.chm in the program's folder.
-void OpenHelp(QWidget *owner);
-inline constexpr const char *kHelpFile = "vlt.chm";
-
-} // namespace app
+} // namespace windows

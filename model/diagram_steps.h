@@ -1,16 +1,15 @@
 // What the diagram windows do with a click, a mouse movement and a plot,
-// without the windows: the windows only show what these steps reached.
+// without the windows: the windows only show what these steps reached. Pure,
+// no Qt; a failure is described in the words the user sees.
 #pragma once
 
-#include "model/number_format.h"
 #include "model/stellar_model.h"
 
-#include <QColor>
-#include <QString>
-
 #include <optional>
+#include <string>
+#include <string_view>
 
-namespace diagram {
+namespace model {
 
 // How far a click or a plot got. A plot stops at its first failure and keeps
 // what it did before, so the window shows exactly the stages reached.
@@ -27,9 +26,9 @@ enum class Stage {
 struct Progress {
     Stage reached = Stage::None;
     bool temperatureChanged = false; // a click beyond column 340 leaves the temperature alone
-    QString error; // description of the failure; empty when every step ran
+    std::string error; // description of the failure; empty when every step ran
 
-    bool failed() const { return !error.isEmpty(); }
+    bool failed() const { return !error.empty(); }
     bool reachedAtLeast(Stage stage) const { return reached >= stage; }
 };
 
@@ -41,10 +40,10 @@ inline constexpr double kDiagramHeight = 472;
 enum class ColumnRule { KeepPrevious, StartAtZero };
 
 // Point to star, click set. `mainSequence` adds mass, mass in kg and lifetime.
-Progress ClickStar(model::StarPoint &star, double x, double y, double scaleHeight, bool mainSequence);
+Progress ClickStar(StarPoint &star, double x, double y, double scaleHeight, bool mainSequence);
 
 // Star to point, plot set, from the texts of the temperature and magnitude boxes.
-Progress PlotStar(model::StarPoint &star, const QString &temperatureText, const QString &magnitudeText,
+Progress PlotStar(StarPoint &star, std::string_view temperatureText, std::string_view magnitudeText,
     char decimalSeparator, double scaleHeight, ColumnRule rule, bool mainSequence);
 
 // Whether a star typed with these texts plots on both diagram windows, and
@@ -52,27 +51,13 @@ Progress PlotStar(model::StarPoint &star, const QString &temperatureText, const 
 struct PlotCheck {
     enum class Fault { None, Temperature, Magnitude, Both };
     Fault fault = Fault::None;
-    QString error;
+    std::string error;
     bool plottable() const { return fault == Fault::None; }
 };
-PlotCheck CheckPlottable(const QString &temperatureText, const QString &magnitudeText, char decimalSeparator);
+PlotCheck CheckPlottable(std::string_view temperatureText, std::string_view magnitudeText, char decimalSeparator);
 
 // The live read-out under the pointer; nothing beyond column 340, where the
 // label keeps what it shows.
-std::optional<QString> LiveReadout(double x, double y, double scaleHeight, char decimalSeparator);
+std::optional<std::string> LiveReadout(double x, double y, double scaleHeight, char decimalSeparator);
 
-// The user's decimal separator, as the read-outs show it and typed numbers use it.
-char DecimalSeparator();
-QString Show(double value, model::Pattern pattern, char decimalSeparator);
-
-// The blinking prompt: RGB(252, 3, 47) turns blue, anything else turns RGB(252, 3, 47).
-QColor NextPromptColour(const QColor &current);
-inline const QColor kPromptRed {252, 3, 47};
-inline const QColor kPromptBlue {0, 0, 255};
-
-// The marks of a plot: a solid dot and a ring around it.
-inline const QColor kDotColour {239, 83, 31};
-inline const QColor kGeneralRing {121, 230, 23};
-inline const QColor kMainSequenceRing {15, 221, 238};
-
-} // namespace diagram
+} // namespace model

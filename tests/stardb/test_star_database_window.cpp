@@ -1,16 +1,15 @@
 // The star database window: its layout, its three modes, every handler's
 // messages, plotting on both diagram windows, and leaving it; the catalogue of
 // an installed copy, and a user whose numbers are written with a comma.
-#include "app/window_registry.h"
+#include "app/window_composition.h"
 #include "diagram/diagram_picture.h"
-#include "diagram/form1.h"
-#include "diagram/form2.h"
-#include "model/number_format.h"
-#include "platform/common_controls.h"
-#include "platform/scripted_desktop.h"
-#include "stardb/form6.h"
+#include "diagram/general_diagram_window.h"
+#include "diagram/main_sequence_window.h"
 #include "stardb/star_catalogue.h"
+#include "stardb/star_database_window.h"
+#include "tests/support/window_test.h"
 
+#include <QAction>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -26,12 +25,40 @@
 
 #include <memory>
 
+using diagram::GeneralDiagramWindow;
+using diagram::MainSequenceWindow;
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
+using stardb::StarDatabaseWindow;
 using stardb::StarRecord;
+using windows::Registry;
 
 namespace {
+
+// The controls of the star database window, by their designer names.
+QListWidget *List(const QWidget *form)
+{
+    return Control<QListWidget>(form, "DBList1");
+}
+QLineEdit *Box(const QWidget *form, const char *name)
+{
+    return Control<QLineEdit>(form, name);
+}
+QLabel *Label(const QWidget *form, const char *name)
+{
+    return Control<QLabel>(form, name);
+}
+QPushButton *Button(const QWidget *form, const char *name)
+{
+    return Control<QPushButton>(form, name);
+}
+// The marked picture of a diagram window.
+QImage Marked(const QWidget *diagramWindow)
+{
+    const auto *picture = Control<diagram::DiagramPicture>(diagramWindow, "Picture1");
+    return picture ? picture->image() : QImage();
+}
 
 const QList<StarRecord> kFixture = {
     {QStringLiteral("Sun"), QStringLiteral("5772"), QStringLiteral("4.83")},
@@ -45,11 +72,11 @@ const QString kLastRecord = QStringLiteral("Last Record");
 const QString kEnterName = QStringLiteral("Please Enter The Star Name and Other Data");
 const QString kChooseToPlot = QStringLiteral("Please Choose A Star First to Plot");
 
-QStringList listNames(const Form6 *form)
+QStringList listNames(const StarDatabaseWindow *form)
 {
     QStringList names;
-    for (int row = 0; row < form->DBList1->count(); ++row)
-        names << form->DBList1->item(row)->text();
+    for (int row = 0; row < List(form)->count(); ++row)
+        names << List(form)->item(row)->text();
     return names;
 }
 
@@ -64,18 +91,26 @@ QStringList namesInFile(const QString &path)
     return names;
 }
 
-StarRecord boxes(const Form6 *form)
+// Types a star into the name, temperature and magnitude boxes.
+void Type(const StarDatabaseWindow *form, const StarRecord &star)
 {
-    return {form->Text3->text(), form->Text1->text(), form->Text2->text()};
+    Box(form, "Text3")->setText(star.name);
+    Box(form, "Text1")->setText(star.temperature);
+    Box(form, "Text2")->setText(star.magnitude);
+}
+
+StarRecord boxes(const StarDatabaseWindow *form)
+{
+    return {Box(form, "Text3")->text(), Box(form, "Text1")->text(), Box(form, "Text2")->text()};
 }
 
 // The buttons a mode shows, in the order add ex del plot Clse upd ok cancel.
-QString visibleButtons(const Form6 *form)
+QString visibleButtons(const StarDatabaseWindow *form)
 {
     QStringList shown;
-    for (QPushButton *button :
-        {form->add, form->ex, form->del, form->plot, form->Clse, form->upd, form->ok, form->cancel})
-        if (button->isVisibleTo(const_cast<Form6 *>(form)))
+    for (QPushButton *button : {Button(form, "add"), Button(form, "ex"), Button(form, "del"), Button(form, "plot"),
+             Button(form, "Clse"), Button(form, "upd"), Button(form, "ok"), Button(form, "cancel")})
+        if (button->isVisibleTo(const_cast<StarDatabaseWindow *>(form)))
             shown << button->objectName();
     return shown.join(QLatin1Char(' '));
 }
@@ -99,7 +134,7 @@ int differingPixels(const QImage &a, const QImage &b)
 
 } // namespace
 
-class TestForm6 : public QObject {
+class TestStarDatabaseWindow : public WindowTest {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -166,48 +201,43 @@ private slots:
     void titleBarCloseLeavesTheDiagramsAsTheyAre();
 
 private:
-    Form6 *openForm();
+    StarDatabaseWindow *openForm();
     void press(QPushButton *button);
-    void choose(Form6 *form, const QString &name);
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    void choose(StarDatabaseWindow *form, const QString &name);
     void makeProgramFolderReadOnly();
 
-    platform::ScriptedDesktop m_desktop;
-    std::unique_ptr<QTemporaryDir> m_dir;
     QString m_path;
 };
 
-void TestForm6::initTestCase()
+void TestStarDatabaseWindow::initTestCase()
 {
     // The user's data folder of these tests lies under ~/.qttest, not in the
     // user's own ~/.local/share.
     QStandardPaths::setTestModeEnabled(true);
-    app::Windows().setDesktop(&m_desktop);
+    useScriptedDesktop();
+    // The star database plots on the diagram windows as the program composes them.
+    app::RegisterWindows();
 }
 
-void TestForm6::init()
+void TestStarDatabaseWindow::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    platform::SetProgramFolder(m_dir->path());
+    QVERIFY(freshProgramFolder());
     m_path = stardb::CataloguePath(m_dir->path());
     QString error;
     QVERIFY2(stardb::WriteCatalogue(m_path, kFixture, &error), qPrintable(error));
-    m_desktop.clear();
 }
 
-void TestForm6::cleanup()
+void TestStarDatabaseWindow::cleanup()
 {
-    app::Windows().unloadAll();
-    flushDeletes();
-    QVERIFY(app::Windows().loadedNames().isEmpty());
+    unloadEveryWindow();
+    QVERIFY(Registry().loadedNames().isEmpty());
     QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
 }
 
 // As an installed package: root's folder, which the user cannot write. The
 // folder's own write bit decides, so this holds for root as well.
-void TestForm6::makeProgramFolderReadOnly()
+void TestStarDatabaseWindow::makeProgramFolderReadOnly()
 {
     QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
     QVERIFY(QFile::setPermissions(m_dir->path(),
@@ -215,28 +245,28 @@ void TestForm6::makeProgramFolderReadOnly()
             | QFileDevice::ReadOther | QFileDevice::ExeOther));
 }
 
-Form6 *TestForm6::openForm()
+StarDatabaseWindow *TestStarDatabaseWindow::openForm()
 {
-    auto *form = app::Windows().show<Form6>();
+    auto *form = Registry().show<StarDatabaseWindow>();
     return form;
 }
 
 // As a user can: only a button that is showing can be pressed.
-void TestForm6::press(QPushButton *button)
+void TestStarDatabaseWindow::press(QPushButton *button)
 {
     QVERIFY2(button->isVisible(), qPrintable(button->objectName() + QStringLiteral(" is hidden")));
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void TestForm6::choose(Form6 *form, const QString &name)
+void TestStarDatabaseWindow::choose(StarDatabaseWindow *form, const QString &name)
 {
-    const QList<QListWidgetItem *> items = form->DBList1->findItems(name, Qt::MatchExactly);
+    const QList<QListWidgetItem *> items = List(form)->findItems(name, Qt::MatchExactly);
     QCOMPARE(items.size(), 1);
-    const QRect rect = form->DBList1->visualItemRect(items.first());
-    QTest::mouseClick(form->DBList1->viewport(), Qt::LeftButton, {}, rect.center());
+    const QRect rect = List(form)->visualItemRect(items.first());
+    QTest::mouseClick(List(form)->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
-void TestForm6::layout_data()
+void TestStarDatabaseWindow::layout_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("parent");
@@ -296,14 +326,14 @@ void TestForm6::layout_data()
                             << "Cancel update";
 }
 
-void TestForm6::layout()
+void TestStarDatabaseWindow::layout()
 {
     QFETCH(QString, name);
     QFETCH(QString, parent);
     QFETCH(QRect, geometry);
     QFETCH(QString, caption);
     QFETCH(QString, tip);
-    Form6 *form = openForm();
+    StarDatabaseWindow *form = openForm();
     auto *widget = form->findChild<QWidget *>(name);
     QVERIFY2(widget, qPrintable(name + QStringLiteral(" missing")));
     QCOMPARE(widget->parentWidget()->objectName(), parent);
@@ -323,25 +353,26 @@ void TestForm6::layout()
     }
 }
 
-void TestForm6::designState()
+void TestStarDatabaseWindow::designState()
 {
-    Form6 *form = openForm();
+    StarDatabaseWindow *form = openForm();
     QCOMPARE(form->windowTitle(), QStringLiteral("Star Database"));
     QCOMPARE(form->size(), QSize(574, 281));
     QCOMPARE(form->minimumSize(), form->maximumSize());
     QCOMPARE(visibleButtons(form), kBrowse);
-    QVERIFY(!form->Label4->isVisibleTo(form));
-    QVERIFY(!form->Text3->isVisibleTo(form));
-    QVERIFY(
-        form->Label2->isVisible() && form->Text1->isVisible() && form->Label3->isVisible() && form->Text2->isVisible());
+    QVERIFY(!Label(form, "Label4")->isVisibleTo(form));
+    QVERIFY(!Box(form, "Text3")->isVisibleTo(form));
+    QVERIFY(Label(form, "Label2")->isVisible() && Box(form, "Text1")->isVisible() && Label(form, "Label3")->isVisible()
+        && Box(form, "Text2")->isVisible());
 }
 
-void TestForm6::tabOrder()
+void TestStarDatabaseWindow::tabOrder()
 {
-    Form6 *form = openForm();
-    const QList<QWidget *> expected = {form->plot, form->upd, form->add, form->ok, form->del, form->cancel, form->ex,
-        form->Clse, form->Text3, form->Text2, form->Text1, form->DBList1};
-    QWidget *widget = form->plot;
+    StarDatabaseWindow *form = openForm();
+    const QList<QWidget *> expected = {Button(form, "plot"), Button(form, "upd"), Button(form, "add"),
+        Button(form, "ok"), Button(form, "del"), Button(form, "cancel"), Button(form, "ex"), Button(form, "Clse"),
+        Box(form, "Text3"), Box(form, "Text2"), Box(form, "Text1"), List(form)};
+    QWidget *widget = Button(form, "plot");
     for (int i = 1; i < expected.size(); ++i) {
         widget = widget->nextInFocusChain();
         while (!expected.contains(widget)) // frames sit in the chain without taking focus
@@ -350,31 +381,31 @@ void TestForm6::tabOrder()
     }
 }
 
-void TestForm6::opensOnTheFirstRecord()
+void TestStarDatabaseWindow::opensOnTheFirstRecord()
 {
-    Form6 *form = openForm();
+    StarDatabaseWindow *form = openForm();
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
     QCOMPARE(boxes(form), kFixture.at(0));
     for (int row = 0; row < 3; ++row)
-        QVERIFY(form->DBList1->item(row)->data(Form6::kBookmarkRole).toLongLong() > 0);
+        QVERIFY(List(form)->item(row)->data(StarDatabaseWindow::kBookmarkRole).toLongLong() > 0);
 }
 
-void TestForm6::clickingAStarShowsIt()
+void TestStarDatabaseWindow::clickingAStarShowsIt()
 {
-    Form6 *form = openForm();
+    StarDatabaseWindow *form = openForm();
     choose(form, QStringLiteral("Betelgeuse"));
     QCOMPARE(boxes(form), kFixture.at(2));
     choose(form, QStringLiteral("Sirius"));
     QCOMPARE(boxes(form), kFixture.at(1));
     // In update mode too.
-    press(form->upd);
+    press(Button(form, "upd"));
     choose(form, QStringLiteral("Sun"));
     QCOMPARE(boxes(form), kFixture.at(0));
     QCOMPARE(visibleButtons(form), kUpdate);
 }
 
-void TestForm6::modes_data()
+void TestStarDatabaseWindow::modes_data()
 {
     QTest::addColumn<QStringList>("presses");
     QTest::addColumn<QString>("buttons");
@@ -388,40 +419,38 @@ void TestForm6::modes_data()
     QTest::newRow("delete keeps update") << QStringList {"upd", "del"} << kUpdate << true;
 }
 
-void TestForm6::modes()
+void TestStarDatabaseWindow::modes()
 {
     QFETCH(QStringList, presses);
     QFETCH(QString, buttons);
     QFETCH(bool, nameShown);
-    Form6 *form = openForm();
+    StarDatabaseWindow *form = openForm();
     for (const QString &name : presses) {
         press(form->findChild<QPushButton *>(name));
         if (QTest::currentTestFailed())
             return;
     }
     QCOMPARE(visibleButtons(form), buttons);
-    QCOMPARE(form->Label4->isVisible(), nameShown);
-    QCOMPARE(form->Text3->isVisible(), nameShown);
+    QCOMPARE(Label(form, "Label4")->isVisible(), nameShown);
+    QCOMPARE(Box(form, "Text3")->isVisible(), nameShown);
     // The public button switches on their own.
-    form->HideButtons();
-    QVERIFY(!form->add->isVisible() && !form->del->isVisible() && !form->ex->isVisible());
-    QVERIFY(form->ok->isVisible() && form->cancel->isVisible());
-    form->ShowButtons();
-    QVERIFY(form->add->isVisible() && form->del->isVisible());
-    QVERIFY(!form->ok->isVisible() && !form->cancel->isVisible());
+    form->showAddingButtons();
+    QVERIFY(!Button(form, "add")->isVisible() && !Button(form, "del")->isVisible() && !Button(form, "ex")->isVisible());
+    QVERIFY(Button(form, "ok")->isVisible() && Button(form, "cancel")->isVisible());
+    form->showUpdateButtons();
+    QVERIFY(Button(form, "add")->isVisible() && Button(form, "del")->isVisible());
+    QVERIFY(!Button(form, "ok")->isVisible() && !Button(form, "cancel")->isVisible());
 }
 
-void TestForm6::okSavesAndShowsTheFirstRecord()
+void TestStarDatabaseWindow::okSavesAndShowsTheFirstRecord()
 {
-    Form6 *form = openForm();
-    press(form->upd);
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
     choose(form, QStringLiteral("Sirius"));
-    press(form->add);
+    press(Button(form, "add"));
     QCOMPARE(boxes(form), StarRecord {});
-    form->Text3->setText(QStringLiteral("Vega"));
-    form->Text1->setText(QStringLiteral("9602"));
-    form->Text2->setText(QStringLiteral("0.58"));
-    press(form->ok);
+    Type(form, {"Vega", "9602", "0.58"});
+    press(Button(form, "ok"));
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(visibleButtons(form), kUpdate);
     QCOMPARE(boxes(form), kFixture.at(0)); // the first record, not the new one
@@ -431,23 +460,23 @@ void TestForm6::okSavesAndShowsTheFirstRecord()
     QCOMPARE(boxes(form), (StarRecord {"Vega", "9602", "0.58"}));
 }
 
-void TestForm6::okWithoutNameAsksForIt_data()
+void TestStarDatabaseWindow::okWithoutNameAsksForIt_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("empty") << QString();
     QTest::newRow("blanks") << QStringLiteral("  ");
 }
 
-void TestForm6::okWithoutNameAsksForIt()
+void TestStarDatabaseWindow::okWithoutNameAsksForIt()
 {
     QFETCH(QString, name);
-    Form6 *form = openForm();
-    press(form->upd);
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
     choose(form, QStringLiteral("Sirius"));
-    press(form->add);
-    form->Text3->setText(name);
-    form->Text1->setText(QStringLiteral("9602"));
-    press(form->ok);
+    press(Button(form, "add"));
+    Box(form, "Text3")->setText(name);
+    Box(form, "Text1")->setText(QStringLiteral("9602"));
+    press(Button(form, "ok"));
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages.at(0).text, kEnterName);
     QCOMPARE(m_desktop.messages.at(0).icon, Icon::Critical);
@@ -458,33 +487,31 @@ void TestForm6::okWithoutNameAsksForIt()
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
 }
 
-void TestForm6::cancelWritesNothing()
+void TestStarDatabaseWindow::cancelWritesNothing()
 {
-    Form6 *form = openForm();
-    press(form->upd);
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
     choose(form, QStringLiteral("Betelgeuse"));
-    press(form->add);
-    form->Text3->setText(QStringLiteral("Vega"));
-    press(form->cancel);
+    press(Button(form, "add"));
+    Box(form, "Text3")->setText(QStringLiteral("Vega"));
+    press(Button(form, "cancel"));
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(visibleButtons(form), kUpdate);
     QCOMPARE(boxes(form), kFixture.at(2));
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
     // A later save writes only its own record.
-    press(form->add);
-    form->Text3->setText(QStringLiteral("Deneb"));
-    form->Text1->setText(QStringLiteral("8525"));
-    form->Text2->setText(QStringLiteral("-8.38"));
-    press(form->ok);
+    press(Button(form, "add"));
+    Type(form, {"Deneb", "8525", "-8.38"});
+    press(Button(form, "ok"));
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse", "Deneb"}));
 }
 
-void TestForm6::choosingAStarWhileAddingDropsTheNewOne()
+void TestStarDatabaseWindow::choosingAStarWhileAddingDropsTheNewOne()
 {
-    Form6 *form = openForm();
-    press(form->upd);
-    press(form->add);
-    form->Text3->setText(QStringLiteral("Vega"));
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
+    Box(form, "Text3")->setText(QStringLiteral("Vega"));
     choose(form, QStringLiteral("Sirius"));
     QCOMPARE(boxes(form), kFixture.at(1));
     QCOMPARE(visibleButtons(form), kUpdate);
@@ -493,74 +520,74 @@ void TestForm6::choosingAStarWhileAddingDropsTheNewOne()
 
 // A list that takes the focus with no row current must not pick a star by
 // itself: that would drop the record being typed.
-void TestForm6::focusOnTheListKeepsTheNewOne()
+void TestStarDatabaseWindow::focusOnTheListKeepsTheNewOne()
 {
-    Form6 *form = openForm();
-    press(form->upd);
-    press(form->add);
-    form->Text3->setText(QStringLiteral("Vega"));
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
+    Box(form, "Text3")->setText(QStringLiteral("Vega"));
     QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(form->DBList1, &focusIn);
+    QCoreApplication::sendEvent(List(form), &focusIn);
     QCOMPARE(visibleButtons(form), kAdding);
-    QCOMPARE(form->Text3->text(), QStringLiteral("Vega"));
-    form->Text1->setText(QStringLiteral("9602"));
-    form->Text2->setText(QStringLiteral("0.58"));
-    press(form->ok);
+    QCOMPARE(Box(form, "Text3")->text(), QStringLiteral("Vega"));
+    Box(form, "Text1")->setText(QStringLiteral("9602"));
+    Box(form, "Text2")->setText(QStringLiteral("0.58"));
+    press(Button(form, "ok"));
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse", "Vega"}));
 }
 
-void TestForm6::arrowKeysChooseStars()
+void TestStarDatabaseWindow::arrowKeysChooseStars()
 {
-    Form6 *form = openForm();
-    QTest::keyClick(form->DBList1, Qt::Key_Down);
+    StarDatabaseWindow *form = openForm();
+    QTest::keyClick(List(form), Qt::Key_Down);
     QCOMPARE(boxes(form), kFixture.at(1));
-    QTest::keyClick(form->DBList1, Qt::Key_End);
+    QTest::keyClick(List(form), Qt::Key_End);
     QCOMPARE(boxes(form), kFixture.at(2));
-    QTest::keyClick(form->DBList1, Qt::Key_Home);
+    QTest::keyClick(List(form), Qt::Key_Home);
     QCOMPARE(boxes(form), kFixture.at(0));
 }
 
-void TestForm6::editsToAStoredStarAreNotWritten()
+void TestStarDatabaseWindow::editsToAStoredStarAreNotWritten()
 {
-    Form6 *form = openForm();
+    StarDatabaseWindow *form = openForm();
     choose(form, QStringLiteral("Sirius"));
-    form->Text1->setText(QStringLiteral("12000"));
-    press(form->plot);
-    app::Windows().unload<Form1>();
-    app::Windows().unload<Form2>();
+    Box(form, "Text1")->setText(QStringLiteral("12000"));
+    press(Button(form, "plot"));
+    Registry().unload<GeneralDiagramWindow>();
+    Registry().unload<MainSequenceWindow>();
     choose(form, QStringLiteral("Sun"));
     choose(form, QStringLiteral("Sirius"));
     QCOMPARE(boxes(form), kFixture.at(1));
-    press(form->upd);
-    press(form->add);
-    form->Text3->setText(QStringLiteral("Vega"));
-    press(form->ok);
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
+    Box(form, "Text3")->setText(QStringLiteral("Vega"));
+    press(Button(form, "ok"));
     stardb::StarRecordSet reader;
     QVERIFY(reader.open(m_path));
     QVERIFY(reader.setBookmark(reader.list().at(1).bookmark));
     QCOMPARE(reader.current(), kFixture.at(1));
 }
 
-void TestForm6::deleteWithoutNameAsksForOne()
+void TestStarDatabaseWindow::deleteWithoutNameAsksForOne()
 {
     QVERIFY(stardb::WriteCatalogue(m_path, {}, nullptr));
-    Form6 *form = openForm();
-    QCOMPARE(form->DBList1->count(), 0);
-    press(form->upd);
-    press(form->del);
+    StarDatabaseWindow *form = openForm();
+    QCOMPARE(List(form)->count(), 0);
+    press(Button(form, "upd"));
+    press(Button(form, "del"));
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages.at(0).text, kSelectToDelete);
     QCOMPARE(m_desktop.messages.at(0).icon, Icon::Information);
     QCOMPARE(m_desktop.messages.at(0).buttons, Buttons::Ok);
 }
 
-void TestForm6::deleteAnsweredNoKeepsTheStar()
+void TestStarDatabaseWindow::deleteAnsweredNoKeepsTheStar()
 {
-    Form6 *form = openForm();
-    press(form->upd);
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
     choose(form, QStringLiteral("Sirius"));
     m_desktop.answers.enqueue(Answer::No);
-    press(form->del);
+    press(Button(form, "del"));
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages.at(0).text, kSureToDelete);
     QCOMPARE(m_desktop.messages.at(0).buttons, Buttons::YesNo);
@@ -569,13 +596,13 @@ void TestForm6::deleteAnsweredNoKeepsTheStar()
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
 }
 
-void TestForm6::deleteShowsTheFirstRemainingStar()
+void TestStarDatabaseWindow::deleteShowsTheFirstRemainingStar()
 {
-    Form6 *form = openForm();
-    press(form->upd);
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
     choose(form, QStringLiteral("Sun"));
     m_desktop.answers.enqueue(Answer::Yes);
-    press(form->del);
+    press(Button(form, "del"));
     QCOMPARE(m_desktop.messages.size(), 1); // the question only
     QCOMPARE(listNames(form), (QStringList {"Sirius", "Betelgeuse"}));
     QCOMPARE(boxes(form), kFixture.at(1));
@@ -583,27 +610,27 @@ void TestForm6::deleteShowsTheFirstRemainingStar()
     QCOMPARE(visibleButtons(form), kUpdate);
 }
 
-void TestForm6::deletingTheLastStarSaysSo()
+void TestStarDatabaseWindow::deletingTheLastStarSaysSo()
 {
     QVERIFY(stardb::WriteCatalogue(m_path, {kFixture.at(0)}, nullptr));
-    Form6 *form = openForm();
-    press(form->upd);
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
     m_desktop.answers.enqueue(Answer::Yes);
-    press(form->del);
+    press(Button(form, "del"));
     QCOMPARE(m_desktop.messages.size(), 2);
     QCOMPARE(m_desktop.messages.at(0).text, kSureToDelete);
     QCOMPARE(m_desktop.messages.at(1).text, kLastRecord);
     QCOMPARE(m_desktop.messages.at(1).icon, Icon::None);
     QCOMPARE(m_desktop.messages.at(1).buttons, Buttons::Ok);
-    QCOMPARE(form->DBList1->count(), 0);
+    QCOMPARE(List(form)->count(), 0);
     QCOMPARE(boxes(form), StarRecord {});
     QCOMPARE(namesInFile(m_path), QStringList {});
 }
 
-void TestForm6::deletingAStarAnotherCopyDeletedRefreshes()
+void TestStarDatabaseWindow::deletingAStarAnotherCopyDeletedRefreshes()
 {
-    Form6 *form = openForm();
-    press(form->upd);
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
     choose(form, QStringLiteral("Sirius"));
     {
         stardb::StarRecordSet other; // the second copy of the program
@@ -612,13 +639,13 @@ void TestForm6::deletingAStarAnotherCopyDeletedRefreshes()
         QVERIFY(other.deleteCurrent());
     }
     m_desktop.answers.enqueue(Answer::Yes);
-    press(form->del);
+    press(Button(form, "del"));
     QCOMPARE(m_desktop.messages.size(), 1); // no error for a record that is gone already
     QCOMPARE(listNames(form), (QStringList {"Sun", "Betelgeuse"}));
     QCOMPARE(boxes(form), kFixture.at(0));
 }
 
-void TestForm6::unusableCatalogue_data()
+void TestStarDatabaseWindow::unusableCatalogue_data()
 {
     QTest::addColumn<QByteArray>("content"); // "-": no file at all
     QTest::addColumn<QString>("reason");
@@ -627,7 +654,7 @@ void TestForm6::unusableCatalogue_data()
     QTest::newRow("no table") << QByteArray() << "no table";
 }
 
-void TestForm6::unusableCatalogue()
+void TestStarDatabaseWindow::unusableCatalogue()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, reason);
@@ -637,7 +664,7 @@ void TestForm6::unusableCatalogue()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-    Form6 *form = openForm();
+    StarDatabaseWindow *form = openForm();
     QCOMPARE(m_desktop.messages.size(), 1);
     const platform::MessageRequest message = m_desktop.messages.at(0);
     QVERIFY2(message.text.contains(QDir::toNativeSeparators(m_path)), qPrintable(message.text));
@@ -645,37 +672,37 @@ void TestForm6::unusableCatalogue()
     QCOMPARE(message.icon, Icon::Critical);
     QCOMPARE(QFile::exists(m_path), content != "-");
     // Still usable, and empty.
-    QCOMPARE(form->DBList1->count(), 0);
+    QCOMPARE(List(form)->count(), 0);
     QCOMPARE(boxes(form), StarRecord {});
     m_desktop.clear();
-    press(form->plot);
+    press(Button(form, "plot"));
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages.at(0).text, kChooseToPlot);
-    press(form->upd);
-    press(form->add);
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
     QCOMPARE(m_desktop.messages.size(), 2);
     QVERIFY2(
         m_desktop.messages.at(1).text.contains(QStringLiteral("not open")), qPrintable(m_desktop.messages.at(1).text));
     QCOMPARE(visibleButtons(form), kUpdate);
-    press(form->Clse->isVisible() ? form->Clse : form->ex);
+    press(Button(form, "Clse")->isVisible() ? Button(form, "Clse") : Button(form, "ex"));
     QCOMPARE(QFile::exists(m_path), content != "-");
 }
 
-void TestForm6::readOnlyCatalogueReportsWrites()
+void TestStarDatabaseWindow::readOnlyCatalogueReportsWrites()
 {
     QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
-    Form6 *form = openForm();
+    StarDatabaseWindow *form = openForm();
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
-    press(form->upd);
-    press(form->add);
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
     QCOMPARE(m_desktop.messages.size(), 1);
     QVERIFY2(
         m_desktop.messages.at(0).text.contains(QStringLiteral("read-only")), qPrintable(m_desktop.messages.at(0).text));
     QCOMPARE(visibleButtons(form), kUpdate);
     choose(form, QStringLiteral("Sirius"));
     m_desktop.answers.enqueue(Answer::Yes);
-    press(form->del);
+    press(Button(form, "del"));
     QCOMPARE(m_desktop.messages.size(), 3);
     QCOMPARE(m_desktop.messages.at(1).text, kSureToDelete);
     QVERIFY2(
@@ -685,51 +712,52 @@ void TestForm6::readOnlyCatalogueReportsWrites()
     QVERIFY(QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 }
 
-void TestForm6::plotWithoutTemperature()
+void TestStarDatabaseWindow::plotWithoutTemperature()
 {
     QVERIFY(stardb::WriteCatalogue(m_path, {}, nullptr));
-    Form6 *form = openForm();
-    press(form->plot);
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "plot"));
     QCOMPARE(form->x(), 0);
-    auto *general = app::Windows().loaded<Form1>();
+    auto *general = Registry().loaded<GeneralDiagramWindow>();
     QVERIFY(general && general->isVisible());
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages.at(0).text, kChooseToPlot);
     QCOMPARE(m_desktop.messages.at(0).icon, Icon::Information);
     QCOMPARE(m_desktop.messages.at(0).title, QStringLiteral("Veltrane"));
-    QVERIFY(!app::Windows().loaded<Form2>()); // nothing to plot on it
+    QVERIFY(!Registry().loaded<MainSequenceWindow>()); // nothing to plot on it
 }
 
-void TestForm6::plotDrawsOnBothDiagrams()
+void TestStarDatabaseWindow::plotDrawsOnBothDiagrams()
 {
-    Form6 *form = openForm();
+    StarDatabaseWindow *form = openForm();
     choose(form, QStringLiteral("Sirius"));
-    form->Text1->setText(QStringLiteral("9940"));
-    press(form->plot);
+    Box(form, "Text1")->setText(QStringLiteral("9940"));
+    press(Button(form, "plot"));
     QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
     QCOMPARE(form->x(), 0);
-    auto *general = app::Windows().loaded<Form1>();
-    auto *mainSequence = app::Windows().loaded<Form2>();
+    auto *general = Registry().loaded<GeneralDiagramWindow>();
+    auto *mainSequence = Registry().loaded<MainSequenceWindow>();
     QVERIFY(general && mainSequence);
     QVERIFY(general->isVisible());
     QVERIFY(!mainSequence->isVisible());
-    QCOMPARE(general->Text1->text(), QStringLiteral("9940"));
-    QCOMPARE(mainSequence->Text1->text(), QStringLiteral("9940"));
-    QCOMPARE(general->star.Temperature, 9940.0);
-    QCOMPARE(mainSequence->star.Temperature, 9940.0);
-    QVERIFY(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()) > 0);
-    QVERIFY(differingPixels(mainSequence->Picture1->image(), diagram::MainSequenceDiagramPicture()) > 0);
+    QCOMPARE(Box(general, "Text1")->text(), QStringLiteral("9940"));
+    QCOMPARE(Box(mainSequence, "Text1")->text(), QStringLiteral("9940"));
+    QVERIFY(general->selectedStar() && mainSequence->selectedStar());
+    QCOMPARE(general->selectedStar()->Temperature, 9940.0);
+    QCOMPARE(mainSequence->selectedStar()->Temperature, 9940.0);
+    QVERIFY(differingPixels(Marked(general), diagram::GeneralDiagramPicture()) > 0);
+    QVERIFY(differingPixels(Marked(mainSequence), diagram::MainSequenceDiagramPicture()) > 0);
 
     // A second star replaces the first mark rather than adding to it.
-    const QImage siriusOnly = general->Picture1->image();
+    const QImage siriusOnly = Marked(general);
     choose(form, QStringLiteral("Betelgeuse"));
-    press(form->plot);
-    QVERIFY(differingPixels(general->Picture1->image(), siriusOnly) > 0);
-    general->ClearPicture();
-    QCOMPARE(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()), 0);
+    press(Button(form, "plot"));
+    QVERIFY(differingPixels(Marked(general), siriusOnly) > 0);
+    general->clearMarks();
+    QCOMPARE(differingPixels(Marked(general), diagram::GeneralDiagramPicture()), 0);
 }
 
-void TestForm6::unplottableRecordIsNamedOnce_data()
+void TestStarDatabaseWindow::unplottableRecordIsNamedOnce_data()
 {
     QTest::addColumn<QString>("temperature");
     QTest::addColumn<QString>("magnitude");
@@ -752,30 +780,30 @@ void TestForm6::unplottableRecordIsNamedOnce_data()
 // Other programs can write the file: a record that cannot be plotted is
 // reported once, naming the star and the field, before anything is cleared
 // or drawn.
-void TestForm6::unplottableRecordIsNamedOnce()
+void TestStarDatabaseWindow::unplottableRecordIsNamedOnce()
 {
     QFETCH(QString, temperature);
     QFETCH(QString, magnitude);
     QFETCH(QString, field);
     QVERIFY(stardb::WriteCatalogue(m_path, {{QStringLiteral("Odd data"), temperature, magnitude}}, nullptr));
-    Form6 *form = openForm();
-    auto *general = app::Windows().window<Form1>();
-    general->Picture1_MouseDown(1, 0, 187, 249);
-    press(form->plot);
+    StarDatabaseWindow *form = openForm();
+    auto *general = Registry().window<GeneralDiagramWindow>();
+    PressPicture(general, 187, 249);
+    press(Button(form, "plot"));
     QCOMPARE(m_desktop.messages.size(), 1);
     const QString text = m_desktop.messages.at(0).text;
     QVERIFY2(text.contains(QStringLiteral("\"Odd data\"")) && text.contains(field), qPrintable(text));
-    QCOMPARE(general->Text1->text(), QStringLiteral("5963")); // the clicked star is still there
-    QCOMPARE(general->Picture1->image(), diagram::GeneralDiagramPicture().convertToFormat(QImage::Format_RGB32));
-    QVERIFY(!app::Windows().loaded<Form2>());
+    QCOMPARE(Box(general, "Text1")->text(), QStringLiteral("5963")); // the clicked star is still there
+    QCOMPARE(Marked(general), diagram::GeneralDiagramPicture().convertToFormat(QImage::Format_RGB32));
+    QVERIFY(!Registry().loaded<MainSequenceWindow>());
 }
 
-void TestForm6::okRefusesNumbersThatCannotBePlotted()
+void TestStarDatabaseWindow::okRefusesNumbersThatCannotBePlotted()
 {
-    Form6 *form = openForm();
-    press(form->upd);
-    press(form->add);
-    form->Text3->setText(QStringLiteral("Vega"));
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
+    Box(form, "Text3")->setText(QStringLiteral("Vega"));
     const struct {
         const char *temperature, *magnitude, *says;
     } tries[] = {
@@ -793,25 +821,25 @@ void TestForm6::okRefusesNumbersThatCannotBePlotted()
     };
     for (const auto &attempt : tries) {
         m_desktop.clear();
-        form->Text1->setText(QString::fromLatin1(attempt.temperature));
-        form->Text2->setText(QString::fromLatin1(attempt.magnitude));
-        press(form->ok);
+        Box(form, "Text1")->setText(QString::fromLatin1(attempt.temperature));
+        Box(form, "Text2")->setText(QString::fromLatin1(attempt.magnitude));
+        press(Button(form, "ok"));
         QCOMPARE(m_desktop.messages.size(), 1);
         QVERIFY2(m_desktop.messages.at(0).text.contains(QString::fromLatin1(attempt.says)),
             qPrintable(m_desktop.messages.at(0).text));
         QCOMPARE(visibleButtons(form), kAdding); // still adding, to be corrected
-        QCOMPARE(form->Text3->text(), QStringLiteral("Vega"));
+        QCOMPARE(Box(form, "Text3")->text(), QStringLiteral("Vega"));
         QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
     }
-    form->Text1->setText(QStringLiteral("9602"));
-    form->Text2->setText(QStringLiteral("0.58"));
+    Box(form, "Text1")->setText(QStringLiteral("9602"));
+    Box(form, "Text2")->setText(QStringLiteral("0.58"));
     m_desktop.clear();
-    press(form->ok);
+    press(Button(form, "ok"));
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse", "Vega"}));
 }
 
-void TestForm6::catalogueInUseIsOpenedAgainLater()
+void TestStarDatabaseWindow::catalogueInUseIsOpenedAgainLater()
 {
     // Another connection holds the file exclusively while the window opens.
     QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
@@ -820,12 +848,12 @@ void TestForm6::catalogueInUseIsOpenedAgainLater()
     QSqlQuery hold(other);
     QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
     QVERIFY(hold.exec(QStringLiteral("DELETE FROM \"Star_Q-T\" WHERE \"Star Name\" = 'Sun'")));
-    Form6 *form = openForm();
+    StarDatabaseWindow *form = openForm();
     QCOMPARE(m_desktop.messages.size(), 1);
     const QString text = m_desktop.messages.at(0).text;
     QVERIFY2(text.contains(QStringLiteral("database is locked")) && !text.contains(QStringLiteral("not a star")),
         qPrintable(text));
-    QCOMPARE(form->DBList1->count(), 0);
+    QCOMPARE(List(form)->count(), 0);
     QVERIFY(hold.exec(QStringLiteral("COMMIT")));
     hold.finish();
     other.close();
@@ -833,79 +861,77 @@ void TestForm6::catalogueInUseIsOpenedAgainLater()
     QSqlDatabase::removeDatabase(QStringLiteral("other"));
     // The next action finds the catalogue free again.
     m_desktop.clear();
-    press(form->upd);
+    press(Button(form, "upd"));
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(listNames(form), (QStringList {"Sirius", "Betelgeuse"}));
 }
 
-void TestForm6::everyShippedStarPlots()
+void TestStarDatabaseWindow::everyShippedStarPlots()
 {
     QVERIFY(QFile::remove(m_path));
     QVERIFY(QFile::copy(stardb::CataloguePath(qEnvironmentVariable("VELTRANE_PROGRAM_DIR")), m_path));
-    Form6 *form = openForm();
+    StarDatabaseWindow *form = openForm();
     QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
-    QVERIFY(form->DBList1->count() >= 30);
-    for (int row = 0; row < form->DBList1->count(); ++row) {
-        form->DBList1->setCurrentRow(row);
-        const QString name = form->DBList1->item(row)->text();
-        QCOMPARE(form->Text3->text(), name);
-        press(form->plot);
+    QVERIFY(List(form)->count() >= 30);
+    for (int row = 0; row < List(form)->count(); ++row) {
+        List(form)->setCurrentRow(row);
+        const QString name = List(form)->item(row)->text();
+        QCOMPARE(Box(form, "Text3")->text(), name);
+        press(Button(form, "plot"));
         QVERIFY2(
             m_desktop.messages.isEmpty(), qPrintable(name + QStringLiteral(": ") + m_desktop.messages.value(0).text));
-        auto *general = app::Windows().loaded<Form1>();
-        QVERIFY2(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()) > 0,
+        auto *general = Registry().loaded<GeneralDiagramWindow>();
+        QVERIFY2(differingPixels(Marked(general), diagram::GeneralDiagramPicture()) > 0,
             qPrintable(name + QStringLiteral(" left no mark")));
     }
 }
 
-void TestForm6::installedCopyWorksOnTheUserCopy()
+void TestStarDatabaseWindow::installedCopyWorksOnTheUserCopy()
 {
     makeProgramFolderReadOnly();
     const QString own = stardb::CataloguePath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     QVERIFY(!QFile::exists(own));
-    Form6 *form = openForm();
+    StarDatabaseWindow *form = openForm();
     QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
     QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
     QVERIFY(QFile::exists(own));
-    press(form->upd);
-    press(form->add);
-    form->Text3->setText(QStringLiteral("Vega"));
-    form->Text1->setText(QStringLiteral("9602"));
-    form->Text2->setText(QStringLiteral("0.58"));
-    press(form->ok);
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
+    Type(form, {"Vega", "9602", "0.58"});
+    press(Button(form, "ok"));
     choose(form, QStringLiteral("Sun"));
     m_desktop.answers.enqueue(Answer::Yes);
-    press(form->del);
+    press(Button(form, "del"));
     QCOMPARE(m_desktop.messages.size(), 1); // the question only
     QCOMPARE(listNames(form), (QStringList {"Sirius", "Betelgeuse", "Vega"}));
     QCOMPARE(namesInFile(own), listNames(form));
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
 
     // The copy, not the shipped catalogue, from then on.
-    press(form->ex);
-    press(form->Clse);
-    flushDeletes();
+    press(Button(form, "ex"));
+    press(Button(form, "Clse"));
+    processDeletes();
     form = openForm();
     QCOMPARE(listNames(form), (QStringList {"Sirius", "Betelgeuse", "Vega"}));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList {stardb::kCatalogueFileName});
 }
 
-void TestForm6::installedCopyWithoutCatalogueSaysItIsMissing()
+void TestStarDatabaseWindow::installedCopyWithoutCatalogueSaysItIsMissing()
 {
     QVERIFY(QFile::remove(m_path));
     makeProgramFolderReadOnly();
-    Form6 *form = openForm();
+    StarDatabaseWindow *form = openForm();
     QCOMPARE(m_desktop.messages.size(), 1);
     const QString text = m_desktop.messages.at(0).text;
     QVERIFY2(text.contains(QDir::toNativeSeparators(m_path)) && text.contains(QStringLiteral("does not exist")),
         qPrintable(text));
-    QCOMPARE(form->DBList1->count(), 0);
+    QCOMPARE(List(form)->count(), 0);
     // No empty catalogue stands in for it.
     QVERIFY(!QFileInfo::exists(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     QVERIFY(!QFile::exists(m_path));
 }
 
-void TestForm6::installedCopyThatCannotBeCopiedIsBrowsed()
+void TestStarDatabaseWindow::installedCopyThatCannotBeCopiedIsBrowsed()
 {
     makeProgramFolderReadOnly();
     const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -915,15 +941,15 @@ void TestForm6::installedCopyThatCannotBeCopiedIsBrowsed()
     blocker.close();
     const auto unblock = qScopeGuard([&own] { QFile::remove(own); });
 
-    Form6 *form = openForm();
+    StarDatabaseWindow *form = openForm();
     QCOMPARE(m_desktop.messages.size(), 1);
     const platform::MessageRequest message = m_desktop.messages.at(0);
     QVERIFY2(message.text.contains(QDir::toNativeSeparators(own)) && message.text.contains(QStringLiteral("browsed")),
         qPrintable(message.text));
     QCOMPARE(message.icon, Icon::Exclamation);
     QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
-    press(form->upd);
-    press(form->add);
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
     QCOMPARE(m_desktop.messages.size(), 2);
     QVERIFY2(
         m_desktop.messages.at(1).text.contains(QStringLiteral("read-only")), qPrintable(m_desktop.messages.at(1).text));
@@ -932,119 +958,120 @@ void TestForm6::installedCopyThatCannotBeCopiedIsBrowsed()
 
 // A user whose locale writes 5963,5 adds a star, picks it and plots it; both
 // diagrams mark it and the read-outs answer with the comma.
-void TestForm6::commaLocaleAddsAndPlots()
+void TestStarDatabaseWindow::commaLocaleAddsAndPlots()
 {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
-    Form6 *form = openForm();
-    press(form->upd);
-    press(form->add);
-    QTest::keyClicks(form->Text3, QStringLiteral("Test"));
-    QTest::keyClicks(form->Text1, QStringLiteral("5963,5"));
-    QTest::keyClicks(form->Text2, QStringLiteral("4,78"));
-    press(form->ok);
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
+    QTest::keyClicks(Box(form, "Text3"), QStringLiteral("Test"));
+    QTest::keyClicks(Box(form, "Text1"), QStringLiteral("5963,5"));
+    QTest::keyClicks(Box(form, "Text2"), QStringLiteral("4,78"));
+    press(Button(form, "ok"));
     QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
-    press(form->ex);
+    press(Button(form, "ex"));
     choose(form, QStringLiteral("Test"));
     QCOMPARE(boxes(form), (StarRecord {"Test", "5963,5", "4,78"}));
-    press(form->plot);
+    press(Button(form, "plot"));
     QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
 
-    auto *general = app::Windows().loaded<Form1>();
-    auto *mainSequence = app::Windows().loaded<Form2>();
+    auto *general = Registry().loaded<GeneralDiagramWindow>();
+    auto *mainSequence = Registry().loaded<MainSequenceWindow>();
     QVERIFY(general && mainSequence);
-    QCOMPARE(general->star.Temperature, 5963.5);
-    QCOMPARE(general->star.AbsMagnitude, 4.78);
-    QCOMPARE(mainSequence->star.Temperature, 5963.5);
-    QVERIFY(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()) > 0);
-    QVERIFY(differingPixels(mainSequence->Picture1->image(), diagram::MainSequenceDiagramPicture()) > 0);
-    QCOMPARE(general->Text1->text(), QStringLiteral("5963,5"));
-    QCOMPARE(general->Text5->text(), QStringLiteral("1,00"));
+    QVERIFY(general->selectedStar() && mainSequence->selectedStar());
+    QCOMPARE(general->selectedStar()->Temperature, 5963.5);
+    QCOMPARE(general->selectedStar()->AbsMagnitude, 4.78);
+    QCOMPARE(mainSequence->selectedStar()->Temperature, 5963.5);
+    QVERIFY(differingPixels(Marked(general), diagram::GeneralDiagramPicture()) > 0);
+    QVERIFY(differingPixels(Marked(mainSequence), diagram::MainSequenceDiagramPicture()) > 0);
+    QCOMPARE(Box(general, "Text1")->text(), QStringLiteral("5963,5"));
+    QCOMPARE(Box(general, "Text5")->text(), QStringLiteral("1,00"));
     // Kept with a point, so a user whose numbers have one reads it as well.
     stardb::StarRecordSet reader;
     QVERIFY(reader.open(m_path));
     QVERIFY(reader.setBookmark(reader.list().constLast().bookmark));
     QCOMPARE(reader.current(), (StarRecord {"Test", "5963.5", "4.78"}));
-    for (QLineEdit *box : {general->Text3, general->Text4, general->Text5})
+    for (QLineEdit *box : {Box(general, "Text3"), Box(general, "Text4"), Box(general, "Text5")})
         QVERIFY2(
             !box->text().contains(QLatin1Char('.')), qPrintable(box->objectName() + QLatin1Char(' ') + box->text()));
 }
 
 // The shipped catalogue writes its numbers with a point; a comma user sees
 // them with a comma and every star still plots.
-void TestForm6::commaLocalePlotsTheShippedCatalogue()
+void TestStarDatabaseWindow::commaLocalePlotsTheShippedCatalogue()
 {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
     QVERIFY(QFile::remove(m_path));
     QVERIFY(QFile::copy(stardb::CataloguePath(qEnvironmentVariable("VELTRANE_PROGRAM_DIR")), m_path));
-    Form6 *form = openForm();
+    StarDatabaseWindow *form = openForm();
     choose(form, QStringLiteral("Sun"));
     QCOMPARE(boxes(form), (StarRecord {"Sun", "5772", "4,83"}));
-    for (int row = 0; row < form->DBList1->count(); ++row) {
-        form->DBList1->setCurrentRow(row);
-        const QString name = form->DBList1->item(row)->text();
-        press(form->plot);
+    for (int row = 0; row < List(form)->count(); ++row) {
+        List(form)->setCurrentRow(row);
+        const QString name = List(form)->item(row)->text();
+        press(Button(form, "plot"));
         QVERIFY2(
             m_desktop.messages.isEmpty(), qPrintable(name + QStringLiteral(": ") + m_desktop.messages.value(0).text));
     }
-    QCOMPARE(app::Windows().loaded<Form1>()->Text2->text(), form->Text2->text());
+    QCOMPARE(Box(Registry().loaded<GeneralDiagramWindow>(), "Text2")->text(), Box(form, "Text2")->text());
 }
 
-void TestForm6::closeClearsAndRestoresTheDiagrams()
+void TestStarDatabaseWindow::closeClearsAndRestoresTheDiagrams()
 {
-    auto *general = app::Windows().show<Form1>();
-    general->Fileimport_Click();
-    auto *form = app::Windows().loaded<Form6>();
+    auto *general = Registry().show<GeneralDiagramWindow>();
+    general->findChild<QAction *>(QStringLiteral("Fileimport"))->trigger();
+    auto *form = Registry().loaded<StarDatabaseWindow>();
     QVERIFY(form);
-    auto *mainSequence = app::Windows().loaded<Form2>();
+    auto *mainSequence = Registry().loaded<MainSequenceWindow>();
     QVERIFY(mainSequence);
-    QVERIFY(!general->Label1->isVisibleTo(general));
-    QVERIFY(!mainSequence->Label10->isVisibleTo(mainSequence));
-    press(form->plot);
-    QVERIFY(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()) > 0);
+    QVERIFY(!Label(general, "Label1")->isVisibleTo(general));
+    QVERIFY(!Label(mainSequence, "Label10")->isVisibleTo(mainSequence));
+    press(Button(form, "plot"));
+    QVERIFY(differingPixels(Marked(general), diagram::GeneralDiagramPicture()) > 0);
 
-    press(form->Clse);
-    QVERIFY(!app::Windows().loaded<Form6>());
-    QCOMPARE(differingPixels(general->Picture1->image(), diagram::GeneralDiagramPicture()), 0);
-    QCOMPARE(differingPixels(mainSequence->Picture1->image(), diagram::MainSequenceDiagramPicture()), 0);
-    QVERIFY(general->Label1->isVisibleTo(general));
-    QVERIFY(mainSequence->Label10->isVisibleTo(mainSequence));
-    flushDeletes();
+    press(Button(form, "Clse"));
+    QVERIFY(!Registry().loaded<StarDatabaseWindow>());
+    QCOMPARE(differingPixels(Marked(general), diagram::GeneralDiagramPicture()), 0);
+    QCOMPARE(differingPixels(Marked(mainSequence), diagram::MainSequenceDiagramPicture()), 0);
+    QVERIFY(Label(general, "Label1")->isVisibleTo(general));
+    QVERIFY(Label(mainSequence, "Label10")->isVisibleTo(mainSequence));
+    processDeletes();
     // Loaded afresh in browse mode next time.
     form = openForm();
     QCOMPARE(visibleButtons(form), kBrowse);
-    QVERIFY(!form->Text3->isVisibleTo(form));
+    QVERIFY(!Box(form, "Text3")->isVisibleTo(form));
 }
 
-void TestForm6::closeCreatesNoDiagramWindow()
+void TestStarDatabaseWindow::closeCreatesNoDiagramWindow()
 {
-    Form6 *form = openForm();
-    press(form->Clse);
-    flushDeletes();
-    QVERIFY(app::Windows().loadedNames().isEmpty());
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "Clse"));
+    processDeletes();
+    QVERIFY(Registry().loadedNames().isEmpty());
 }
 
-void TestForm6::titleBarCloseLeavesTheDiagramsAsTheyAre()
+void TestStarDatabaseWindow::titleBarCloseLeavesTheDiagramsAsTheyAre()
 {
-    auto *general = app::Windows().show<Form1>();
-    general->Fileimport_Click();
-    auto *form = app::Windows().loaded<Form6>();
-    auto *mainSequence = app::Windows().loaded<Form2>();
+    auto *general = Registry().show<GeneralDiagramWindow>();
+    general->findChild<QAction *>(QStringLiteral("Fileimport"))->trigger();
+    auto *form = Registry().loaded<StarDatabaseWindow>();
+    auto *mainSequence = Registry().loaded<MainSequenceWindow>();
     QVERIFY(form && mainSequence);
-    press(form->plot);
-    const QImage generalMarked = general->Picture1->image();
-    const QImage mainSequenceMarked = mainSequence->Picture1->image();
+    press(Button(form, "plot"));
+    const QImage generalMarked = Marked(general);
+    const QImage mainSequenceMarked = Marked(mainSequence);
     QVERIFY(form->close());
-    flushDeletes();
-    QVERIFY(!app::Windows().loaded<Form6>());
-    QCOMPARE(differingPixels(general->Picture1->image(), generalMarked), 0);
-    QCOMPARE(differingPixels(mainSequence->Picture1->image(), mainSequenceMarked), 0);
-    QVERIFY(!general->Label1->isVisibleTo(general));
-    QVERIFY(!mainSequence->Label10->isVisibleTo(mainSequence));
+    processDeletes();
+    QVERIFY(!Registry().loaded<StarDatabaseWindow>());
+    QCOMPARE(differingPixels(Marked(general), generalMarked), 0);
+    QCOMPARE(differingPixels(Marked(mainSequence), mainSequenceMarked), 0);
+    QVERIFY(!Label(general, "Label1")->isVisibleTo(general));
+    QVERIFY(!Label(mainSequence, "Label10")->isVisibleTo(mainSequence));
 }
 
-QTEST_MAIN(TestForm6)
-#include "test_form6.moc"
+QTEST_MAIN(TestStarDatabaseWindow)
+#include "test_star_database_window.moc"

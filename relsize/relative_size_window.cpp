@@ -1,24 +1,24 @@
-#include "relsize/form3.h"
+#include "relsize/relative_size_window.h"
 
-#include "app/window_registry.h"
 #include "platform/common_controls.h"
-#include "platform/save_dialog.h"
 #include "platform/whole_file.h"
+#include "platform/widget_helpers.h"
+#include "windows/dialogs.h"
+#include "windows/window_registry.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QGuiApplication>
 #include <QImageWriter>
 #include <QLabel>
-#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 #include <limits>
 
+namespace relsize {
+
 using platform::Px;
+using platform::TwipsRect;
 
 namespace {
 
@@ -47,7 +47,7 @@ float SinglePrecision(double value)
 
 } // namespace
 
-Form3::Form3()
+RelativeSizeWindow::RelativeSizeWindow()
     : QWidget(nullptr)
     , m_surface(Px(kClientWidth), Px(kClientHeight))
 {
@@ -63,98 +63,94 @@ Form3::Form3()
     placeControls();
     connectControls();
     setAccessibleDescription(QStringLiteral("No star drawn yet"));
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    platform::CentreOnScreen(this);
 }
 
-void Form3::createControls()
+void RelativeSizeWindow::createControls()
 {
     auto caption = [this](const QString &name, const QString &text) {
         auto *label = new QLabel(text, this);
         label->setObjectName(name);
+        platform::SetTextColour(label, Qt::white);
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::white);
         palette.setColor(QPalette::Window, Qt::black);
         label->setPalette(palette);
         label->setAutoFillBackground(true);
         return label;
     };
-    Label1 = caption(QStringLiteral("Label1"), QStringLiteral("SUN"));
-    Label2 = caption(QStringLiteral("Label2"), QStringLiteral("STAR"));
+    m_sunCaption = caption(QStringLiteral("Label1"), QStringLiteral("SUN"));
+    m_starCaption = caption(QStringLiteral("Label2"), QStringLiteral("STAR"));
 
     auto button = [this](const QString &name, const QString &text) {
         auto *command = new QPushButton(text, this);
         command->setObjectName(name);
         return command;
     };
-    Command1 = button(QStringLiteral("Command1"), QStringLiteral("&SAVE"));
-    Command1->setToolTip(QStringLiteral("Save picture to a bitmap file"));
-    Command2 = button(QStringLiteral("Command2"), QStringLiteral("&HELP"));
-    Command3 = button(QStringLiteral("Command3"), QStringLiteral("&EXIT"));
+    m_saveButton = button(QStringLiteral("Command1"), QStringLiteral("&SAVE"));
+    m_saveButton->setToolTip(QStringLiteral("Save picture to a bitmap file"));
+    m_helpButton = button(QStringLiteral("Command2"), QStringLiteral("&HELP"));
+    m_exitButton = button(QStringLiteral("Command3"), QStringLiteral("&EXIT"));
 }
 
-void Form3::placeControls()
+void RelativeSizeWindow::placeControls()
 {
-    auto place = [](QWidget *w, int left, int top, int width, int height) {
-        w->setGeometry(Px(left), Px(top), Px(width), Px(height));
-    };
-    place(Label1, 1320, 4320, 375, 255);
-    place(Label2, 6000, 4320, 495, 255);
-    place(Command1, 1530, 5400, 1455, 375);
-    place(Command2, 3930, 5400, 1455, 375);
-    place(Command3, 6450, 5400, 1455, 375);
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Command3);
+    m_sunCaption->setGeometry(TwipsRect(1320, 4320, 375, 255));
+    m_starCaption->setGeometry(TwipsRect(6000, 4320, 495, 255));
+    m_saveButton->setGeometry(TwipsRect(1530, 5400, 1455, 375));
+    m_helpButton->setGeometry(TwipsRect(3930, 5400, 1455, 375));
+    m_exitButton->setGeometry(TwipsRect(6450, 5400, 1455, 375));
+    setTabOrder(m_saveButton, m_helpButton);
+    setTabOrder(m_helpButton, m_exitButton);
 }
 
-void Form3::connectControls()
+void RelativeSizeWindow::connectControls()
 {
-    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
+    connect(m_saveButton, &QPushButton::clicked, this, &RelativeSizeWindow::saveAsBitmap);
+    connect(m_helpButton, &QPushButton::clicked, this, &RelativeSizeWindow::openHelp);
+    connect(m_exitButton, &QPushButton::clicked, this, &RelativeSizeWindow::leave);
 }
 
-void Form3::Circle(float x, float y, float radius, const QColor &outline)
+// Filled and outlined in one colour, as both discs are.
+void RelativeSizeWindow::circle(float x, float y, float radius, const QColor &fill)
 {
-    m_surface.Circle(x, y, radius, outline);
+    m_surface.setFillColor(fill);
+    m_surface.circle(x, y, radius, fill);
     update();
 }
 
-void Form3::DrawStarAndSun(const relsize::StarAppearance &appearance, double radius)
+void RelativeSizeWindow::drawStarAndSun(const StarAppearance &appearance, double radius)
 {
-    const auto discs = relsize::DiscsFor(appearance, radius, ScaleWidth(), ScaleHeight());
+    const auto discs = DiscsFor(appearance, radius, scaleWidth(), scaleHeight());
     const QColor star(appearance.red, appearance.green, appearance.blue);
-    const QColor sun(relsize::kSunRed, relsize::kSunGreen, relsize::kSunBlue);
-    setFillColor(star);
-    Circle(
+    const QColor sun(kSunRed, kSunGreen, kSunBlue);
+    circle(
         static_cast<float>(discs.star.x), static_cast<float>(discs.star.y), SinglePrecision(discs.star.radius), star);
-    setFillColor(sun);
-    Circle(static_cast<float>(discs.sun.x), static_cast<float>(discs.sun.y), SinglePrecision(discs.sun.radius), sun);
+    circle(static_cast<float>(discs.sun.x), static_cast<float>(discs.sun.y), SinglePrecision(discs.sun.radius), sun);
     // The drawing in words for screen readers, with the read-outs' decimal separator.
-    const QString point = QLocale().decimalPoint();
-    const char separator = point.size() == 1 && point.front().toLatin1() != '\0' ? point.front().toLatin1() : '.';
-    setAccessibleDescription(QString::fromStdString(relsize::DrawingDescription(appearance, radius, separator)));
+    setAccessibleDescription(
+        QString::fromStdString(DrawingDescription(appearance, radius, platform::DecimalSeparator())));
 }
 
-void Form3::Command1_Click()
+void RelativeSizeWindow::saveAsBitmap()
 {
-    platform::SaveWithDialog(app::Desktop(), this,
-        {QStringLiteral(" All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp"), 2, platform::ProgramFolder(), true},
+    windows::SaveInProgramFolder(this, QStringLiteral(" All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp"), 2,
         [this](const QString &path) { return WriteBitmap(m_surface.image(), path); });
 }
 
-void Form3::Command2_Click()
+void RelativeSizeWindow::openHelp()
 {
-    app::OpenHelp(this);
+    windows::OpenHelp(this);
 }
 
-void Form3::Command3_Click()
+void RelativeSizeWindow::leave()
 {
-    app::Windows().unload<Form3>();
+    windows::Registry().unload<RelativeSizeWindow>();
 }
 
-void Form3::paintEvent(QPaintEvent *)
+void RelativeSizeWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, m_surface.image());
 }
+
+} // namespace relsize

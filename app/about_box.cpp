@@ -1,0 +1,89 @@
+#include "app/about_box.h"
+
+#include "app/window_look.h"
+#include "platform/common_controls.h"
+#include "platform/widget_helpers.h"
+#include "windows/window_registry.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace app {
+
+namespace {
+
+// The etched separator: a grey line with a white one right under it.
+class EtchedLine : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawLine(0, 0, width() - 1, 0);
+        painter.setPen(QColor(255, 255, 255));
+        painter.drawLine(0, 1, width() - 1, 1);
+    }
+};
+
+} // namespace
+
+AboutBox::AboutBox()
+{
+    platform::InitCommonControls();
+    setFont(platform::DialogFont());
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowTitle(QStringLiteral("About "));
+    setFixedSize(382, 262);
+    createControls();
+    platform::CentreOnScreen(this);
+}
+
+void AboutBox::createControls()
+{
+    PlaceProgramIcon(this, {16, 8, 32, 32});
+
+    const QFont title = platform::LayoutFont(QStringLiteral("Palatino Linotype"), 9.75, true);
+    PlaceLabel(
+        this, QStringLiteral("lblTitle"), QStringLiteral("VELTRANE "), {70, 8, 251, 24}, QColor(192, 0, 0), title);
+    PlaceLabel(this, QStringLiteral("Label1"), QStringLiteral("1.00"), {320, 8, 33, 25}, QColor(0, 0, 255), title);
+
+    auto *separator = new EtchedLine(this);
+    separator->setObjectName(QStringLiteral("Line1"));
+    separator->setGeometry(6, 163, 372, 2);
+
+    QLabel *disclaimer = PlaceLabel(this, QStringLiteral("lblDisclaimer"),
+        QStringLiteral("Warning: this program is protected by copyright. Copying it or passing it on is allowed "
+                       "only under the GNU General Public License, version 3 or later; any other copying is not "
+                       "allowed. It comes with no warranty."),
+        {17, 175, 226, 71}, palette().color(QPalette::WindowText), font());
+    disclaimer->setWordWrap(true);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setGeometry(280, 175, 89, 23);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &AboutBox::leave);
+
+    auto *feedback = new QPushButton(QStringLiteral("FEEDBACK"), this);
+    feedback->setObjectName(QStringLiteral("Command2"));
+    feedback->setGeometry(280, 232, 89, 25);
+    feedback->setAutoDefault(false);
+    connect(feedback, &QPushButton::clicked, this, &AboutBox::openFeedback);
+}
+
+void AboutBox::leave()
+{
+    windows::Registry().unload<AboutBox>();
+}
+
+void AboutBox::openFeedback()
+{
+    // The box stays open; a missing message file or mail program shows nothing.
+    windows::Desktop().shellOpen(this, kFeedbackFile, platform::ProgramFolder());
+}
+
+} // namespace app

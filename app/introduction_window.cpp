@@ -1,0 +1,80 @@
+#include "app/introduction_window.h"
+
+#include "app/other_aspects_window.h"
+#include "app/window_look.h"
+#include "diagram/general_diagram_window.h"
+#include "platform/arbutton.h"
+#include "platform/common_controls.h"
+#include "platform/widget_helpers.h"
+#include "resources/app/app_resources.h"
+#include "windows/window_registry.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QTextBrowser>
+
+namespace app {
+
+IntroductionWindow::IntroductionWindow()
+    : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+{
+    platform::InitCommonControls();
+    setFont(platform::DialogFont());
+    setWindowTitle(QStringLiteral("An Introduction To Veltrane"));
+    setFixedSize(662, 472);
+    createControls();
+    platform::CentreOnScreen(this);
+}
+
+QString IntroductionWindow::IntroductionDocument()
+{
+    QFile file(res::kIntroduction);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+void IntroductionWindow::createControls()
+{
+    auto *document = new QTextBrowser(this);
+    document->setObjectName(QStringLiteral("RichTextBox1"));
+    document->setGeometry(160, 24, 489, 393);
+    document->setReadOnly(true);
+    document->setOpenLinks(false);
+    document->setHtml(IntroductionDocument());
+    document->setAccessibleName(windowTitle());
+
+    const QColor darkBlue(0, 0, 192);
+    QLabel *upperPortrait = PlacePicture(this, QStringLiteral("Picture1"), res::kUpperPortrait, {8, 16, 145, 168});
+    QLabel *upperCaption = PlaceLabel(
+        this, QStringLiteral("Label2"), QStringLiteral("Ejnar Hertzsprung"), {8, 192, 145, 25}, darkBlue, font());
+    upperCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    upperPortrait->setAccessibleName(QStringLiteral("Portrait of ") + upperCaption->text());
+    QLabel *lowerPortrait = PlacePicture(this, QStringLiteral("Picture2"), res::kLowerPortrait, {8, 256, 145, 168});
+    QLabel *lowerCaption = PlaceLabel(
+        this, QStringLiteral("Label1"), QStringLiteral("Henry Norris Russell"), {8, 432, 145, 25}, darkBlue, font());
+    lowerCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lowerPortrait->setAccessibleName(QStringLiteral("Portrait of ") + lowerCaption->text());
+
+    auto *further = new platform::ARButton(QStringLiteral("ARButton1"), QStringLiteral("&Further Proceed"), this);
+    further->setGeometry(211, 432, 145, 33);
+    connect(further, &QPushButton::clicked, this, &IntroductionWindow::showOtherAspects);
+    auto *ok = new platform::ARButton(QStringLiteral("ARButton2"), QStringLiteral("&OK"), this);
+    ok->setGeometry(443, 432, 121, 33);
+    ok->setToolTip(QStringLiteral("Go to program"));
+    connect(ok, &QPushButton::clicked, this, &IntroductionWindow::showGeneralDiagram);
+}
+
+void IntroductionWindow::showOtherAspects()
+{
+    windows::Registry().show<OtherAspectsWindow>();
+    windows::Registry().unload<IntroductionWindow>();
+}
+
+void IntroductionWindow::showGeneralDiagram()
+{
+    windows::Registry().show<diagram::GeneralDiagramWindow>();
+    windows::Registry().unload<IntroductionWindow>();
+}
+
+} // namespace app

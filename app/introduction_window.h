@@ -1,0 +1,25 @@
+// The introduction (designer name Form4): what the stellar diagram is,
+// beside the medallions of the two astronomers it is named after.
+#pragma once
+
+#include <QWidget>
+
+namespace app {
+
+class IntroductionWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr const char *kDesignerName = "Form4";
+
+    IntroductionWindow();
+
+    // The introduction document of the resources (rich text as HTML).
+    static QString IntroductionDocument();
+
+private:
+    void createControls();
+    void showOtherAspects();
+    void showGeneralDiagram();
+};
+
+} // namespace app

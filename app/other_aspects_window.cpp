@@ -1,0 +1,55 @@
+#include "app/other_aspects_window.h"
+
+#include "app/window_look.h"
+#include "diagram/general_diagram_window.h"
+#include "platform/arbutton.h"
+#include "platform/common_controls.h"
+#include "platform/widget_helpers.h"
+#include "resources/app/app_resources.h"
+#include "windows/window_registry.h"
+
+#include <QLabel>
+
+namespace app {
+
+OtherAspectsWindow::OtherAspectsWindow()
+    : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+{
+    platform::InitCommonControls();
+    setFont(platform::DialogFont());
+    setWindowTitle(QStringLiteral("Other Aspects Of Veltrane"));
+    setFixedSize(662, 342);
+    createControls();
+    platform::CentreOnScreen(this);
+}
+
+void OtherAspectsWindow::createControls()
+{
+    // Each picture stands centred above its caption.
+    QLabel *radiusPicture = PlacePicture(this, QStringLiteral("Picture1"), res::kRadiusRelation, {31, 16, 242, 225});
+    QLabel *lifetimePicture
+        = PlacePicture(this, QStringLiteral("Picture2"), res::kLifetimeRelation, {342, 19, 292, 222});
+    // Tahoma's free stand-in runs wider than Tahoma; its condensed cut keeps
+    // the captions inside their 289 pixels.
+    QFont bold = platform::LayoutFont(QStringLiteral("Tahoma"), 9.75, true);
+    bold.setStretch(QFont::SemiCondensed);
+    QLabel *radiusCaption = PlaceLabel(this, QStringLiteral("Label1"),
+        QStringLiteral("Temperature - Luminosity - Radius Relation"), {8, 256, 289, 25}, QColor(128, 0, 128), bold);
+    QLabel *lifetimeCaption = PlaceLabel(this, QStringLiteral("Label2"),
+        QStringLiteral("Main - Sequence Mass - Lifetime Relation"), {344, 256, 289, 25}, QColor(0, 0, 255), bold);
+    radiusPicture->setAccessibleName(radiusCaption->text());
+    radiusPicture->setAccessibleDescription(QStringLiteral("Graph of the temperature, luminosity and radius of stars"));
+    lifetimePicture->setAccessibleName(lifetimeCaption->text());
+    lifetimePicture->setAccessibleDescription(QStringLiteral("Graph of the mass and lifetime of main-sequence stars"));
+    auto *ok = new platform::ARButton(QStringLiteral("ARButton1"), QStringLiteral("&OK"), this);
+    ok->setGeometry(251, 296, 161, 33);
+    connect(ok, &QPushButton::clicked, this, &OtherAspectsWindow::showGeneralDiagram);
+}
+
+void OtherAspectsWindow::showGeneralDiagram()
+{
+    windows::Registry().show<diagram::GeneralDiagramWindow>();
+    windows::Registry().unload<OtherAspectsWindow>();
+}
+
+} // namespace app

@@ -1,0 +1,91 @@
+#include "app/startup_window.h"
+
+#include "app/introduction_window.h"
+#include "app/window_look.h"
+#include "diagram/general_diagram_window.h"
+#include "platform/arbutton.h"
+#include "platform/common_controls.h"
+#include "platform/widget_helpers.h"
+#include "resources/app/app_resources.h"
+#include "windows/window_registry.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPainter>
+
+namespace app {
+namespace {
+
+QString WelcomeText()
+{
+    // The run of blanks pushes the second part onto the label's second line.
+    return QStringLiteral("WELCOME TO THE MOST USEFUL SOFTWARE FOR THE ASTRONOMERS") + QString(43, QLatin1Char(' '))
+        + QStringLiteral("AND ASTROPHYSICST");
+}
+
+} // namespace
+
+StartupWindow::StartupWindow()
+    : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint)
+{
+    platform::InitCommonControls();
+    setFont(platform::DialogFont());
+    setFixedSize(481, 215);
+    m_background.load(res::kStartupPicture);
+    createControls();
+    platform::CentreOnScreen(this);
+}
+
+void StartupWindow::createControls()
+{
+    PlaceProgramIcon(this, {24, 24, 32, 32});
+
+    PlaceLabel(this, QStringLiteral("Label1"), QStringLiteral("VELTRANE"), {80, 24, 369, 49}, QColor(0, 255, 255),
+        platform::LayoutFont(QStringLiteral("Palatino Linotype"), 14.25, true));
+    QLabel *welcome
+        = PlaceLabel(this, QStringLiteral("Label2"), WelcomeText(), {72, 88, 385, 33}, QColor(255, 255, 0), font());
+    welcome->setWordWrap(true);
+
+    auto *ok = new platform::ARButton(QStringLiteral("ARButton1"), QStringLiteral("&OK"), this);
+    ok->setGeometry(188, 152, 105, 25);
+    connect(ok, &QPushButton::clicked, this, &StartupWindow::goOn);
+
+    // The box only: its caption does not fit beside the box and is not seen;
+    // Label4 says what it means.
+    m_skipIntroduction = new QCheckBox(QStringLiteral("Check1"), this);
+    m_skipIntroduction->setObjectName(QStringLiteral("Check1"));
+    m_skipIntroduction->setGeometry(72, 192, 17, 17);
+    m_skipIntroduction->setAutoFillBackground(true);
+    QPalette palette = m_skipIntroduction->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    m_skipIntroduction->setPalette(palette);
+    m_skipIntroduction->setChecked(false);
+
+    QLabel *meaning
+        = PlaceLabel(this, QStringLiteral("Label4"), QStringLiteral("I Don't Need Introduction About Veltrane"),
+            {96, 192, 301, 13}, QColor(255, 255, 128), platform::LayoutFont(QStringLiteral("Tahoma"), 8.25));
+    // Its own caption is not shown; the label beside it says what it means.
+    m_skipIntroduction->setAccessibleName(meaning->text());
+    ok->setFocus();
+}
+
+void StartupWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_background.isNull())
+        painter.fillRect(rect(), Qt::black);
+    else
+        painter.drawPixmap(rect(), m_background);
+}
+
+void StartupWindow::goOn()
+{
+    // The startup window goes for good once the next window is up.
+    if (m_skipIntroduction->isChecked())
+        windows::Registry().show<diagram::GeneralDiagramWindow>();
+    else
+        windows::Registry().show<IntroductionWindow>();
+    windows::Registry().unload<StartupWindow>();
+}
+
+} // namespace app

@@ -1,0 +1,32 @@
+// The startup window (designer name Form8): the program's name and welcome
+// over a night sky, and the choice to skip the introduction.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+class QCheckBox;
+
+namespace app {
+
+class StartupWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr const char *kDesignerName = "Form8";
+
+    StartupWindow();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void createControls();
+    // "&OK": the general diagram when the introduction is not wanted, else
+    // the introduction; the startup window goes for good.
+    void goOn();
+
+    QPixmap m_background;
+    QCheckBox *m_skipIntroduction = nullptr;
+};
+
+} // namespace app

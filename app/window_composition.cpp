@@ -1,0 +1,124 @@
+#include "app/window_composition.h"
+
+#include "app/about_box.h"
+#include "app/introduction_window.h"
+#include "app/other_aspects_window.h"
+#include "app/startup_window.h"
+#include "diagram/general_diagram_window.h"
+#include "diagram/main_sequence_window.h"
+#include "relsize/relative_size_window.h"
+#include "stardb/diagram_link.h"
+#include "stardb/star_database_window.h"
+#include "windows/window_registry.h"
+
+#include <QPointer>
+
+namespace app {
+namespace {
+
+using diagram::DiagramWindow;
+using diagram::GeneralDiagramWindow;
+using diagram::MainSequenceWindow;
+using windows::Registry;
+using windows::WindowRegistry;
+
+// The diagram windows that are loaded, general first.
+QList<DiagramWindow *> LoadedDiagrams()
+{
+    QList<DiagramWindow *> loaded;
+    if (auto *general = Registry().loaded<GeneralDiagramWindow>())
+        loaded << general;
+    if (auto *mainSequence = Registry().loaded<MainSequenceWindow>())
+        loaded << mainSequence;
+    return loaded;
+}
+
+// The star database's view of the diagram windows.
+class Diagrams final : public stardb::DiagramLink {
+public:
+    void showGeneralDiagram() override { Registry().show<GeneralDiagramWindow>(); }
+
+    void plotOnBoth(const QString &temperatureText, const QString &magnitudeText) override
+    {
+        auto *general = Registry().window<GeneralDiagramWindow>();
+        auto *mainSequence = Registry().window<MainSequenceWindow>(); // loaded, not shown
+        general->clearMarks();
+        mainSequence->clearMarks();
+        general->plotTyped(temperatureText, magnitudeText);
+        // Looked up again: a message box about the general window's plot runs
+        // an event loop of its own.
+        if (auto *again = Registry().loaded<MainSequenceWindow>())
+            again->plotTyped(temperatureText, magnitudeText);
+    }
+
+    void clearLoadedDiagrams() override
+    {
+        for (DiagramWindow *window : LoadedDiagrams())
+            window->clearMarks();
+    }
+
+    void setLiveReadoutsVisible(bool visible) override
+    {
+        for (DiagramWindow *window : LoadedDiagrams())
+            window->setLiveReadoutVisible(visible);
+    }
+};
+
+Diagrams &DiagramsOfTheStarDatabase()
+{
+    static Diagrams diagrams;
+    return diagrams;
+}
+
+// "Import Data": the star database comes up, and the live read-outs of both
+// diagram windows stay hidden until it is left with "Clo&se" (the
+// main-sequence window is loaded for that if need be); without that window
+// there would be no way to get them back.
+void ImportData(GeneralDiagramWindow *general)
+{
+    const QPointer<GeneralDiagramWindow> from(general);
+    Registry().show<stardb::StarDatabaseWindow>();
+    if (from)
+        from->setLiveReadoutVisible(false);
+    Registry().window<MainSequenceWindow>()->setLiveReadoutVisible(false);
+}
+
+void ShowAboutBox()
+{
+    Registry().show<AboutBox>();
+}
+
+template <class Window> void AddDiagramWindow(WindowRegistry &registry)
+{
+    registry.add(WindowRegistry::nameOf<Window>(), [] {
+        auto *window = new Window;
+        QObject::connect(window, &DiagramWindow::aboutRequested, window, &ShowAboutBox);
+        if constexpr (std::is_same_v<Window, GeneralDiagramWindow>)
+            QObject::connect(
+                window, &GeneralDiagramWindow::importDataRequested, window, [window] { ImportData(window); });
+        return window;
+    });
+}
+
+} // namespace
+
+void RegisterWindows()
+{
+    WindowRegistry &registry = Registry();
+    AddDiagramWindow<GeneralDiagramWindow>(registry);
+    AddDiagramWindow<MainSequenceWindow>(registry);
+    registry.add<relsize::RelativeSizeWindow>();
+    registry.add(WindowRegistry::nameOf<stardb::StarDatabaseWindow>(),
+        [] { return new stardb::StarDatabaseWindow(DiagramsOfTheStarDatabase()); });
+    registry.add<StartupWindow>();
+    registry.add<IntroductionWindow>();
+    registry.add<OtherAspectsWindow>();
+    registry.add<AboutBox>();
+    // "&EXIT" and "Exit" of both diagram windows unload every window in this order.
+    registry.setExitOrder({WindowRegistry::nameOf<GeneralDiagramWindow>(), WindowRegistry::nameOf<MainSequenceWindow>(),
+        WindowRegistry::nameOf<relsize::RelativeSizeWindow>(), WindowRegistry::nameOf<IntroductionWindow>(),
+        WindowRegistry::nameOf<OtherAspectsWindow>(), WindowRegistry::nameOf<stardb::StarDatabaseWindow>(),
+        WindowRegistry::nameOf<StartupWindow>(), WindowRegistry::nameOf<AboutBox>()});
+}
+
+} // namespace app

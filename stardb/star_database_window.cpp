@@ -1,0 +1,451 @@
+#include "stardb/star_database_window.h"
+
+#include "model/diagram_steps.h"
+#include "model/number_format.h"
+#include "platform/common_controls.h"
+#include "platform/widget_helpers.h"
+#include "stardb/catalogue_location.h"
+#include "stardb/catalogue_numbers.h"
+#include "stardb/diagram_link.h"
+#include "windows/dialogs.h"
+#include "windows/window_registry.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace stardb {
+
+using platform::Buttons;
+using platform::Icon;
+
+namespace {
+
+constexpr QSize kClient(574, 281);
+
+// The buttons in the order add, ex, del, plot, Clse, upd, ok, cancel.
+struct ButtonDesign {
+    const char *name;
+    const char *caption;
+    const char *tip;
+    QRect geometry;
+    bool visible;
+};
+
+const ButtonDesign kButtons[] = {
+    {"add", "&Add", "Click if you want to add data in database", {200, 152, 105, 33}, false},
+    {"ex", "&Exit", "Exit update", {320, 152, 105, 33}, false},
+    {"del", "&Delete", "Delete any entry from the database", {440, 152, 105, 33}, false},
+    {"plot", "&Plot ", "Click to plot the data in Q-T diagram", {200, 192, 105, 33}, true},
+    {"Clse", "Clo&se", "Close the database", {320, 192, 105, 33}, true},
+    {"upd", "&Update Database", "Click to update database", {440, 192, 105, 33}, true},
+    {"ok", "&OK", "Submit the data", {200, 232, 105, 33}, false},
+    {"cancel", "&Cancel", "Cancel update", {440, 232, 105, 33}, false},
+};
+
+template <class W> W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+StarDatabaseWindow::StarDatabaseWindow(DiagramLink &diagrams)
+    : m_diagrams(diagrams)
+{
+    // Form_Initialize.
+    platform::InitCommonControls();
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Star Database"));
+    setFont(platform::DialogFont());
+    setFixedSize(kClient);
+    platform::CentreOnScreen(this);
+
+    createControls();
+    connectControls();
+    load();
+}
+
+// The data source closes with the window.
+StarDatabaseWindow::~StarDatabaseWindow() = default;
+
+void StarDatabaseWindow::createControls()
+{
+    QGroupBox *listFrame = named(new QGroupBox(QStringLiteral("STAR NAME"), this), "Frame2");
+    listFrame->setGeometry(8, 8, 177, 265);
+    m_starList = named(new QListWidget(listFrame), "DBList1");
+    m_starList->setGeometry(8, 32, 161, 225);
+    m_starList->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    QGroupBox *dataFrame = named(new QGroupBox(QStringLiteral("DATA"), this), "Frame1");
+    dataFrame->setGeometry(192, 8, 377, 129);
+    const QFont labelFont = platform::LayoutFont(QStringLiteral("Arial"), 8.25, true);
+    const auto label = [dataFrame, &labelFont](const char *name, const QString &caption, const QRect &geometry) {
+        QLabel *l = named(new QLabel(caption, dataFrame), name);
+        l->setFont(labelFont);
+        l->setGeometry(geometry);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return l;
+    };
+    const auto box = [dataFrame](const char *name, const QRect &geometry) {
+        QLineEdit *b = named(new QLineEdit(dataFrame), name);
+        b->setGeometry(geometry);
+        return b;
+    };
+    m_nameLabel = label("Label4", QStringLiteral("Star Name"), {8, 16, 97, 25});
+    m_nameBox = box("Text3", {216, 16, 153, 25});
+    m_temperatureLabel = label("Label2", QStringLiteral("Avarage Surface Temperature (K)"), {8, 56, 185, 25});
+    m_temperatureBox = box("Text1", {216, 56, 153, 25});
+    m_magnitudeLabel = label("Label3", QStringLiteral("Absolute Magnitude"), {8, 96, 129, 25});
+    m_magnitudeBox = box("Text2", {216, 96, 153, 25});
+    m_nameLabel->hide();
+    m_nameBox->hide();
+
+    QPushButton **buttons[] = {&m_addButton, &m_exitUpdateButton, &m_deleteButton, &m_plotButton, &m_closeButton,
+        &m_updateButton, &m_okButton, &m_cancelButton};
+    for (std::size_t i = 0; i < std::size(kButtons); ++i) {
+        const ButtonDesign &design = kButtons[i];
+        auto *button = named(new QPushButton(QString::fromLatin1(design.caption), this), design.name);
+        button->setToolTip(QString::fromLatin1(design.tip));
+        button->setGeometry(design.geometry);
+        button->setAutoDefault(false);
+        button->setVisible(design.visible);
+        *buttons[i] = button;
+    }
+
+    setTabOrder(m_plotButton, m_updateButton);
+    setTabOrder(m_updateButton, m_addButton);
+    setTabOrder(m_addButton, m_okButton);
+    setTabOrder(m_okButton, m_deleteButton);
+    setTabOrder(m_deleteButton, m_cancelButton);
+    setTabOrder(m_cancelButton, m_exitUpdateButton);
+    setTabOrder(m_exitUpdateButton, m_closeButton);
+    setTabOrder(m_closeButton, m_nameBox);
+    setTabOrder(m_nameBox, m_magnitudeBox);
+    setTabOrder(m_magnitudeBox, m_temperatureBox);
+    setTabOrder(m_temperatureBox, m_starList);
+}
+
+void StarDatabaseWindow::connectControls()
+{
+    connect(m_addButton, &QPushButton::clicked, this, &StarDatabaseWindow::addStar);
+    connect(m_okButton, &QPushButton::clicked, this, &StarDatabaseWindow::saveNewStar);
+    connect(m_cancelButton, &QPushButton::clicked, this, &StarDatabaseWindow::cancelNewStar);
+    connect(m_deleteButton, &QPushButton::clicked, this, &StarDatabaseWindow::deleteStar);
+    connect(m_updateButton, &QPushButton::clicked, this, &StarDatabaseWindow::startUpdate);
+    connect(m_exitUpdateButton, &QPushButton::clicked, this, &StarDatabaseWindow::endUpdate);
+    connect(m_plotButton, &QPushButton::clicked, this, &StarDatabaseWindow::plotStar);
+    connect(m_closeButton, &QPushButton::clicked, this, &StarDatabaseWindow::closeDatabase);
+    // The selection, not the current row, follows the user: a list that takes
+    // the focus makes its first row current without anyone choosing it. A
+    // click on the selected row shows its stored fields again.
+    connect(m_starList, &QListWidget::itemClicked, this, &StarDatabaseWindow::chooseStar);
+    connect(m_starList, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> selected = m_starList->selectedItems();
+        if (!m_filling && !selected.isEmpty())
+            chooseStar(selected.first());
+    });
+}
+
+void StarDatabaseWindow::load()
+{
+    // The user's own copy for an installed program or a folder that cannot be
+    // written; otherwise the catalogue beside the program.
+    const CataloguePlace place = CatalogueLocation(
+        platform::ProgramFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (!place.error.isEmpty())
+        windows::MsgBox(this, place.error, Buttons::Ok, Icon::Exclamation);
+    m_cataloguePath = place.path;
+    m_catalogueAccess = place.readOnly ? StarRecordSet::Access::ReadOnly : StarRecordSet::Access::ReadWrite;
+    openCatalogue();
+}
+
+void StarDatabaseWindow::openCatalogue()
+{
+    const bool opened = m_catalogue.open(m_cataloguePath, m_catalogueAccess);
+    m_catalogueInUse = !opened && m_catalogue.lastError().kind == ErrorKind::Locked;
+    if (!opened)
+        windows::MsgBox(this,
+            QStringLiteral("The star catalogue %1 cannot be opened.\n\n%2")
+                .arg(QDir::toNativeSeparators(m_cataloguePath), m_catalogue.lastError().reason),
+            Buttons::Ok, Icon::Critical);
+    fillList();
+    showCurrentRecord();
+}
+
+void StarDatabaseWindow::reopenIfItWasInUse()
+{
+    // Another program held the catalogue when the window opened; it may have
+    // let go since.
+    if (m_catalogueInUse && !m_catalogue.isOpen())
+        openCatalogue();
+}
+
+void StarDatabaseWindow::showCurrentRecord()
+{
+    const StarRecord record = m_catalogue.current();
+    const char separator = platform::DecimalSeparator();
+    m_nameBox->setText(record.name);
+    m_temperatureBox->setText(ShownNumber(record.temperature, separator));
+    m_magnitudeBox->setText(ShownNumber(record.magnitude, separator));
+    // The list marks the current record.
+    m_filling = true;
+    m_starList->clearSelection();
+    const qint64 bookmark = m_catalogue.bookmark();
+    for (int row = 0; bookmark >= 0 && row < m_starList->count(); ++row) {
+        if (m_starList->item(row)->data(kBookmarkRole).toLongLong() == bookmark) {
+            m_starList->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+            break;
+        }
+    }
+    m_filling = false;
+}
+
+void StarDatabaseWindow::fillList()
+{
+    m_filling = true;
+    m_starList->clear();
+    for (const ListEntry &entry : m_catalogue.list()) {
+        auto *item = new QListWidgetItem(entry.name, m_starList);
+        item->setData(kBookmarkRole, entry.bookmark);
+    }
+    m_filling = false;
+}
+
+void StarDatabaseWindow::refreshData()
+{
+    if (!m_catalogue.refresh() && m_catalogue.isOpen())
+        reportCatalogueError();
+    fillList();
+    showCurrentRecord();
+}
+
+void StarDatabaseWindow::reportCatalogueError()
+{
+    windows::MsgBox(this, m_catalogue.lastError().reason, Buttons::Ok, Icon::Exclamation);
+}
+
+void StarDatabaseWindow::showUpdateButtons()
+{
+    m_addButton->show();
+    m_deleteButton->show();
+    m_okButton->hide();
+    m_cancelButton->hide();
+}
+
+void StarDatabaseWindow::showAddingButtons()
+{
+    m_addButton->hide();
+    m_deleteButton->hide();
+    m_okButton->show();
+    m_cancelButton->show();
+    m_exitUpdateButton->hide();
+}
+
+void StarDatabaseWindow::chooseStar(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    const bool wasAdding = m_catalogue.isAdding();
+    // Choosing a star drops a pending new record; a row whose record has gone
+    // meanwhile brings the list up to date.
+    if (m_catalogue.setBookmark(item->data(kBookmarkRole).toLongLong()))
+        showCurrentRecord();
+    else
+        refreshData();
+    if (wasAdding) {
+        showUpdateButtons();
+        m_exitUpdateButton->show();
+    }
+}
+
+void StarDatabaseWindow::startUpdate()
+{
+    reopenIfItWasInUse();
+    m_nameLabel->show();
+    m_nameBox->show();
+    m_addButton->show();
+    m_deleteButton->show();
+    m_plotButton->hide();
+    m_updateButton->hide();
+    m_closeButton->hide();
+    m_exitUpdateButton->show();
+}
+
+void StarDatabaseWindow::addStar()
+{
+    reopenIfItWasInUse();
+    // A catalogue that cannot take a new star says so before anything is typed.
+    if (!m_catalogue.canWrite()) {
+        reportCatalogueError();
+        return;
+    }
+    showAddingButtons();
+    m_exitUpdateButton->hide();
+    m_catalogue.addNew();
+    showCurrentRecord();
+}
+
+void StarDatabaseWindow::saveNewStar()
+{
+    const char separator = platform::DecimalSeparator();
+    // A star is stored only if it can be plotted; the pending record stays
+    // for the user to correct. An empty name is left to the table to refuse.
+    if (!m_nameBox->text().trimmed().isEmpty() && !acceptsNumbers())
+        return;
+    const StarRecord typed {m_nameBox->text(), StoredNumber(m_temperatureBox->text(), separator),
+        StoredNumber(m_magnitudeBox->text(), separator)};
+    if (!m_catalogue.update(typed)) {
+        if (m_nameBox->text().trimmed().isEmpty()) {
+            windows::MsgBox(
+                this, QStringLiteral("Please Enter The Star Name and Other Data"), Buttons::Ok, Icon::Critical);
+            m_catalogue.cancelUpdate();
+            showCurrentRecord();
+            showUpdateButtons();
+            m_exitUpdateButton->show();
+        } else {
+            // Still adding, with the typed texts kept for another try or cancel.
+            reportCatalogueError();
+        }
+        return;
+    }
+    refreshData();
+    showUpdateButtons();
+    m_exitUpdateButton->show();
+}
+
+bool StarDatabaseWindow::acceptsNumbers()
+{
+    const char separator = platform::DecimalSeparator();
+    const model::PlotCheck check = model::CheckPlottable(
+        m_temperatureBox->text().toStdString(), m_magnitudeBox->text().toStdString(), separator);
+    if (check.plottable())
+        return true;
+    using Fault = model::PlotCheck::Fault;
+    QString text;
+    if (check.fault == Fault::Both) {
+        text = QStringLiteral("This temperature and absolute magnitude cannot be plotted together (%1).")
+                   .arg(QString::fromStdString(check.error));
+    } else {
+        const bool temperature = check.fault == Fault::Temperature;
+        const QString field = temperature ? m_temperatureLabel->text() : m_magnitudeLabel->text();
+        const QString typed = (temperature ? m_temperatureBox : m_magnitudeBox)->text();
+        text = typed.trimmed().isEmpty() ? QStringLiteral("The %1 is empty.").arg(field)
+                                         : QStringLiteral("The %1 \"%2\" cannot be plotted (%3).")
+                                               .arg(field, typed, QString::fromStdString(check.error));
+        text += temperature
+            ? QStringLiteral("\n\nPlease type a number above zero, for example 5772.")
+            : QStringLiteral("\n\nPlease type a number, for example %1.")
+                  .arg(QString::fromStdString(model::FormatNumber(4.83, model::Pattern::Fixed2, separator)));
+        (temperature ? m_temperatureBox : m_magnitudeBox)->setFocus();
+    }
+    windows::MsgBox(this, text, Buttons::Ok, Icon::Exclamation);
+    return false;
+}
+
+void StarDatabaseWindow::cancelNewStar()
+{
+    m_exitUpdateButton->show();
+    showUpdateButtons();
+    m_catalogue.cancelUpdate();
+    showCurrentRecord();
+}
+
+void StarDatabaseWindow::deleteStar()
+{
+    reopenIfItWasInUse();
+    const QString selectFirst = QStringLiteral("Please Select Star Name to Delete ");
+    if (m_nameBox->text().isEmpty()) {
+        windows::MsgBox(this, selectFirst, Buttons::Ok, Icon::Information);
+        return;
+    }
+    if (windows::MsgBox(this, QStringLiteral("Are You Sure to Delete Record?"), Buttons::YesNo, Icon::None)
+        != platform::Answer::Yes)
+        return;
+    if (!m_catalogue.deleteCurrent()) {
+        switch (m_catalogue.lastError().kind) {
+        case ErrorKind::AlreadyDeleted:
+            refreshData();
+            break;
+        case ErrorKind::NoCurrentRecord:
+            windows::MsgBox(this, selectFirst, Buttons::Ok, Icon::Information);
+            break;
+        default:
+            reportCatalogueError();
+            break;
+        }
+        return;
+    }
+    refreshData();
+    if (!m_catalogue.isEOF()) {
+        m_catalogue.moveNext();
+        refreshData();
+    } else if (!m_catalogue.isBOF()) {
+        m_catalogue.movePrevious();
+        refreshData();
+    } else {
+        windows::MsgBox(this, QStringLiteral("Last Record"), Buttons::Ok, Icon::None);
+    }
+}
+
+void StarDatabaseWindow::endUpdate()
+{
+    m_plotButton->show();
+    m_updateButton->show();
+    m_addButton->hide();
+    m_deleteButton->hide();
+    m_okButton->hide();
+    m_cancelButton->hide();
+    m_closeButton->show();
+    m_exitUpdateButton->hide();
+}
+
+void StarDatabaseWindow::plotStar()
+{
+    reopenIfItWasInUse();
+    move(platform::Px(2), y());
+    m_diagrams.showGeneralDiagram();
+    if (m_temperatureBox->text().isEmpty()) {
+        windows::MsgBox(this, QStringLiteral("Please Choose A Star First to Plot"), Buttons::Ok, Icon::Information);
+        return;
+    }
+    // A record another program wrote with values that cannot be plotted is
+    // reported once, by name, before anything is cleared or drawn.
+    const model::PlotCheck check = model::CheckPlottable(
+        m_temperatureBox->text().toStdString(), m_magnitudeBox->text().toStdString(), platform::DecimalSeparator());
+    if (!check.plottable()) {
+        using Fault = model::PlotCheck::Fault;
+        const QString what = check.fault == Fault::Temperature
+            ? QStringLiteral("its %1 \"%2\"").arg(m_temperatureLabel->text(), m_temperatureBox->text())
+            : check.fault == Fault::Magnitude
+            ? QStringLiteral("its %1 \"%2\"").arg(m_magnitudeLabel->text(), m_magnitudeBox->text())
+            : QStringLiteral("its temperature and absolute magnitude together");
+        windows::MsgBox(this,
+            QStringLiteral("The star \"%1\" cannot be plotted: %2 cannot be used (%3).")
+                .arg(m_nameBox->text(), what, QString::fromStdString(check.error)),
+            Buttons::Ok, Icon::Exclamation);
+        return;
+    }
+    // The texts go over as they are typed.
+    m_diagrams.plotOnBoth(m_temperatureBox->text(), m_magnitudeBox->text());
+}
+
+void StarDatabaseWindow::closeDatabase()
+{
+    // Only windows that are there are cleared: creating one just to clear it
+    // would be pointless.
+    m_diagrams.clearLoadedDiagrams();
+    if (windows::Registry().loaded<StarDatabaseWindow>() == this)
+        windows::Registry().unload<StarDatabaseWindow>();
+    else
+        close();
+    m_diagrams.setLiveReadoutsVisible(true);
+}
+
+} // namespace stardb

@@ -1,0 +1,83 @@
+// The star database window (designer name Form6), captioned "Star Database":
+// browses the star catalogue, adds and deletes stars, and plots the chosen
+// star on both diagram windows through a DiagramLink. Its three modes
+// (browse, update, adding) live only in which buttons are visible.
+#pragma once
+
+#include "stardb/star_catalogue.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace stardb {
+
+class DiagramLink;
+
+class StarDatabaseWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr const char *kDesignerName = "Form6";
+
+    explicit StarDatabaseWindow(DiagramLink &diagrams);
+    ~StarDatabaseWindow() override;
+
+    // Update mode's buttons: add and del shown, ok and cancel hidden.
+    void showUpdateButtons();
+    // Adding's buttons: add, del and ex hidden, ok and cancel shown.
+    void showAddingButtons();
+
+    // The role under which a row of the star list keeps its record's bookmark.
+    static constexpr int kBookmarkRole = Qt::UserRole;
+
+private:
+    void createControls();
+    void connectControls();
+    void load();
+    void openCatalogue();
+    void reopenIfItWasInUse();
+    // Whether the typed temperature and magnitude can be plotted; if not, says
+    // which one is wrong and puts the cursor there.
+    bool acceptsNumbers();
+
+    // The handlers of the buttons and the list.
+    void addStar();
+    void saveNewStar();
+    void cancelNewStar();
+    void deleteStar();
+    void startUpdate();
+    void endUpdate();
+    void plotStar();
+    void closeDatabase();
+    void chooseStar(QListWidgetItem *item);
+
+    // The bound controls follow the record set.
+    void showCurrentRecord();
+    void fillList();
+    void refreshData();
+    void reportCatalogueError();
+
+    DiagramLink &m_diagrams;
+
+    QListWidget *m_starList = nullptr; // each row carries its record's bookmark
+    QLabel *m_nameLabel = nullptr, *m_temperatureLabel = nullptr, *m_magnitudeLabel = nullptr;
+    QLineEdit *m_nameBox = nullptr; // "Star Name"
+    QLineEdit *m_temperatureBox = nullptr; // "Avarage Surface Temperature"
+    QLineEdit *m_magnitudeBox = nullptr; // "Absolute Magnitude"
+    QPushButton *m_addButton = nullptr, *m_exitUpdateButton = nullptr, *m_deleteButton = nullptr,
+                *m_plotButton = nullptr, *m_closeButton = nullptr, *m_updateButton = nullptr, *m_okButton = nullptr,
+                *m_cancelButton = nullptr;
+
+    // The data source: the record set the boxes and the list are bound to.
+    StarRecordSet m_catalogue;
+    bool m_filling = false;
+    QString m_cataloguePath;
+    StarRecordSet::Access m_catalogueAccess = StarRecordSet::Access::ReadWrite;
+    bool m_catalogueInUse = false; // another program held it at the last opening
+};
+
+} // namespace stardb

@@ -1,0 +1,71 @@
+// Draws the pictures of the startup, introduction, other-aspects and about
+// windows into the folder it is given: the program icon (PNG sizes and an
+// SVG), the night-sky background of the startup window, the two engraved
+// medallions of the introduction and the two relations of the other-aspects
+// window, drawn from the stellar model so that they show what the program
+// computes. (The small diagram in the introduction text comes from
+// tools/diagram, with the diagram pictures.)
+//
+// Usage: draw_app_pictures <output folder>
+#include "tools/app/app_pictures.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace {
+
+// Writes `bytes` as `name` in `folder`, complete or not at all.
+bool Save(const QDir &folder, const QString &name, const QByteArray &bytes)
+{
+    QSaveFile file(folder.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(file.fileName()), qPrintable(file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+bool Save(const QDir &folder, const QString &name, const QImage &image, const char *format, int quality = -1)
+{
+    QSaveFile file(folder.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, format, quality) || !file.commit()) {
+        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(file.fileName()), qPrintable(file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    using namespace app_pictures;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    bool ok = true;
+    for (int size : {16, 32, 48, 64, 256})
+        ok = Save(out, QStringLiteral("icon%1.png").arg(size), Icon(size), "PNG") && ok;
+    ok = Save(out, QStringLiteral("icon.svg"), IconSvg()) && ok;
+    ok = Save(out, QStringLiteral("startup.jpg"), NightSky(481, 215), "JPEG", 90) && ok;
+    ok = Save(out, QStringLiteral("portrait_upper.jpg"), Medallion(145, 168, {true, false, 0.7, 0.55, 0.3}), "JPEG", 92)
+        && ok;
+    ok = Save(
+             out, QStringLiteral("portrait_lower.jpg"), Medallion(145, 168, {false, true, 0.45, 0.75, 1.9}), "JPEG", 92)
+        && ok;
+    ok = Save(out, QStringLiteral("aspects_radius.png"), RadiusRelation(242, 225), "PNG") && ok;
+    ok = Save(out, QStringLiteral("aspects_lifetime.png"), MassLifetime(292, 222), "PNG") && ok;
+    return ok ? 0 : 1;
+}

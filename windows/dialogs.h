@@ -1,0 +1,31 @@
+// The dialogs and shell calls every window makes, through the registry's
+// desktop: a message box, the help file, and saving into a file the user
+// names.
+#pragma once
+
+#include "platform/desktop.h"
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace windows {
+
+// Message box; the title is the program's unless the caller names one.
+platform::Answer MsgBox(QWidget *owner, const QString &text, platform::Buttons buttons = platform::Buttons::Ok,
+    platform::Icon icon = platform::Icon::None, const QString &title = platform::kAppTitle);
+
+// "Help" everywhere: the shell opens vlt.chm in the program's folder.
+void OpenHelp(QWidget *owner);
+inline constexpr const char *kHelpFile = "vlt.chm";
+
+// The save dialog, opening in the program's folder with `filter` and its
+// entry `filterIndex` (1-based) chosen and asking before a file is replaced;
+// then `write` as platform::SaveWithDialog does it. Returns the path written,
+// or an empty string when the user cancelled or the write failed.
+QString SaveInProgramFolder(
+    QWidget *owner, const QString &filter, int filterIndex, const std::function<QString(const QString &path)> &write);
+
+} // namespace windows
