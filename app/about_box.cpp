@@ -36,7 +36,7 @@ AboutBox::AboutBox()
     platform::InitCommonControls();
     setFont(platform::DialogFont());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowTitle(QStringLiteral("About "));
+    setWindowTitle(tr("About "));
     setFixedSize(382, 262);
     createControls();
     platform::CentreOnScreen(this);
@@ -56,19 +56,19 @@ void AboutBox::createControls()
     separator->setGeometry(6, 163, 372, 2);
 
     QLabel *disclaimer = PlaceLabel(this, QStringLiteral("lblDisclaimer"),
-        QStringLiteral("Warning: this program is protected by copyright. Copying it or passing it on is allowed "
-                       "only under the GNU General Public License, version 3 or later; any other copying is not "
-                       "allowed. It comes with no warranty."),
+        tr("Warning: this program is protected by copyright. Copying it or passing it on is allowed "
+           "only under the GNU General Public License, version 3 or later; any other copying is not "
+           "allowed. It comes with no warranty."),
         {17, 175, 226, 71}, palette().color(QPalette::WindowText), font());
     disclaimer->setWordWrap(true);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(280, 175, 89, 23);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &AboutBox::leave);
 
-    auto *feedback = new QPushButton(QStringLiteral("FEEDBACK"), this);
+    auto *feedback = new QPushButton(tr("FEEDBACK"), this);
     feedback->setObjectName(QStringLiteral("Command2"));
     feedback->setGeometry(280, 232, 89, 25);
     feedback->setAutoDefault(false);

@@ -5,6 +5,7 @@
 #include "diagram/general_diagram_window.h"
 #include "platform/arbutton.h"
 #include "platform/common_controls.h"
+#include "platform/language.h"
 #include "platform/widget_helpers.h"
 #include "resources/app/app_resources.h"
 #include "windows/window_registry.h"
@@ -20,7 +21,7 @@ IntroductionWindow::IntroductionWindow()
 {
     platform::InitCommonControls();
     setFont(platform::DialogFont());
-    setWindowTitle(QStringLiteral("An Introduction To Veltrane"));
+    setWindowTitle(tr("An Introduction To Veltrane"));
     setFixedSize(662, 472);
     createControls();
     platform::CentreOnScreen(this);
@@ -28,7 +29,7 @@ IntroductionWindow::IntroductionWindow()
 
 QString IntroductionWindow::IntroductionDocument()
 {
-    QFile file(res::kIntroduction);
+    QFile file(res::IntroductionFor(platform::UserLanguage()));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(file.readAll());
@@ -46,22 +47,22 @@ void IntroductionWindow::createControls()
 
     const QColor darkBlue(0, 0, 192);
     QLabel *upperPortrait = PlacePicture(this, QStringLiteral("Picture1"), res::kUpperPortrait, {8, 16, 145, 168});
-    QLabel *upperCaption = PlaceLabel(
-        this, QStringLiteral("Label2"), QStringLiteral("Ejnar Hertzsprung"), {8, 192, 145, 25}, darkBlue, font());
+    QLabel *upperCaption
+        = PlaceLabel(this, QStringLiteral("Label2"), tr("Ejnar Hertzsprung"), {8, 192, 145, 25}, darkBlue, font());
     upperCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    upperPortrait->setAccessibleName(QStringLiteral("Portrait of ") + upperCaption->text());
+    upperPortrait->setAccessibleName(tr("Portrait of %1").arg(upperCaption->text()));
     QLabel *lowerPortrait = PlacePicture(this, QStringLiteral("Picture2"), res::kLowerPortrait, {8, 256, 145, 168});
-    QLabel *lowerCaption = PlaceLabel(
-        this, QStringLiteral("Label1"), QStringLiteral("Henry Norris Russell"), {8, 432, 145, 25}, darkBlue, font());
+    QLabel *lowerCaption
+        = PlaceLabel(this, QStringLiteral("Label1"), tr("Henry Norris Russell"), {8, 432, 145, 25}, darkBlue, font());
     lowerCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lowerPortrait->setAccessibleName(QStringLiteral("Portrait of ") + lowerCaption->text());
+    lowerPortrait->setAccessibleName(tr("Portrait of %1").arg(lowerCaption->text()));
 
-    auto *further = new platform::ARButton(QStringLiteral("ARButton1"), QStringLiteral("&Further Proceed"), this);
+    auto *further = new platform::ARButton(QStringLiteral("ARButton1"), tr("&Further Proceed"), this);
     further->setGeometry(211, 432, 145, 33);
     connect(further, &QPushButton::clicked, this, &IntroductionWindow::showOtherAspects);
-    auto *ok = new platform::ARButton(QStringLiteral("ARButton2"), QStringLiteral("&OK"), this);
+    auto *ok = new platform::ARButton(QStringLiteral("ARButton2"), tr("&OK"), this);
     ok->setGeometry(443, 432, 121, 33);
-    ok->setToolTip(QStringLiteral("Go to program"));
+    ok->setToolTip(tr("Go to program"));
     connect(ok, &QPushButton::clicked, this, &IntroductionWindow::showGeneralDiagram);
 }
 

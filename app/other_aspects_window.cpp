@@ -17,7 +17,7 @@ OtherAspectsWindow::OtherAspectsWindow()
 {
     platform::InitCommonControls();
     setFont(platform::DialogFont());
-    setWindowTitle(QStringLiteral("Other Aspects Of Veltrane"));
+    setWindowTitle(tr("Other Aspects Of Veltrane"));
     setFixedSize(662, 342);
     createControls();
     platform::CentreOnScreen(this);
@@ -33,15 +33,15 @@ void OtherAspectsWindow::createControls()
     // the captions inside their 289 pixels.
     QFont bold = platform::LayoutFont(QStringLiteral("Tahoma"), 9.75, true);
     bold.setStretch(QFont::SemiCondensed);
-    QLabel *radiusCaption = PlaceLabel(this, QStringLiteral("Label1"),
-        QStringLiteral("Temperature - Luminosity - Radius Relation"), {8, 256, 289, 25}, QColor(128, 0, 128), bold);
-    QLabel *lifetimeCaption = PlaceLabel(this, QStringLiteral("Label2"),
-        QStringLiteral("Main - Sequence Mass - Lifetime Relation"), {344, 256, 289, 25}, QColor(0, 0, 255), bold);
+    QLabel *radiusCaption = PlaceLabel(this, QStringLiteral("Label1"), tr("Temperature - Luminosity - Radius Relation"),
+        {8, 256, 289, 25}, QColor(128, 0, 128), bold);
+    QLabel *lifetimeCaption = PlaceLabel(this, QStringLiteral("Label2"), tr("Main - Sequence Mass - Lifetime Relation"),
+        {344, 256, 289, 25}, QColor(0, 0, 255), bold);
     radiusPicture->setAccessibleName(radiusCaption->text());
-    radiusPicture->setAccessibleDescription(QStringLiteral("Graph of the temperature, luminosity and radius of stars"));
+    radiusPicture->setAccessibleDescription(tr("Graph of the temperature, luminosity and radius of stars"));
     lifetimePicture->setAccessibleName(lifetimeCaption->text());
-    lifetimePicture->setAccessibleDescription(QStringLiteral("Graph of the mass and lifetime of main-sequence stars"));
-    auto *ok = new platform::ARButton(QStringLiteral("ARButton1"), QStringLiteral("&OK"), this);
+    lifetimePicture->setAccessibleDescription(tr("Graph of the mass and lifetime of main-sequence stars"));
+    auto *ok = new platform::ARButton(QStringLiteral("ARButton1"), tr("&OK"), this);
     ok->setGeometry(251, 296, 161, 33);
     connect(ok, &QPushButton::clicked, this, &OtherAspectsWindow::showGeneralDiagram);
 }

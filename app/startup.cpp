@@ -4,6 +4,7 @@
 #include "app/window_composition.h"
 #include "app/window_look.h"
 #include "platform/common_controls.h"
+#include "platform/language.h"
 #include "windows/window_registry.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int Run(QApplication &application)
     QApplication::setApplicationDisplayName(QString());
     // Matches the installed desktop entry, so docks show the right icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.veltrane.Veltrane"));
+    platform::InstallTranslations();
     platform::InitCommonControls();
     QApplication::setWindowIcon(ProgramIcon());
     RegisterWindows();

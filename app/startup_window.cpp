@@ -19,8 +19,8 @@ namespace {
 QString WelcomeText()
 {
     // The run of blanks pushes the second part onto the label's second line.
-    return QStringLiteral("WELCOME TO THE MOST USEFUL SOFTWARE FOR THE ASTRONOMERS") + QString(43, QLatin1Char(' '))
-        + QStringLiteral("AND ASTROPHYSICST");
+    return StartupWindow::tr("WELCOME TO THE MOST USEFUL SOFTWARE FOR THE ASTRONOMERS") + QString(43, QLatin1Char(' '))
+        + StartupWindow::tr("AND ASTROPHYSICST");
 }
 
 } // namespace
@@ -46,7 +46,7 @@ void StartupWindow::createControls()
         = PlaceLabel(this, QStringLiteral("Label2"), WelcomeText(), {72, 88, 385, 33}, QColor(255, 255, 0), font());
     welcome->setWordWrap(true);
 
-    auto *ok = new platform::ARButton(QStringLiteral("ARButton1"), QStringLiteral("&OK"), this);
+    auto *ok = new platform::ARButton(QStringLiteral("ARButton1"), tr("&OK"), this);
     ok->setGeometry(188, 152, 105, 25);
     connect(ok, &QPushButton::clicked, this, &StartupWindow::goOn);
 
@@ -61,9 +61,8 @@ void StartupWindow::createControls()
     m_skipIntroduction->setPalette(palette);
     m_skipIntroduction->setChecked(false);
 
-    QLabel *meaning
-        = PlaceLabel(this, QStringLiteral("Label4"), QStringLiteral("I Don't Need Introduction About Veltrane"),
-            {96, 192, 301, 13}, QColor(255, 255, 128), platform::LayoutFont(QStringLiteral("Tahoma"), 8.25));
+    QLabel *meaning = PlaceLabel(this, QStringLiteral("Label4"), tr("I Don't Need Introduction About Veltrane"),
+        {96, 192, 301, 13}, QColor(255, 255, 128), platform::LayoutFont(QStringLiteral("Tahoma"), 8.25));
     // Its own caption is not shown; the label beside it says what it means.
     m_skipIntroduction->setAccessibleName(meaning->text());
     ok->setFocus();

@@ -3,6 +3,7 @@
 #include "platform/widget_helpers.h"
 #include "resources/app/app_resources.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
@@ -49,7 +50,7 @@ QLabel *PlaceProgramIcon(QWidget *parent, const QRect &geometry)
     icon->setObjectName(QStringLiteral("Image1"));
     icon->setGeometry(geometry);
     icon->setPixmap(ProgramIcon().pixmap(32, 32));
-    icon->setAccessibleName(QStringLiteral("Veltrane program icon"));
+    icon->setAccessibleName(QCoreApplication::translate("app::WindowLook", "Veltrane program icon"));
     return icon;
 }
 

@@ -43,6 +43,8 @@ function(veltrane_add_test name)
     target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS} veltrane_options)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${VELTRANE_TEST_ENVIRONMENT}"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;${VELTRANE_TEST_ENVIRONMENT}"
+        # The program's own (English) texts whatever the developer's session speaks.
+        ENVIRONMENT_MODIFICATION "LANGUAGE=unset:"
         TIMEOUT 120)
 endfunction()

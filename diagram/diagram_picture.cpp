@@ -45,9 +45,9 @@ DiagramPicture::DiagramPicture(const QString &objectName, const QImage &picture,
     setMouseTracking(true);
     // Usable without a mouse: the arrows move a cursor, Enter selects.
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleDescription(QStringLiteral(
-        "Arrow keys move the cursor one pixel, with Shift ten pixels; the display shows the temperature and "
-        "magnitude under it. Enter or Space selects the star under the cursor."));
+    setAccessibleDescription(
+        tr("Arrow keys move the cursor one pixel, with Shift ten pixels; the display shows the temperature and "
+           "magnitude under it. Enter or Space selects the star under the cursor."));
     m_image = m_bare;
     m_cursor = QPoint(m_bare.width() / 2, m_bare.height() / 2);
 }

@@ -4,6 +4,7 @@
 
 #include "platform/accessibility.h"
 #include "platform/common_controls.h"
+#include "platform/language.h"
 #include "platform/widget_helpers.h"
 #include "relsize/show_relative_size.h"
 #include "report/print_data.h"
@@ -132,7 +133,7 @@ void DiagramWindow::addReadOuts(QGroupBox *frame, std::span<const ReadOutRow> ro
     const std::size_t count = std::min(rows.size(), std::size(quantities));
     for (std::size_t i = 0; i < count; ++i) {
         const ReadOutRow &row = rows[i];
-        auto *label = new QLabel(QString::fromLatin1(row.caption), frame);
+        auto *label = new QLabel(tr(row.caption), frame);
         label->setObjectName(QString::fromLatin1(row.label));
         label->setGeometry(columns.labelLeft, row.labelTop, columns.labelWidth, columns.labelHeight);
         auto *box = new QLineEdit(frame);
@@ -177,9 +178,9 @@ QMenu *DiagramWindow::addMenu(const char *name, const QString &caption)
 
 void DiagramWindow::finishWithHelpMenu()
 {
-    QMenu *help = addMenu("Helpmenu", QStringLiteral("Help"));
-    addMenuItem(help, "Filehelp", QStringLiteral("Help"), this, &DiagramWindow::openHelp);
-    addMenuItem(help, "fileabout", QStringLiteral("About"), this, &DiagramWindow::aboutRequested);
+    QMenu *help = addMenu("Helpmenu", tr("Help"));
+    addMenuItem(help, "Filehelp", tr("Help"), this, &DiagramWindow::openHelp);
+    addMenuItem(help, "fileabout", tr("About"), this, &DiagramWindow::aboutRequested);
 
     // The layout's client area lies below the menu bar.
     setFixedSize(m_design.client.width(), menuBar()->sizeHint().height() + m_design.client.height());
@@ -230,7 +231,7 @@ void DiagramWindow::readStarAt(double x, double y)
     if (progress.failed()) {
         // Not from the picture: every column of it reads a temperature.
         forgetStar();
-        windows::MsgBox(this, QString::fromStdString(progress.error));
+        windows::MsgBox(this, platform::ModelErrorText(progress.error));
         return;
     }
     m_star = star;
@@ -239,7 +240,8 @@ void DiagramWindow::readStarAt(double x, double y)
 
 void DiagramWindow::followPointer(double x, double y)
 {
-    const auto text = model::LiveReadout(x, y, m_picture->scaleHeight(), platform::DecimalSeparator());
+    const auto text = model::LiveReadout(x, y, m_picture->scaleHeight(), platform::DecimalSeparator(),
+        tr("TEMPERATURE(K) = ").toStdString(), tr("ABS. MAGNITUDE = ").toStdString());
     if (text && m_liveReadout) {
         m_liveReadout->setText(QString::fromStdString(*text));
         m_liveReadout->setAccessibleDescription(m_liveReadout->text());
@@ -257,7 +259,7 @@ void DiagramWindow::plotTyped(const QString &temperatureText, const QString &mag
         drawMarks(star);
     if (progress.failed()) {
         forgetStar();
-        windows::MsgBox(this, QString::fromStdString(progress.error));
+        windows::MsgBox(this, platform::ModelErrorText(progress.error));
         return;
     }
     m_star = star;

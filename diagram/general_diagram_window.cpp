@@ -6,6 +6,7 @@
 #include "platform/widget_helpers.h"
 #include "windows/window_registry.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTimer>
@@ -15,11 +16,11 @@ namespace diagram {
 namespace {
 
 constexpr ReadOutRow kReadOuts[] = {
-    {"Label2", "TEMPERATURE", "Text1", 32, 32},
-    {"Label3", "ABSOLUTE MAGNITUDE", "Text2", 64, 64},
-    {"Label6", "LUMINOSITY (SUN=1)", "Text5", 96, 96},
-    {"Label4", "RADIUS (SUN=1)", "Text3", 128, 128},
-    {"Label5", "RADIUS (km)", "Text4", 160, 160},
+    {"Label2", QT_TRANSLATE_NOOP("diagram::DiagramWindow", "TEMPERATURE"), "Text1", 32, 32},
+    {"Label3", QT_TRANSLATE_NOOP("diagram::DiagramWindow", "ABSOLUTE MAGNITUDE"), "Text2", 64, 64},
+    {"Label6", QT_TRANSLATE_NOOP("diagram::DiagramWindow", "LUMINOSITY (SUN=1)"), "Text5", 96, 96},
+    {"Label4", QT_TRANSLATE_NOOP("diagram::DiagramWindow", "RADIUS (SUN=1)"), "Text3", 128, 128},
+    {"Label5", QT_TRANSLATE_NOOP("diagram::DiagramWindow", "RADIUS (km)"), "Text4", 160, 160},
 };
 constexpr ReadOutColumns kColumns {8, 129, 17, 144, 153, 25};
 
@@ -27,28 +28,28 @@ constexpr ReadOutColumns kColumns {8, 129, 17, 144, 153, 25};
 
 GeneralDiagramWindow::GeneralDiagramWindow()
     : DiagramWindow({QSize(660, 505), GeneralDiagramPicture(), false, model::ColumnRule::KeepPrevious, kGeneralRing,
-        QStringLiteral("VELTRANE - click the diagram to read a star"), QStringLiteral("Stellar diagram")})
+        tr("VELTRANE - click the diagram to read a star"), tr("Stellar diagram")})
 {
-    QGroupBox *frame1 = addFrame("Frame1", QStringLiteral("FOR SUN T = 5946K , M = 4.78"), {344, 16, 305, 201});
+    QGroupBox *frame1 = addFrame("Frame1", tr("FOR SUN T = 5946K , M = 4.78"), {344, 16, 305, 201});
     addReadOuts(frame1, kReadOuts, kColumns);
 
-    addButton("ARButton3", QStringLiteral("&SHOW RELATIVE SIZE AND COLOUR"), {360, 240, 273, 33}, this,
+    addButton("ARButton3", tr("&SHOW RELATIVE SIZE AND COLOUR"), {360, 240, 273, 33}, this,
         &GeneralDiagramWindow::showRelativeSize);
-    QGroupBox *frame3 = addFrame("Frame3", QStringLiteral("DISPLAY"), {344, 296, 305, 73});
+    QGroupBox *frame3 = addFrame("Frame3", tr("DISPLAY"), {344, 296, 305, 73});
     addLiveReadout(frame3, "Label1", {56, 24, 185, 41});
 
-    m_prompt = new QLabel(QStringLiteral("FOR MAIN-SEQUENCE STARS CLICK OK"), client());
+    m_prompt = new QLabel(tr("FOR MAIN-SEQUENCE STARS CLICK OK"), client());
     m_prompt->setObjectName(QStringLiteral("Label7"));
     m_prompt->setGeometry(376, 392, 249, 25);
     m_prompt->setFont(platform::LayoutFont(QStringLiteral("Times New Roman"), 9, true));
     platform::SetTextColour(m_prompt, QColor(255, 0, 0)); // design colour, replaced at initialisation
-    addButton("ARButton1", QStringLiteral("&OK"), {376, 440, 97, 25}, this, &GeneralDiagramWindow::showMainSequence);
-    addButton("ARButton2", QStringLiteral("&EXIT"), {520, 440, 97, 25}, this, &GeneralDiagramWindow::exitProgram);
+    addButton("ARButton1", tr("&OK"), {376, 440, 97, 25}, this, &GeneralDiagramWindow::showMainSequence);
+    addButton("ARButton2", tr("&EXIT"), {520, 440, 97, 25}, this, &GeneralDiagramWindow::exitProgram);
 
-    QMenu *file = addMenu("FileMenu", QStringLiteral("File"));
-    addMenuItem(file, "Fileimport", QStringLiteral("Import Data"), this, &GeneralDiagramWindow::importDataRequested);
-    addMenuItem(file, "Fileprint", QStringLiteral("Print Data"), this, &GeneralDiagramWindow::printData);
-    addMenuItem(file, "FileExit", QStringLiteral("Exit"), this, &GeneralDiagramWindow::exitProgram);
+    QMenu *file = addMenu("FileMenu", tr("File"));
+    addMenuItem(file, "Fileimport", tr("Import Data"), this, &GeneralDiagramWindow::importDataRequested);
+    addMenuItem(file, "Fileprint", tr("Print Data"), this, &GeneralDiagramWindow::printData);
+    addMenuItem(file, "FileExit", tr("Exit"), this, &GeneralDiagramWindow::exitProgram);
     finishWithHelpMenu();
 
     m_promptTimer = new QTimer(this);
@@ -59,7 +60,7 @@ GeneralDiagramWindow::GeneralDiagramWindow()
     // Form_Initialize: the prompt starts in the red it blinks with.
     platform::SetTextColour(m_prompt, kPromptRed);
     // Form_Load.
-    setWindowTitle(QStringLiteral("Veltrane"));
+    setWindowTitle(tr("Veltrane"));
 }
 
 void GeneralDiagramWindow::blinkPrompt()

@@ -92,7 +92,8 @@ PlotCheck CheckPlottable(std::string_view temperatureText, std::string_view magn
     return {PlotCheck::Fault::Both, both};
 }
 
-std::optional<std::string> LiveReadout(double x, double y, double scaleHeight, char decimalSeparator)
+std::optional<std::string> LiveReadout(double x, double y, double scaleHeight, char decimalSeparator,
+    std::string_view temperatureCaption, std::string_view magnitudeCaption)
 {
     try {
         const auto t = TemperatureFromColumn(x);
@@ -102,8 +103,9 @@ std::optional<std::string> LiveReadout(double x, double y, double scaleHeight, c
         // The label is 185 pixels wide and wraps at the blanks, so the
         // magnitude stands on the second line.
         const std::size_t blanks = x <= 229 ? 14 : 13;
-        return "TEMPERATURE(K) = " + FormatNumber(*t, Pattern::Whole, decimalSeparator) + std::string(blanks, ' ')
-            + "ABS. MAGNITUDE = " + FormatNumber(mv, Pattern::Fixed2, decimalSeparator);
+        return std::string(temperatureCaption) + FormatNumber(*t, Pattern::Whole, decimalSeparator)
+            + std::string(blanks, ' ') + std::string(magnitudeCaption)
+            + FormatNumber(mv, Pattern::Fixed2, decimalSeparator);
     } catch (const ModelError &) {
         // Far outside the picture while dragging: leave the read-out as it is.
         return std::nullopt;

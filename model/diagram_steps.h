@@ -57,7 +57,8 @@ struct PlotCheck {
 PlotCheck CheckPlottable(std::string_view temperatureText, std::string_view magnitudeText, char decimalSeparator);
 
 // The live read-out under the pointer; nothing beyond column 340, where the
-// label keeps what it shows.
-std::optional<std::string> LiveReadout(double x, double y, double scaleHeight, char decimalSeparator);
+// label keeps what it shows. The two captions come in the user's language.
+std::optional<std::string> LiveReadout(double x, double y, double scaleHeight, char decimalSeparator,
+    std::string_view temperatureCaption = "TEMPERATURE(K) = ", std::string_view magnitudeCaption = "ABS. MAGNITUDE = ");
 
 } // namespace model

@@ -62,9 +62,10 @@ QString SaveWithDialog(Desktop &desktop, QWidget *owner, const SaveRequest &requ
         const QString path = QDir(request.folder).absoluteFilePath(chosen);
         if (IsOneOf(path, ProgramOwnFiles())) {
             desktop.message(owner,
-                {QDir::toNativeSeparators(path)
-                        + QStringLiteral("\n\nThis file belongs to Veltrane itself (its star catalogue, the program or "
-                                         "its help) and cannot be replaced. Please choose another name."),
+                {QDir::toNativeSeparators(path) + QStringLiteral("\n\n")
+                        + QCoreApplication::translate("platform::SaveWithDialog",
+                            "This file belongs to Veltrane itself (its star catalogue, the program or its help) and "
+                            "cannot be replaced. Please choose another name."),
                     kAppTitle, Icon::Exclamation, Buttons::Ok});
             continue;
         }

@@ -3,6 +3,7 @@
 #include "platform/common_controls.h"
 #include "platform/whole_file.h"
 #include "platform/widget_helpers.h"
+#include "relsize/drawing_description.h"
 #include "windows/dialogs.h"
 #include "windows/window_registry.h"
 
@@ -52,7 +53,7 @@ RelativeSizeWindow::RelativeSizeWindow()
     , m_surface(Px(kClientWidth), Px(kClientHeight))
 {
     platform::InitCommonControls();
-    setWindowTitle(QStringLiteral("Relative Size"));
+    setWindowTitle(tr("Relative Size"));
     // Fixed single border: a close box, but neither minimise nor maximise.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
         | Qt::MSWindowsFixedSizeDialogHint);
@@ -62,7 +63,7 @@ RelativeSizeWindow::RelativeSizeWindow()
     createControls();
     placeControls();
     connectControls();
-    setAccessibleDescription(QStringLiteral("No star drawn yet"));
+    setAccessibleDescription(tr("No star drawn yet"));
     platform::CentreOnScreen(this);
 }
 
@@ -78,18 +79,18 @@ void RelativeSizeWindow::createControls()
         label->setAutoFillBackground(true);
         return label;
     };
-    m_sunCaption = caption(QStringLiteral("Label1"), QStringLiteral("SUN"));
-    m_starCaption = caption(QStringLiteral("Label2"), QStringLiteral("STAR"));
+    m_sunCaption = caption(QStringLiteral("Label1"), tr("SUN"));
+    m_starCaption = caption(QStringLiteral("Label2"), tr("STAR"));
 
     auto button = [this](const QString &name, const QString &text) {
         auto *command = new QPushButton(text, this);
         command->setObjectName(name);
         return command;
     };
-    m_saveButton = button(QStringLiteral("Command1"), QStringLiteral("&SAVE"));
-    m_saveButton->setToolTip(QStringLiteral("Save picture to a bitmap file"));
-    m_helpButton = button(QStringLiteral("Command2"), QStringLiteral("&HELP"));
-    m_exitButton = button(QStringLiteral("Command3"), QStringLiteral("&EXIT"));
+    m_saveButton = button(QStringLiteral("Command1"), tr("&SAVE"));
+    m_saveButton->setToolTip(tr("Save picture to a bitmap file"));
+    m_helpButton = button(QStringLiteral("Command2"), tr("&HELP"));
+    m_exitButton = button(QStringLiteral("Command3"), tr("&EXIT"));
 }
 
 void RelativeSizeWindow::placeControls()
@@ -127,13 +128,12 @@ void RelativeSizeWindow::drawStarAndSun(const StarAppearance &appearance, double
         static_cast<float>(discs.star.x), static_cast<float>(discs.star.y), SinglePrecision(discs.star.radius), star);
     circle(static_cast<float>(discs.sun.x), static_cast<float>(discs.sun.y), SinglePrecision(discs.sun.radius), sun);
     // The drawing in words for screen readers, with the read-outs' decimal separator.
-    setAccessibleDescription(
-        QString::fromStdString(DrawingDescription(appearance, radius, platform::DecimalSeparator())));
+    setAccessibleDescription(DrawingDescription(appearance, radius));
 }
 
 void RelativeSizeWindow::saveAsBitmap()
 {
-    windows::SaveInProgramFolder(this, QStringLiteral(" All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp"), 2,
+    windows::SaveInProgramFolder(this, tr(" All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp"), 2,
         [this](const QString &path) { return WriteBitmap(m_surface.image(), path); });
 }
 

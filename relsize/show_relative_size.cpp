@@ -4,13 +4,16 @@
 #include "windows/dialogs.h"
 #include "windows/window_registry.h"
 
+#include <QCoreApplication>
+
 namespace relsize {
 
 void ShowRelativeSize(QWidget *caller, const std::optional<model::StarPoint> &star, DiagramKind kind)
 {
     if (!star) {
-        windows::MsgBox(caller, QStringLiteral("Click The Image First !"), platform::Buttons::Ok,
-            platform::Icon::Critical, QStringLiteral("Error"));
+        windows::MsgBox(caller, QCoreApplication::translate("relsize::ShowRelativeSize", "Click The Image First !"),
+            platform::Buttons::Ok, platform::Icon::Critical,
+            QCoreApplication::translate("relsize::ShowRelativeSize", "Error"));
         return;
     }
     // Shown before classifying: a star too hot to draw still brings the window up.

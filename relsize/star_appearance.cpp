@@ -1,6 +1,5 @@
 #include "relsize/star_appearance.h"
 
-#include <charconv>
 #include <cmath>
 #include <iterator>
 
@@ -90,6 +89,8 @@ StarAppearance Painted(ColourClass colour, double divisor)
     return {look.red, look.green, look.blue, divisor};
 }
 
+} // namespace
+
 const char *ColourName(const StarAppearance &appearance)
 {
     for (const Look &look : kLooks) {
@@ -98,48 +99,6 @@ const char *ColourName(const StarAppearance &appearance)
     }
     return "coloured";
 }
-
-// "one fifteenth" for the divisor 15: the Sun's radius as a part of the height.
-std::string ScaleName(double divisor)
-{
-    struct Named {
-        double divisor;
-        const char *name;
-    };
-    static constexpr Named kNames[]
-        = {{3, "one third"}, {7, "one seventh"}, {15, "one fifteenth"}, {30, "one thirtieth"}, {50, "one fiftieth"},
-            {70, "one seventieth"}, {80, "one eightieth"}, {90, "one ninetieth"}, {100, "one hundredth"}};
-    for (const Named &named : kNames) {
-        if (named.divisor == divisor)
-            return named.name;
-    }
-    char digits[32];
-    const auto end = std::to_chars(digits, digits + sizeof digits, divisor).ptr;
-    return "1/" + std::string(digits, end);
-}
-
-// The radius against the Sun's, to two figures and whole from 10 on.
-std::string RadiusInWords(double radius, char decimalSeparator)
-{
-    if (radius < 0.01)
-        return "less than a hundredth of the Sun's radius";
-    if (!(radius < 1e6))
-        return "more than a million times the Sun's radius";
-    char digits[32];
-    const auto end = radius < 10
-        ? std::to_chars(digits, digits + sizeof digits, radius, std::chars_format::general, 2).ptr
-        : std::to_chars(digits, digits + sizeof digits, radius, std::chars_format::fixed, 0).ptr;
-    std::string number(digits, end);
-    if (number == "1")
-        return "about as large as the Sun";
-    for (char &c : number) {
-        if (c == '.')
-            c = decimalSeparator;
-    }
-    return "about " + number + " times the Sun's radius";
-}
-
-} // namespace
 
 std::optional<StarAppearance> ClassifyStar(double temperature, double absMagnitude, DiagramKind kind)
 {
@@ -157,16 +116,6 @@ StarAndSun DiscsFor(const StarAppearance &appearance, double radius, double widt
     discs.star = {width * 4 / 6, height / 2, height * radius / k};
     discs.sun = {width / 6, height / 2, height / k};
     return discs;
-}
-
-std::string DrawingDescription(const StarAppearance &appearance, double radius, char decimalSeparator)
-{
-    const std::string scale = ScaleName(appearance.divisor);
-    // A radius of zero or less (the hottest, faintest corner) draws no star.
-    if (!(radius > 0))
-        return "Sun drawn alone at " + scale + " scale: the " + ColourName(appearance) + " star is too small to draw";
-    return std::string("Star drawn beside the Sun: ") + ColourName(appearance) + ", "
-        + RadiusInWords(radius, decimalSeparator) + ", drawn at " + scale + " scale";
 }
 
 Rgb BlendedStarColour(double temperature)

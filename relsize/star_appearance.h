@@ -37,11 +37,9 @@ struct StarAndSun {
 };
 StarAndSun DiscsFor(const StarAppearance &appearance, double radius, double width, double height);
 
-// The drawing in words, for screen readers: the star's colour, its radius
-// against the Sun's and the scale, e.g. "Star drawn beside the Sun: white,
-// about 42 times the Sun's radius, drawn at one fifteenth scale". Numbers use
-// `decimalSeparator`.
-std::string DrawingDescription(const StarAppearance &appearance, double radius, char decimalSeparator);
+// The spoken name of the appearance's colour class ("white", "deep blue"),
+// "coloured" for a colour that is none of them.
+const char *ColourName(const StarAppearance &appearance);
 
 // The colour the eye gives a star of this temperature, blended smoothly from
 // red below 3500 K through orange, yellow and white to blue-white above

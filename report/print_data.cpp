@@ -5,24 +5,28 @@
 #include "windows/dialogs.h"
 #include "windows/window_registry.h"
 
-namespace report {
+#include <QCoreApplication>
 
+namespace report {
 void PrintData(QWidget *owner, Variant variant, const std::optional<ReadOuts> &readOuts)
 {
     if (!readOuts) {
         // The main-sequence window's text ends in a blank; the general one's does not.
-        const QString text = variant == Variant::General ? QStringLiteral("Click The Image First To Get Data")
-                                                         : QStringLiteral("Click The Image First To Get Data ");
-        windows::MsgBox(owner, text, platform::Buttons::Ok, platform::Icon::Critical, QStringLiteral("Error"));
+        const QString text = variant == Variant::General
+            ? QCoreApplication::translate("report::PrintData", "Click The Image First To Get Data")
+            : QCoreApplication::translate("report::PrintData", "Click The Image First To Get Data ");
+        windows::MsgBox(owner, text, platform::Buttons::Ok, platform::Icon::Critical,
+            QCoreApplication::translate("report::PrintData", "Error"));
         return;
     }
     const QByteArray text = ReportText(variant, *readOuts);
-    const QString path = windows::SaveInProgramFolder(owner, QStringLiteral(" Text files(*.txt)|*.txt"), 1,
+    const QString path = windows::SaveInProgramFolder(owner,
+        QCoreApplication::translate("report::PrintData", " Text files(*.txt)|*.txt"), 1,
         [&text](const QString &chosen) { return platform::WriteWholeFile(chosen, text); });
     if (path.isEmpty())
         return;
-    if (windows::MsgBox(owner, QStringLiteral("Open The Printed Data File?"), platform::Buttons::YesNo,
-            platform::Icon::None, QStringLiteral("Info"))
+    if (windows::MsgBox(owner, QCoreApplication::translate("report::PrintData", "Open The Printed Data File?"),
+            platform::Buttons::YesNo, platform::Icon::None, QCoreApplication::translate("report::PrintData", "Info"))
         == platform::Answer::Yes)
         windows::Desktop().shellOpen(owner, path, platform::ProgramFolder());
 }

@@ -2,6 +2,7 @@
 
 #include "stardb/star_catalogue.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -151,10 +152,13 @@ CataloguePlace CatalogueLocation(const QString &programFolder, bool besideProgra
     // Without a copy of their own the user can still browse and plot.
     const auto browseShipped = [&shipped](const QString &reason) {
         return CataloguePlace {shipped, true,
-            QStringLiteral("%1 It can be browsed and plotted, but no star can be added or deleted.").arg(reason)};
+            QCoreApplication::translate(
+                "stardb::CatalogueLocation", "%1 It can be browsed and plotted, but no star can be added or deleted.")
+                .arg(reason)};
     };
     if (userDataFolder.isEmpty())
-        return browseShipped(QStringLiteral("There is no folder for your own copy of the star catalogue."));
+        return browseShipped(QCoreApplication::translate(
+            "stardb::CatalogueLocation", "There is no folder for your own copy of the star catalogue."));
     const QString copy = CataloguePath(userDataFolder);
     if (QFileInfo::exists(copy))
         return placeAt(copy);
@@ -162,8 +166,9 @@ CataloguePlace CatalogueLocation(const QString &programFolder, bool besideProgra
         return placeAt(shipped); // opening it says what is wrong
     QString reason;
     if (!copyOnce(shipped, userDataFolder, copy, &reason))
-        return browseShipped(QStringLiteral("The star catalogue cannot be copied to %1 (%2).")
-                                 .arg(QDir::toNativeSeparators(userDataFolder), reason));
+        return browseShipped(
+            QCoreApplication::translate("stardb::CatalogueLocation", "The star catalogue cannot be copied to %1 (%2).")
+                .arg(QDir::toNativeSeparators(userDataFolder), reason));
     return placeAt(copy);
 }
 

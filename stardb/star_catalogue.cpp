@@ -1,5 +1,6 @@
 #include "stardb/star_catalogue.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -80,11 +81,13 @@ QString reasonFor(const QSqlError &error)
 {
     switch (kindOf(error)) {
     case ErrorKind::Locked:
-        return QStringLiteral("Another program is using the star catalogue just now (%1). Wait a moment and try "
-                              "again.")
+        return QCoreApplication::translate("stardb::StarRecordSet",
+            "Another program is using the star catalogue just now (%1). Wait a moment and try "
+            "again.")
             .arg(engineText(error));
     case ErrorKind::NotADatabase:
-        return QStringLiteral("It is not a star catalogue (%1).").arg(engineText(error));
+        return QCoreApplication::translate("stardb::StarRecordSet", "It is not a star catalogue (%1).")
+            .arg(engineText(error));
     default:
         return engineText(error);
     }
@@ -164,9 +167,10 @@ bool StarRecordSet::open(const QString &path, Access access)
     m_path = path;
     const QFileInfo info(path);
     if (!info.exists())
-        return fail(ErrorKind::Missing, QStringLiteral("The file does not exist."));
+        return fail(
+            ErrorKind::Missing, QCoreApplication::translate("stardb::StarRecordSet", "The file does not exist."));
     if (!info.isFile())
-        return fail(ErrorKind::NotADatabase, QStringLiteral("It is not a file."));
+        return fail(ErrorKind::NotADatabase, QCoreApplication::translate("stardb::StarRecordSet", "It is not a file."));
     m_readOnly = access == Access::ReadOnly || isReadOnlyFile(info);
 
     m_connection = newConnectionName();
@@ -177,7 +181,8 @@ bool StarRecordSet::open(const QString &path, Access access)
             db = QSqlDatabase();
             close();
             return fail(QFileInfo::exists(path) ? ErrorKind::Engine : ErrorKind::Missing,
-                QStringLiteral("The database engine cannot open it (%1).").arg(text));
+                QCoreApplication::translate("stardb::StarRecordSet", "The database engine cannot open it (%1).")
+                    .arg(text));
         }
     }
     if (!probe() || !refresh()) {
@@ -201,7 +206,8 @@ bool StarRecordSet::probe()
     if (!query.exec() || !query.next())
         return failOn(query.lastError());
     if (query.value(0).toInt() == 0)
-        return fail(ErrorKind::NoTable, QStringLiteral("It has no table %1.").arg(quoted(kTableName)));
+        return fail(ErrorKind::NoTable,
+            QCoreApplication::translate("stardb::StarRecordSet", "It has no table %1.").arg(quoted(kTableName)));
     query.finish();
 
     if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(kTableName))))
@@ -212,7 +218,8 @@ bool StarRecordSet::probe()
     for (const char *field : {kNameField, kTemperatureField, kMagnitudeField})
         if (!columns.contains(QString::fromLatin1(field)))
             return fail(ErrorKind::MissingField,
-                QStringLiteral("Its table %1 has no field %2.").arg(quoted(kTableName), quoted(field)));
+                QCoreApplication::translate("stardb::StarRecordSet", "Its table %1 has no field %2.")
+                    .arg(quoted(kTableName), quoted(field)));
     return succeed();
 }
 
@@ -267,7 +274,8 @@ bool StarRecordSet::setBookmark(qint64 bookmark)
             return succeed();
         }
     }
-    return fail(ErrorKind::AlreadyDeleted, QStringLiteral("The record no longer exists."));
+    return fail(ErrorKind::AlreadyDeleted,
+        QCoreApplication::translate("stardb::StarRecordSet", "The record no longer exists."));
 }
 
 void StarRecordSet::addNew()
@@ -297,12 +305,14 @@ bool StarRecordSet::canWrite()
 {
     if (!isOpen())
         return fail(ErrorKind::Engine,
-            QStringLiteral("The star catalogue %1 is not open; no star can be added or "
-                           "deleted.")
+            QCoreApplication::translate("stardb::StarRecordSet",
+                "The star catalogue %1 is not open; no star can be added or "
+                "deleted.")
                 .arg(QDir::toNativeSeparators(m_path)));
     if (m_readOnly)
         return fail(ErrorKind::ReadOnly,
-            QStringLiteral("The star catalogue %1 is read-only; it can be browsed and plotted but not changed.")
+            QCoreApplication::translate("stardb::StarRecordSet",
+                "The star catalogue %1 is read-only; it can be browsed and plotted but not changed.")
                 .arg(QDir::toNativeSeparators(m_path)));
     return succeed();
 }
@@ -339,7 +349,8 @@ bool StarRecordSet::write(const QString &sql, const QList<QVariant> &values, qin
 bool StarRecordSet::update(const StarRecord &record)
 {
     if (!m_adding)
-        return fail(ErrorKind::NoCurrentRecord, QStringLiteral("There is no new record to save."));
+        return fail(ErrorKind::NoCurrentRecord,
+            QCoreApplication::translate("stardb::StarRecordSet", "There is no new record to save."));
     // Texts are stored as typed; an empty name is left for the table to refuse.
     const QList<QVariant> values = {record.name, record.temperature, record.magnitude};
     if (!write(insertSql(), values, nullptr))
@@ -354,7 +365,8 @@ bool StarRecordSet::refresh()
 {
     dropPending();
     if (!isOpen())
-        return fail(ErrorKind::Engine, QStringLiteral("The star catalogue is not open."));
+        return fail(
+            ErrorKind::Engine, QCoreApplication::translate("stardb::StarRecordSet", "The star catalogue is not open."));
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QList<Row> rows;
     {
@@ -377,9 +389,11 @@ bool StarRecordSet::refresh()
 bool StarRecordSet::deleteCurrent()
 {
     if (m_onDeleted)
-        return fail(ErrorKind::AlreadyDeleted, QStringLiteral("The record has already been deleted."));
+        return fail(ErrorKind::AlreadyDeleted,
+            QCoreApplication::translate("stardb::StarRecordSet", "The record has already been deleted."));
     if (!hasCurrent())
-        return fail(ErrorKind::NoCurrentRecord, QStringLiteral("There is no current record."));
+        return fail(ErrorKind::NoCurrentRecord,
+            QCoreApplication::translate("stardb::StarRecordSet", "There is no current record."));
     const qint64 id = m_rows.at(m_position).id;
     qint64 affected = 0;
     if (!write(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(kTableName)), {id}, &affected))
@@ -387,7 +401,8 @@ bool StarRecordSet::deleteCurrent()
     m_rows.removeAt(m_position);
     m_onDeleted = true; // m_position now names the record after the deleted one
     if (affected == 0)
-        return fail(ErrorKind::AlreadyDeleted, QStringLiteral("The record has already been deleted."));
+        return fail(ErrorKind::AlreadyDeleted,
+            QCoreApplication::translate("stardb::StarRecordSet", "The record has already been deleted."));
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "model/diagram_steps.h"
 #include "model/number_format.h"
 #include "platform/common_controls.h"
+#include "platform/language.h"
 #include "platform/widget_helpers.h"
 #include "stardb/catalogue_location.h"
 #include "stardb/catalogue_numbers.h"
@@ -37,14 +38,25 @@ struct ButtonDesign {
 };
 
 const ButtonDesign kButtons[] = {
-    {"add", "&Add", "Click if you want to add data in database", {200, 152, 105, 33}, false},
-    {"ex", "&Exit", "Exit update", {320, 152, 105, 33}, false},
-    {"del", "&Delete", "Delete any entry from the database", {440, 152, 105, 33}, false},
-    {"plot", "&Plot ", "Click to plot the data in Q-T diagram", {200, 192, 105, 33}, true},
-    {"Clse", "Clo&se", "Close the database", {320, 192, 105, 33}, true},
-    {"upd", "&Update Database", "Click to update database", {440, 192, 105, 33}, true},
-    {"ok", "&OK", "Submit the data", {200, 232, 105, 33}, false},
-    {"cancel", "&Cancel", "Cancel update", {440, 232, 105, 33}, false},
+    {"add", QT_TRANSLATE_NOOP("stardb::StarDatabaseWindow", "&Add"),
+        QT_TRANSLATE_NOOP("stardb::StarDatabaseWindow", "Click if you want to add data in database"),
+        {200, 152, 105, 33}, false},
+    {"ex", QT_TRANSLATE_NOOP("stardb::StarDatabaseWindow", "&Exit"),
+        QT_TRANSLATE_NOOP("stardb::StarDatabaseWindow", "Exit update"), {320, 152, 105, 33}, false},
+    {"del", QT_TRANSLATE_NOOP("stardb::StarDatabaseWindow", "&Delete"),
+        QT_TRANSLATE_NOOP("stardb::StarDatabaseWindow", "Delete any entry from the database"), {440, 152, 105, 33},
+        false},
+    {"plot", QT_TRANSLATE_NOOP("stardb::StarDatabaseWindow", "&Plot "),
+        QT_TRANSLATE_NOOP("stardb::StarDatabaseWindow", "Click to plot the data in Q-T diagram"), {200, 192, 105, 33},
+        true},
+    {"Clse", QT_TRANSLATE_NOOP("stardb::StarDatabaseWindow", "Clo&se"),
+        QT_TRANSLATE_NOOP("stardb::StarDatabaseWindow", "Close the database"), {320, 192, 105, 33}, true},
+    {"upd", QT_TRANSLATE_NOOP("stardb::StarDatabaseWindow", "&Update Database"),
+        QT_TRANSLATE_NOOP("stardb::StarDatabaseWindow", "Click to update database"), {440, 192, 105, 33}, true},
+    {"ok", QT_TRANSLATE_NOOP("stardb::StarDatabaseWindow", "&OK"),
+        QT_TRANSLATE_NOOP("stardb::StarDatabaseWindow", "Submit the data"), {200, 232, 105, 33}, false},
+    {"cancel", QT_TRANSLATE_NOOP("stardb::StarDatabaseWindow", "&Cancel"),
+        QT_TRANSLATE_NOOP("stardb::StarDatabaseWindow", "Cancel update"), {440, 232, 105, 33}, false},
 };
 
 template <class W> W *named(W *widget, const char *name)
@@ -62,7 +74,7 @@ StarDatabaseWindow::StarDatabaseWindow(DiagramLink &diagrams)
     platform::InitCommonControls();
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Star Database"));
+    setWindowTitle(tr("Star Database"));
     setFont(platform::DialogFont());
     setFixedSize(kClient);
     platform::CentreOnScreen(this);
@@ -77,13 +89,13 @@ StarDatabaseWindow::~StarDatabaseWindow() = default;
 
 void StarDatabaseWindow::createControls()
 {
-    QGroupBox *listFrame = named(new QGroupBox(QStringLiteral("STAR NAME"), this), "Frame2");
+    QGroupBox *listFrame = named(new QGroupBox(tr("STAR NAME"), this), "Frame2");
     listFrame->setGeometry(8, 8, 177, 265);
     m_starList = named(new QListWidget(listFrame), "DBList1");
     m_starList->setGeometry(8, 32, 161, 225);
     m_starList->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    QGroupBox *dataFrame = named(new QGroupBox(QStringLiteral("DATA"), this), "Frame1");
+    QGroupBox *dataFrame = named(new QGroupBox(tr("DATA"), this), "Frame1");
     dataFrame->setGeometry(192, 8, 377, 129);
     const QFont labelFont = platform::LayoutFont(QStringLiteral("Arial"), 8.25, true);
     const auto label = [dataFrame, &labelFont](const char *name, const QString &caption, const QRect &geometry) {
@@ -98,11 +110,11 @@ void StarDatabaseWindow::createControls()
         b->setGeometry(geometry);
         return b;
     };
-    m_nameLabel = label("Label4", QStringLiteral("Star Name"), {8, 16, 97, 25});
+    m_nameLabel = label("Label4", tr("Star Name"), {8, 16, 97, 25});
     m_nameBox = box("Text3", {216, 16, 153, 25});
-    m_temperatureLabel = label("Label2", QStringLiteral("Avarage Surface Temperature (K)"), {8, 56, 185, 25});
+    m_temperatureLabel = label("Label2", tr("Avarage Surface Temperature (K)"), {8, 56, 185, 25});
     m_temperatureBox = box("Text1", {216, 56, 153, 25});
-    m_magnitudeLabel = label("Label3", QStringLiteral("Absolute Magnitude"), {8, 96, 129, 25});
+    m_magnitudeLabel = label("Label3", tr("Absolute Magnitude"), {8, 96, 129, 25});
     m_magnitudeBox = box("Text2", {216, 96, 153, 25});
     m_nameLabel->hide();
     m_nameBox->hide();
@@ -111,8 +123,8 @@ void StarDatabaseWindow::createControls()
         &m_updateButton, &m_okButton, &m_cancelButton};
     for (std::size_t i = 0; i < std::size(kButtons); ++i) {
         const ButtonDesign &design = kButtons[i];
-        auto *button = named(new QPushButton(QString::fromLatin1(design.caption), this), design.name);
-        button->setToolTip(QString::fromLatin1(design.tip));
+        auto *button = named(new QPushButton(tr(design.caption), this), design.name);
+        button->setToolTip(tr(design.tip));
         button->setGeometry(design.geometry);
         button->setAutoDefault(false);
         button->setVisible(design.visible);
@@ -172,7 +184,7 @@ void StarDatabaseWindow::openCatalogue()
     m_catalogueInUse = !opened && m_catalogue.lastError().kind == ErrorKind::Locked;
     if (!opened)
         windows::MsgBox(this,
-            QStringLiteral("The star catalogue %1 cannot be opened.\n\n%2")
+            tr("The star catalogue %1 cannot be opened.\n\n%2")
                 .arg(QDir::toNativeSeparators(m_cataloguePath), m_catalogue.lastError().reason),
             Buttons::Ok, Icon::Critical);
     fillList();
@@ -303,8 +315,7 @@ void StarDatabaseWindow::saveNewStar()
         StoredNumber(m_magnitudeBox->text(), separator)};
     if (!m_catalogue.update(typed)) {
         if (m_nameBox->text().trimmed().isEmpty()) {
-            windows::MsgBox(
-                this, QStringLiteral("Please Enter The Star Name and Other Data"), Buttons::Ok, Icon::Critical);
+            windows::MsgBox(this, tr("Please Enter The Star Name and Other Data"), Buttons::Ok, Icon::Critical);
             m_catalogue.cancelUpdate();
             showCurrentRecord();
             showUpdateButtons();
@@ -330,18 +341,18 @@ bool StarDatabaseWindow::acceptsNumbers()
     using Fault = model::PlotCheck::Fault;
     QString text;
     if (check.fault == Fault::Both) {
-        text = QStringLiteral("This temperature and absolute magnitude cannot be plotted together (%1).")
-                   .arg(QString::fromStdString(check.error));
+        text = tr("This temperature and absolute magnitude cannot be plotted together (%1).")
+                   .arg(platform::ModelErrorText(check.error));
     } else {
         const bool temperature = check.fault == Fault::Temperature;
         const QString field = temperature ? m_temperatureLabel->text() : m_magnitudeLabel->text();
         const QString typed = (temperature ? m_temperatureBox : m_magnitudeBox)->text();
-        text = typed.trimmed().isEmpty() ? QStringLiteral("The %1 is empty.").arg(field)
-                                         : QStringLiteral("The %1 \"%2\" cannot be plotted (%3).")
-                                               .arg(field, typed, QString::fromStdString(check.error));
+        text = typed.trimmed().isEmpty()
+            ? tr("The %1 is empty.").arg(field)
+            : tr("The %1 \"%2\" cannot be plotted (%3).").arg(field, typed, platform::ModelErrorText(check.error));
         text += temperature
-            ? QStringLiteral("\n\nPlease type a number above zero, for example 5772.")
-            : QStringLiteral("\n\nPlease type a number, for example %1.")
+            ? tr("\n\nPlease type a number above zero, for example 5772.")
+            : tr("\n\nPlease type a number, for example %1.")
                   .arg(QString::fromStdString(model::FormatNumber(4.83, model::Pattern::Fixed2, separator)));
         (temperature ? m_temperatureBox : m_magnitudeBox)->setFocus();
     }
@@ -360,12 +371,12 @@ void StarDatabaseWindow::cancelNewStar()
 void StarDatabaseWindow::deleteStar()
 {
     reopenIfItWasInUse();
-    const QString selectFirst = QStringLiteral("Please Select Star Name to Delete ");
+    const QString selectFirst = tr("Please Select Star Name to Delete ");
     if (m_nameBox->text().isEmpty()) {
         windows::MsgBox(this, selectFirst, Buttons::Ok, Icon::Information);
         return;
     }
-    if (windows::MsgBox(this, QStringLiteral("Are You Sure to Delete Record?"), Buttons::YesNo, Icon::None)
+    if (windows::MsgBox(this, tr("Are You Sure to Delete Record?"), Buttons::YesNo, Icon::None)
         != platform::Answer::Yes)
         return;
     if (!m_catalogue.deleteCurrent()) {
@@ -390,7 +401,7 @@ void StarDatabaseWindow::deleteStar()
         m_catalogue.movePrevious();
         refreshData();
     } else {
-        windows::MsgBox(this, QStringLiteral("Last Record"), Buttons::Ok, Icon::None);
+        windows::MsgBox(this, tr("Last Record"), Buttons::Ok, Icon::None);
     }
 }
 
@@ -412,7 +423,7 @@ void StarDatabaseWindow::plotStar()
     move(platform::Px(2), y());
     m_diagrams.showGeneralDiagram();
     if (m_temperatureBox->text().isEmpty()) {
-        windows::MsgBox(this, QStringLiteral("Please Choose A Star First to Plot"), Buttons::Ok, Icon::Information);
+        windows::MsgBox(this, tr("Please Choose A Star First to Plot"), Buttons::Ok, Icon::Information);
         return;
     }
     // A record another program wrote with values that cannot be plotted is
@@ -422,13 +433,13 @@ void StarDatabaseWindow::plotStar()
     if (!check.plottable()) {
         using Fault = model::PlotCheck::Fault;
         const QString what = check.fault == Fault::Temperature
-            ? QStringLiteral("its %1 \"%2\"").arg(m_temperatureLabel->text(), m_temperatureBox->text())
+            ? tr("its %1 \"%2\"").arg(m_temperatureLabel->text(), m_temperatureBox->text())
             : check.fault == Fault::Magnitude
-            ? QStringLiteral("its %1 \"%2\"").arg(m_magnitudeLabel->text(), m_magnitudeBox->text())
-            : QStringLiteral("its temperature and absolute magnitude together");
+            ? tr("its %1 \"%2\"").arg(m_magnitudeLabel->text(), m_magnitudeBox->text())
+            : tr("its temperature and absolute magnitude together");
         windows::MsgBox(this,
-            QStringLiteral("The star \"%1\" cannot be plotted: %2 cannot be used (%3).")
-                .arg(m_nameBox->text(), what, QString::fromStdString(check.error)),
+            tr("The star \"%1\" cannot be plotted: %2 cannot be used (%3).")
+                .arg(m_nameBox->text(), what, platform::ModelErrorText(check.error)),
             Buttons::Ok, Icon::Exclamation);
         return;
     }

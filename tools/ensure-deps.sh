@@ -6,7 +6,7 @@ set -eu
 
 build_packages="cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
 libxkbcommon-dev libxcb1-dev libbenchmark-dev fp-utils-3.2.2 fonts-urw-base35 fonts-liberation2 fonts-dejavu-core
-locales xvfb xauth clang-format"
+locales xvfb xauth qt6-tools-dev qt6-l10n-tools qt6-translations-l10n clang-format"
 run_packages="xchm xdg-utils"
 fuzz_packages="clang-14 libclang-rt-14-dev"
 package_packages="desktop-file-utils appstream dpkg-dev file xvfb xdotool"

@@ -1,8 +1,12 @@
 #include "windows/dialogs.h"
 
 #include "platform/common_controls.h"
+#include "platform/language.h"
 #include "platform/save_dialog.h"
 #include "windows/window_registry.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace windows {
 
@@ -12,9 +16,17 @@ platform::Answer MsgBox(
     return Desktop().message(owner, {text, title, icon, buttons});
 }
 
+QString HelpFileFor(const QString &language)
+{
+    return language.isEmpty() ? QString::fromLatin1(kHelpFile) : QStringLiteral("vlt.%1.chm").arg(language);
+}
+
 void OpenHelp(QWidget *owner)
 {
-    Desktop().shellOpen(owner, QString::fromLatin1(kHelpFile), platform::ProgramFolder());
+    const QString folder = platform::ProgramFolder();
+    const QString translated = HelpFileFor(platform::UserLanguage());
+    const bool there = QFileInfo(QDir(folder), translated).isFile();
+    Desktop().shellOpen(owner, there ? translated : QString::fromLatin1(kHelpFile), folder);
 }
 
 QString SaveInProgramFolder(

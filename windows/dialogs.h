@@ -17,9 +17,12 @@ namespace windows {
 platform::Answer MsgBox(QWidget *owner, const QString &text, platform::Buttons buttons = platform::Buttons::Ok,
     platform::Icon icon = platform::Icon::None, const QString &title = platform::kAppTitle);
 
-// "Help" everywhere: the shell opens vlt.chm in the program's folder.
+// "Help" everywhere: the shell opens vlt.chm in the program's folder, or the
+// help in the user's language beside it (vlt.de.chm) where there is one.
 void OpenHelp(QWidget *owner);
 inline constexpr const char *kHelpFile = "vlt.chm";
+// The help file's name for a language ("" for English): "vlt.de.chm".
+QString HelpFileFor(const QString &language);
 
 // The save dialog, opening in the program's folder with `filter` and its
 // entry `filterIndex` (1-based) chosen and asking before a file is replaced;

@@ -2,8 +2,6 @@
 
 #include <QFile>
 
-#include <algorithm>
-
 namespace app::res {
 
 QStringList IconSizes()
@@ -12,23 +10,10 @@ QStringList IconSizes()
         QStringLiteral(":/app/icon64.png"), QStringLiteral(":/app/icon256.png")};
 }
 
-QString IntroductionFor(const QStringList &uiLanguages)
+QString IntroductionFor(const QString &language)
 {
-    for (const QString &language : uiLanguages) {
-        // "de-AT", "de_AT" and "de" all name German; only a plain language
-        // code may become part of a resource path.
-        const QString code = language.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
-        const bool plain = (code.size() == 2 || code.size() == 3)
-            && std::all_of(code.cbegin(), code.cend(), [](QChar c) { return c >= u'a' && c <= u'z'; });
-        if (!plain)
-            continue;
-        if (code == QLatin1String("en"))
-            return kIntroduction;
-        const QString translated = QStringLiteral(":/app/intro.%1.html").arg(code);
-        if (QFile::exists(translated))
-            return translated;
-    }
-    return kIntroduction;
+    const QString translated = QStringLiteral(":/app/intro.%1.html").arg(language);
+    return !language.isEmpty() && QFile::exists(translated) ? translated : kIntroduction;
 }
 
 } // namespace app::res

@@ -16,11 +16,8 @@ inline const QString kLifetimeRelation = QStringLiteral(":/app/aspects_lifetime.
 
 // The program icon at each size it is drawn in.
 QStringList IconSizes();
-// The introduction in the first of the user's languages, in the order of
-// QLocale::uiLanguages() ("de-AT", "de", ...), that it is written in:
-// ":/app/intro.de.html" for German. English, the language it is first written
-// in, ends the search: ("en-GB", "de") and a list without any translated
-// language give kIntroduction.
-QString IntroductionFor(const QStringList &uiLanguages);
+// The introduction in a language ("de"): ":/app/intro.de.html", or the
+// English kIntroduction for "" and for a language it is not written in.
+QString IntroductionFor(const QString &language);
 
 } // namespace app::res

@@ -8,6 +8,7 @@
 #include "app/window_composition.h"
 #include "diagram/general_diagram_window.h"
 #include "diagram/main_sequence_window.h"
+#include "platform/language.h"
 #include "resources/app/app_resources.h"
 #include "stardb/star_database_window.h"
 #include "tests/support/window_test.h"
@@ -513,7 +514,7 @@ void TestApp::introductionInTheUserLanguage()
     // items, its picture found, its accents read as UTF-8.
     QFETCH(QStringList, languages);
     QFETCH(QString, document);
-    QCOMPARE(app::res::IntroductionFor(languages), document);
+    QCOMPARE(app::res::IntroductionFor(platform::ChooseLanguage(languages)), document);
 
     const auto shown = [](const QString &path) {
         auto browser = std::make_unique<QTextBrowser>();

@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -291,6 +292,12 @@ void openStarDatabase(Scenario &s)
     s.act(QStringLiteral("Import Data"), [] { choose("Form1", "Fileimport"); });
 }
 
+// A text as the session's language has it: the suite runs under de_DE and fr_FR.
+QString inSessionLanguage(const char *german, const char *french)
+{
+    return QString::fromUtf8(qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("fr")) ? french : german);
+}
+
 QByteArray contents(const QString &path)
 {
     QFile file(path);
@@ -370,10 +377,30 @@ void TestEndToEnd::commaLocalePlot()
     // A star typed with a decimal comma, stored, chosen and plotted; then a
     // shipped star, stored with a point, plotted for the same user.
     Scenario s;
+    s.waitFor(QStringLiteral("the startup window"), [] { return shown("Form8"); });
+    s.act(QStringLiteral("the startup window speaks the session's language"), [&s] {
+        const QString text = control<QLabel>("Form8", "Label4")->text();
+        s.check(text
+                == inSessionLanguage(
+                    "Ich brauche keine Einführung in Veltrane", "Je n'ai pas besoin de l'introduction à Veltrane"),
+            text);
+    });
     openGeneralDiagram(s);
+    s.act(QStringLiteral("the diagram and the about box speak it too"), [&s] {
+        const QString button = control<QAbstractButton>("Form1", "ARButton3")->text();
+        s.check(
+            button == inSessionLanguage("&RELATIVE GRÖSSE UND FARBE ZEIGEN", "&AFFICHER TAILLE ET COULEUR RELATIVES"),
+            button);
+        choose("Form1", "fileabout");
+        s.check(window("frmAbout")->windowTitle() == inSessionLanguage("Info ", "À propos "),
+            window("frmAbout")->windowTitle());
+        click("frmAbout", "cmdOK");
+    });
     openStarDatabase(s);
     s.waitFor(QStringLiteral("the star database"), [] { return shown("Form6"); });
-    s.act(QStringLiteral("type a new star"), [] {
+    s.act(QStringLiteral("type a new star"), [&s] {
+        s.check(window("Form6")->windowTitle() == inSessionLanguage("Sterndatenbank", "Base de données d'étoiles"),
+            window("Form6")->windowTitle());
         click("Form6", "upd");
         click("Form6", "add");
         type("Form6", "Text3", QStringLiteral("Comma star"));
@@ -473,10 +500,11 @@ void TestEndToEnd::saveOverTheCatalogueIsRefused()
         choose("Form1", "Fileprint");
     });
     typeIntoFileDialog(s, QStringLiteral("stars.vlt"));
-    answer(s, QStringLiteral("already exists"), QMessageBox::Yes);
-    answer(s, QStringLiteral("cannot be replaced"), QMessageBox::Ok);
+    answer(s, QStringLiteral("stars.vlt"), QMessageBox::Yes); // Qt's own prompt before replacing a file
+    answer(s, inSessionLanguage("kann nicht ersetzt werden", "ne peut pas être remplacé"), QMessageBox::Ok);
     typeIntoFileDialog(s, QStringLiteral("sun.txt"));
-    answer(s, QStringLiteral("Open The Printed Data File?"), QMessageBox::No);
+    answer(s, inSessionLanguage("Die gedruckte Datendatei öffnen?", "Ouvrir le fichier de données imprimé ?"),
+        QMessageBox::No);
     s.act(QStringLiteral("EXIT"), [] { click("Form1", "ARButton2"); });
     QVERIFY(s.runProgram());
     QVERIFY2(s.failures.isEmpty(), qPrintable(s.failures.join(QLatin1Char('\n'))));

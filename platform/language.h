@@ -1,0 +1,32 @@
+// The program's language follows the desktop's, as desktop programs do:
+// LANGUAGE, LC_ALL, LC_MESSAGES and LANG, through QLocale::uiLanguages().
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+
+namespace platform {
+
+// The languages the program is translated into; its own texts are English.
+inline const QStringList kTranslations = {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es")};
+
+// The first of the user's languages ("de-AT", "fr_CH", "es", ...) that the
+// program speaks: one of `available`, or "" for English. English in the list
+// stops the search, so "en:de" keeps the program English throughout.
+QString ChooseLanguage(const QStringList &uiLanguages, const QStringList &available = kTranslations);
+
+// The user's language as chosen at start-up ("" for English).
+QString UserLanguage();
+
+// A failure description of the stellar model ("Type mismatch", "Overflow",
+// ...) in the user's language.
+QString ModelErrorText(const std::string &description);
+
+// Installs the translations of Qt's own texts (dialogs, message-box buttons)
+// and of the program's for the user's language. A missing or damaged
+// translation leaves those texts English, without a message.
+void InstallTranslations();
+
+} // namespace platform

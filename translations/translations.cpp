@@ -1,0 +1,1 @@
+// The compiled translations live in this library's resources (:/i18n).

@@ -1,0 +1,706 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>ModelError</name>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Unzulässiger Prozeduraufruf oder ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division durch Null</translation>
+    </message>
+</context>
+<context>
+    <name>app::AboutBox</name>
+    <message>
+        <source>About </source>
+        <translation>Info </translation>
+    </message>
+    <message>
+        <source>Warning: this program is protected by copyright. Copying it or passing it on is allowed only under the GNU General Public License, version 3 or later; any other copying is not allowed. It comes with no warranty.</source>
+        <translation>Warnung: urheberrechtlich geschützt. Kopieren und Weitergeben nur nach der GNU General Public License, Version 3 oder später; jedes andere Kopieren ist untersagt. Ohne Gewährleistung.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>FEEDBACK</source>
+        <translation>FEEDBACK</translation>
+    </message>
+</context>
+<context>
+    <name>app::IntroductionWindow</name>
+    <message>
+        <source>An Introduction To Veltrane</source>
+        <translation>Eine Einführung in Veltrane</translation>
+    </message>
+    <message>
+        <source>Ejnar Hertzsprung</source>
+        <translation>Ejnar Hertzsprung</translation>
+    </message>
+    <message>
+        <source>Portrait of %1</source>
+        <translation>Porträt von %1</translation>
+    </message>
+    <message>
+        <source>Henry Norris Russell</source>
+        <translation>Henry Norris Russell</translation>
+    </message>
+    <message>
+        <source>&amp;Further Proceed</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Go to program</source>
+        <translation>Zum Programm</translation>
+    </message>
+</context>
+<context>
+    <name>app::OtherAspectsWindow</name>
+    <message>
+        <source>Other Aspects Of Veltrane</source>
+        <translation>Weitere Aspekte von Veltrane</translation>
+    </message>
+    <message>
+        <source>Temperature - Luminosity - Radius Relation</source>
+        <translation>Temperatur-Leuchtkraft-Radius-Beziehung</translation>
+    </message>
+    <message>
+        <source>Main - Sequence Mass - Lifetime Relation</source>
+        <translation>Hauptreihe: Masse und Lebensdauer</translation>
+    </message>
+    <message>
+        <source>Graph of the temperature, luminosity and radius of stars</source>
+        <translation>Diagramm von Temperatur, Leuchtkraft und Radius der Sterne</translation>
+    </message>
+    <message>
+        <source>Graph of the mass and lifetime of main-sequence stars</source>
+        <translation>Diagramm von Masse und Lebensdauer der Hauptreihensterne</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>app::StartupWindow</name>
+    <message>
+        <source>WELCOME TO THE MOST USEFUL SOFTWARE FOR THE ASTRONOMERS</source>
+        <translation>WILLKOMMEN BEI DER NÜTZLICHSTEN SOFTWARE FÜR ASTRONOMEN</translation>
+    </message>
+    <message>
+        <source>AND ASTROPHYSICST</source>
+        <translation>UND ASTROPHYSIKER</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>I Don&apos;t Need Introduction About Veltrane</source>
+        <translation>Ich brauche keine Einführung in Veltrane</translation>
+    </message>
+</context>
+<context>
+    <name>app::WindowLook</name>
+    <message>
+        <source>Veltrane program icon</source>
+        <translation>Programmsymbol von Veltrane</translation>
+    </message>
+</context>
+<context>
+    <name>diagram::DiagramPicture</name>
+    <message>
+        <source>Arrow keys move the cursor one pixel, with Shift ten pixels; the display shows the temperature and magnitude under it. Enter or Space selects the star under the cursor.</source>
+        <translation>Die Pfeiltasten bewegen die Marke um ein Pixel, mit Umschalt um zehn; die Anzeige zeigt Temperatur und Helligkeit darunter. Eingabe oder Leertaste wählt den Stern unter der Marke.</translation>
+    </message>
+</context>
+<context>
+    <name>diagram::DiagramWindow</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>TEMPERATURE(K) = </source>
+        <translation>TEMPERATUR(K) = </translation>
+    </message>
+    <message>
+        <source>ABS. MAGNITUDE = </source>
+        <translation>ABS. HELLIGKEIT = </translation>
+    </message>
+    <message>
+        <source>TEMPERATURE</source>
+        <translation>TEMPERATUR</translation>
+    </message>
+    <message>
+        <source>ABSOLUTE MAGNITUDE</source>
+        <translation>ABSOLUTE HELLIGKEIT</translation>
+    </message>
+    <message>
+        <source>LUMINOSITY (SUN=1)</source>
+        <translation>LEUCHTKRAFT (☉=1)</translation>
+    </message>
+    <message>
+        <source>RADIUS (SUN=1)</source>
+        <translation>RADIUS (☉=1)</translation>
+    </message>
+    <message>
+        <source>RADIUS (km)</source>
+        <translation>RADIUS (km)</translation>
+    </message>
+    <message>
+        <source>MASS (SUN=1)</source>
+        <translation>MASSE (☉=1)</translation>
+    </message>
+    <message>
+        <source>MASS (kg)</source>
+        <translation>MASSE (kg)</translation>
+    </message>
+    <message>
+        <source>LIFE EXPECTENCY</source>
+        <translation>LEBENSDAUER</translation>
+    </message>
+</context>
+<context>
+    <name>diagram::GeneralDiagramWindow</name>
+    <message>
+        <source>VELTRANE - click the diagram to read a star</source>
+        <translation>VELTRANE - Klicken Sie in das Diagramm, um einen Stern abzulesen</translation>
+    </message>
+    <message>
+        <source>Stellar diagram</source>
+        <translation>Hertzsprung-Russell-Diagramm</translation>
+    </message>
+    <message>
+        <source>FOR SUN T = 5946K , M = 4.78</source>
+        <translation>FÜR DIE SONNE (☉) T = 5946K , M = 4.78</translation>
+    </message>
+    <message>
+        <source>&amp;SHOW RELATIVE SIZE AND COLOUR</source>
+        <translation>&amp;RELATIVE GRÖSSE UND FARBE ZEIGEN</translation>
+    </message>
+    <message>
+        <source>DISPLAY</source>
+        <translation>ANZEIGE</translation>
+    </message>
+    <message>
+        <source>FOR MAIN-SEQUENCE STARS CLICK OK</source>
+        <translation>FÜR HAUPTREIHENSTERNE OK KLICKEN</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;EXIT</source>
+        <translation>&amp;BEENDEN</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Import Data</source>
+        <translation>Sterndaten importieren</translation>
+    </message>
+    <message>
+        <source>Print Data</source>
+        <translation>Daten drucken</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Veltrane</source>
+        <translation>Veltrane</translation>
+    </message>
+</context>
+<context>
+    <name>diagram::MainSequenceWindow</name>
+    <message>
+        <source>Main sequence: mass and lifetime follow from the luminosity</source>
+        <translation>Hauptreihe: Masse und Lebensdauer folgen aus der Leuchtkraft</translation>
+    </message>
+    <message>
+        <source>Main-sequence diagram</source>
+        <translation>Diagramm der Hauptreihe</translation>
+    </message>
+    <message>
+        <source>FOR SUN T = 5946K , M = 4.78</source>
+        <translation>FÜR DIE SONNE (☉) T = 5946K , M = 4.78</translation>
+    </message>
+    <message>
+        <source>&amp;SHOW RELATIVE SIZE AND COLOUR</source>
+        <translation>&amp;RELATIVE GRÖSSE UND FARBE ZEIGEN</translation>
+    </message>
+    <message>
+        <source>DISPLAY</source>
+        <translation>ANZEIGE</translation>
+    </message>
+    <message>
+        <source>&amp;BACK</source>
+        <translation>&amp;ZURÜCK</translation>
+    </message>
+    <message>
+        <source>&amp;EXIT</source>
+        <translation>&amp;BEENDEN</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Print Data</source>
+        <translation>Daten drucken</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Veltrane [Main - Sequence]</source>
+        <translation>Veltrane [Hauptreihe]</translation>
+    </message>
+</context>
+<context>
+    <name>platform::SaveWithDialog</name>
+    <message>
+        <source>This file belongs to Veltrane itself (its star catalogue, the program or its help) and cannot be replaced. Please choose another name.</source>
+        <translation>Diese Datei gehört zu Veltrane selbst (Sternkatalog, Programm oder Hilfe) und kann nicht ersetzt werden. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+</context>
+<context>
+    <name>relsize::DrawingDescription</name>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>yellow-white</source>
+        <translation>gelbweiß</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>weiß</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>deep blue</source>
+        <translation>tiefblau</translation>
+    </message>
+    <message>
+        <source>coloured</source>
+        <translation>farbig</translation>
+    </message>
+    <message>
+        <source>one third</source>
+        <translation>1:3</translation>
+    </message>
+    <message>
+        <source>one seventh</source>
+        <translation>1:7</translation>
+    </message>
+    <message>
+        <source>one fifteenth</source>
+        <translation>1:15</translation>
+    </message>
+    <message>
+        <source>one thirtieth</source>
+        <translation>1:30</translation>
+    </message>
+    <message>
+        <source>one fiftieth</source>
+        <translation>1:50</translation>
+    </message>
+    <message>
+        <source>one seventieth</source>
+        <translation>1:70</translation>
+    </message>
+    <message>
+        <source>one eightieth</source>
+        <translation>1:80</translation>
+    </message>
+    <message>
+        <source>one ninetieth</source>
+        <translation>1:90</translation>
+    </message>
+    <message>
+        <source>one hundredth</source>
+        <translation>1:100</translation>
+    </message>
+    <message>
+        <source>1/%1</source>
+        <translation>1:%1</translation>
+    </message>
+    <message>
+        <source>less than a hundredth of the Sun&apos;s radius</source>
+        <translation>weniger als ein Hundertstel des Sonnenradius</translation>
+    </message>
+    <message>
+        <source>more than a million times the Sun&apos;s radius</source>
+        <translation>mehr als das Millionenfache des Sonnenradius</translation>
+    </message>
+    <message>
+        <source>about as large as the Sun</source>
+        <translation>etwa so groß wie die Sonne</translation>
+    </message>
+    <message>
+        <source>about %1 times the Sun&apos;s radius</source>
+        <translation>etwa das %1-Fache des Sonnenradius</translation>
+    </message>
+    <message>
+        <source>Sun drawn alone at %1 scale: the %2 star is too small to draw</source>
+        <translation>Sonne allein im Maßstab %1 gezeichnet: der Stern (%2) ist zu klein zum Zeichnen</translation>
+    </message>
+    <message>
+        <source>Star drawn beside the Sun: %1, %2, drawn at %3 scale</source>
+        <translation>Stern neben der Sonne gezeichnet: %1, %2, im Maßstab %3</translation>
+    </message>
+</context>
+<context>
+    <name>relsize::RelativeSizeWindow</name>
+    <message>
+        <source>Relative Size</source>
+        <translation>Relative Größe</translation>
+    </message>
+    <message>
+        <source>No star drawn yet</source>
+        <translation>Noch kein Stern gezeichnet</translation>
+    </message>
+    <message>
+        <source>SUN</source>
+        <translation>SONNE</translation>
+    </message>
+    <message>
+        <source>STAR</source>
+        <translation>STERN</translation>
+    </message>
+    <message>
+        <source>&amp;SAVE</source>
+        <translation>&amp;SPEICHERN</translation>
+    </message>
+    <message>
+        <source>Save picture to a bitmap file</source>
+        <translation>Bild als Bitmap-Datei speichern</translation>
+    </message>
+    <message>
+        <source>&amp;HELP</source>
+        <translation>&amp;HILFE</translation>
+    </message>
+    <message>
+        <source>&amp;EXIT</source>
+        <translation>&amp;BEENDEN</translation>
+    </message>
+    <message>
+        <source> All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp</source>
+        <translation> Alle Dateien(*.*)|*.*|Bitmap-Dateien(*.bmp)|*.bmp</translation>
+    </message>
+</context>
+<context>
+    <name>relsize::ShowRelativeSize</name>
+    <message>
+        <source>Click The Image First !</source>
+        <translation>Klicken Sie zuerst in das Bild!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>report::PrintData</name>
+    <message>
+        <source>Click The Image First To Get Data</source>
+        <translation>Klicken Sie zuerst in das Bild, um Daten zu erhalten</translation>
+    </message>
+    <message>
+        <source>Click The Image First To Get Data </source>
+        <translation>Klicken Sie zuerst in das Bild, um Daten zu erhalten </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source> Text files(*.txt)|*.txt</source>
+        <translation> Textdateien(*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>Open The Printed Data File?</source>
+        <translation>Die gedruckte Datendatei öffnen?</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+</context>
+<context>
+    <name>stardb::CatalogueLocation</name>
+    <message>
+        <source>%1 It can be browsed and plotted, but no star can be added or deleted.</source>
+        <translation>%1 Er lässt sich durchsehen und einzeichnen, aber es können keine Sterne hinzugefügt oder gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>There is no folder for your own copy of the star catalogue.</source>
+        <translation>Es gibt keinen Ordner für Ihre eigene Kopie des Sternkatalogs.</translation>
+    </message>
+    <message>
+        <source>The star catalogue cannot be copied to %1 (%2).</source>
+        <translation>Der Sternkatalog lässt sich nicht nach %1 kopieren (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>stardb::StarDatabaseWindow</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Click if you want to add data in database</source>
+        <translation>Klicken, um Daten in die Datenbank einzutragen</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Exit update</source>
+        <translation>Bearbeiten beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete any entry from the database</source>
+        <translation>Einen Eintrag aus der Datenbank löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Plot </source>
+        <translation>&amp;Einzeichnen </translation>
+    </message>
+    <message>
+        <source>Click to plot the data in Q-T diagram</source>
+        <translation>Klicken, um die Daten ins Q-T-Diagramm einzuzeichnen</translation>
+    </message>
+    <message>
+        <source>Clo&amp;se</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>Close the database</source>
+        <translation>Datenbank schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Update Database</source>
+        <translation>&amp;Datenbank ändern</translation>
+    </message>
+    <message>
+        <source>Click to update database</source>
+        <translation>Klicken, um die Datenbank zu ändern</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Submit the data</source>
+        <translation>Daten übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel update</source>
+        <translation>Bearbeitung abbrechen</translation>
+    </message>
+    <message>
+        <source>Star Database</source>
+        <translation>Sterndatenbank</translation>
+    </message>
+    <message>
+        <source>STAR NAME</source>
+        <translation>STERNNAME</translation>
+    </message>
+    <message>
+        <source>DATA</source>
+        <translation>DATEN</translation>
+    </message>
+    <message>
+        <source>Star Name</source>
+        <translation>Sternname</translation>
+    </message>
+    <message>
+        <source>Avarage Surface Temperature (K)</source>
+        <translation>Mittlere Oberflächentemperatur (K)</translation>
+    </message>
+    <message>
+        <source>Absolute Magnitude</source>
+        <translation>Absolute Helligkeit</translation>
+    </message>
+    <message>
+        <source>The star catalogue %1 cannot be opened.
+
+%2</source>
+        <translation>Der Sternkatalog %1 lässt sich nicht öffnen.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Please Enter The Star Name and Other Data</source>
+        <translation>Bitte geben Sie den Sternnamen und die übrigen Daten ein</translation>
+    </message>
+    <message>
+        <source>This temperature and absolute magnitude cannot be plotted together (%1).</source>
+        <translation>Diese Temperatur und diese absolute Helligkeit lassen sich nicht zusammen einzeichnen (%1).</translation>
+    </message>
+    <message>
+        <source>The %1 is empty.</source>
+        <translation>Das Feld „%1“ ist leer.</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; cannot be plotted (%3).</source>
+        <translation>Der Wert „%2“ im Feld „%1“ kann nicht eingezeichnet werden (%3).</translation>
+    </message>
+    <message>
+        <source>
+
+Please type a number above zero, for example 5772.</source>
+        <translation>
+
+Bitte geben Sie eine Zahl über null ein, zum Beispiel 5772.</translation>
+    </message>
+    <message>
+        <source>
+
+Please type a number, for example %1.</source>
+        <translation>
+
+Bitte geben Sie eine Zahl ein, zum Beispiel %1.</translation>
+    </message>
+    <message>
+        <source>Please Select Star Name to Delete </source>
+        <translation>Bitte wählen Sie den zu löschenden Stern aus </translation>
+    </message>
+    <message>
+        <source>Are You Sure to Delete Record?</source>
+        <translation>Soll der Datensatz wirklich gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>Last Record</source>
+        <translation>Letzter Datensatz</translation>
+    </message>
+    <message>
+        <source>Please Choose A Star First to Plot</source>
+        <translation>Bitte wählen Sie zuerst einen Stern zum Einzeichnen</translation>
+    </message>
+    <message>
+        <source>its %1 &quot;%2&quot;</source>
+        <translation>der Wert „%2“ im Feld „%1“</translation>
+    </message>
+    <message>
+        <source>its temperature and absolute magnitude together</source>
+        <translation>die Kombination aus Temperatur und absoluter Helligkeit</translation>
+    </message>
+    <message>
+        <source>The star &quot;%1&quot; cannot be plotted: %2 cannot be used (%3).</source>
+        <translation>Der Stern „%1“ kann nicht eingezeichnet werden: %2 ist nicht verwendbar (%3).</translation>
+    </message>
+</context>
+<context>
+    <name>stardb::StarRecordSet</name>
+    <message>
+        <source>Another program is using the star catalogue just now (%1). Wait a moment and try again.</source>
+        <translation>Ein anderes Programm benutzt gerade den Sternkatalog (%1). Warten Sie einen Moment und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>It is not a star catalogue (%1).</source>
+        <translation>Das ist kein Sternkatalog (%1).</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Das ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>The database engine cannot open it (%1).</source>
+        <translation>Die Datenbank lässt sich nicht öffnen (%1).</translation>
+    </message>
+    <message>
+        <source>It has no table %1.</source>
+        <translation>Sie hat keine Tabelle %1.</translation>
+    </message>
+    <message>
+        <source>Its table %1 has no field %2.</source>
+        <translation>Ihre Tabelle %1 hat kein Feld %2.</translation>
+    </message>
+    <message>
+        <source>The record no longer exists.</source>
+        <translation>Der Datensatz existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The star catalogue %1 is not open; no star can be added or deleted.</source>
+        <translation>Der Sternkatalog %1 ist nicht geöffnet; es können keine Sterne hinzugefügt oder gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>The star catalogue %1 is read-only; it can be browsed and plotted but not changed.</source>
+        <translation>Der Sternkatalog %1 ist schreibgeschützt; er lässt sich durchsehen und einzeichnen, aber nicht ändern.</translation>
+    </message>
+    <message>
+        <source>There is no new record to save.</source>
+        <translation>Es gibt keinen neuen Datensatz zum Speichern.</translation>
+    </message>
+    <message>
+        <source>The star catalogue is not open.</source>
+        <translation>Der Sternkatalog ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The record has already been deleted.</source>
+        <translation>Der Datensatz wurde bereits gelöscht.</translation>
+    </message>
+    <message>
+        <source>There is no current record.</source>
+        <translation>Es gibt keinen aktuellen Datensatz.</translation>
+    </message>
+</context>
+</TS>
