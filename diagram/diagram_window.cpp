@@ -90,7 +90,7 @@ DiagramWindow::DiagramWindow(WindowDesign design)
     platform::InitCommonControls();
     setFont(platform::DialogFont());
     m_client = new QWidget(this);
-    m_client->setFixedSize(m_design.client.width(), m_design.client.height() - kStatusBarHeight);
+    m_client->setFixedSize(m_design.client);
     setCentralWidget(m_client);
     m_picture = new DiagramPicture(QStringLiteral("Picture1"), m_design.picture, m_client);
     m_picture->setGeometry(kPictureLeft, kPictureTop, m_design.picture.width() + 2 * m_picture->frameWidth(),
@@ -189,22 +189,23 @@ void DiagramWindow::finishWithHelpMenu()
 
 void DiagramWindow::createStatusBar()
 {
-    auto *bar = new QStatusBar(this);
+    // The bottom row of the client area. The panels are placed by hand rather
+    // than by QStatusBar's own layout, which keeps a few pixels above them and
+    // would cut the text's descenders off in a bar this low.
+    auto *bar = new QStatusBar(m_client);
     bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setFixedHeight(kStatusBarHeight);
     bar->setSizeGripEnabled(false);
-    auto panel = [bar](const char *name, int width, int stretch) {
+    bar->setGeometry(0, m_design.client.height() - kStatusBarHeight, m_design.client.width(), kStatusBarHeight);
+    auto panel = [bar](const char *name, int left, int width) {
         auto *label = new QLabel(bar);
         label->setObjectName(QString::fromLatin1(name));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        if (width > 0)
-            label->setFixedWidth(width);
-        bar->addPermanentWidget(label, stretch);
+        label->setGeometry(left, 0, width, kStatusBarHeight);
         return label;
     };
-    QLabel *time = panel("TimePanel", 80, 0);
-    QLabel *date = panel("DatePanel", 90, 0);
-    panel("TextPanel", 0, 1)->setText(m_design.statusText);
+    QLabel *time = panel("TimePanel", 2, 80);
+    QLabel *date = panel("DatePanel", 88, 90);
+    panel("TextPanel", 184, m_design.client.width() - 184 - 2)->setText(m_design.statusText);
     // The time and date panels follow the clock, as the platform's panels do.
     auto refresh = [time, date] {
         const QDateTime now = QDateTime::currentDateTime();
@@ -215,7 +216,6 @@ void DiagramWindow::createStatusBar()
     auto *clock = new QTimer(bar);
     connect(clock, &QTimer::timeout, bar, refresh);
     clock->start(1000);
-    setStatusBar(bar);
 }
 
 void DiagramWindow::write(QLineEdit *box, double value, Pattern pattern) const

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace relsize {
 
@@ -95,8 +96,13 @@ void RelativeSizeWindow::createControls()
 
 void RelativeSizeWindow::placeControls()
 {
-    m_sunCaption->setGeometry(TwipsRect(1320, 4320, 375, 255));
-    m_starCaption->setGeometry(TwipsRect(6000, 4320, 495, 255));
+    // The captions stand alone on the black surface: a translation longer
+    // than the layout's box widens it to the right rather than being cut.
+    for (const auto &[caption, box] : {std::pair {m_sunCaption, TwipsRect(1320, 4320, 375, 255)},
+             std::pair {m_starCaption, TwipsRect(6000, 4320, 495, 255)}}) {
+        const int needed = caption->sizeHint().width();
+        caption->setGeometry(box.adjusted(0, 0, std::max(0, needed - box.width()), 0));
+    }
     m_saveButton->setGeometry(TwipsRect(1530, 5400, 1455, 375));
     m_helpButton->setGeometry(TwipsRect(3930, 5400, 1455, 375));
     m_exitButton->setGeometry(TwipsRect(6450, 5400, 1455, 375));

@@ -20,15 +20,22 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTimer>
+#include <QTranslator>
 #include <algorithm>
 #include <memory>
 
@@ -107,8 +114,8 @@ private slots:
     void aboutBoxIsBroughtForwardNotDuplicated();
     void helpFromEveryWindowOpensTheSameFile_data();
     void helpFromEveryWindowOpensTheSameFile();
-    void textsFitTheirLabels_data();
-    void textsFitTheirLabels();
+    void everyTextFitsItsControl_data();
+    void everyTextFitsItsControl();
     void welcomeWrapsOntoTwoLines();
 
     // Resources
@@ -381,52 +388,78 @@ void TestApp::helpFromEveryWindowOpensTheSameFile()
     }
 }
 
-void TestApp::textsFitTheirLabels_data()
+void TestApp::everyTextFitsItsControl_data()
 {
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("label");
-    QTest::newRow("startup title") << "Form8"
-                                   << "Label1";
-    QTest::newRow("startup welcome") << "Form8"
-                                     << "Label2";
-    QTest::newRow("startup check box text") << "Form8"
-                                            << "Label4";
-    QTest::newRow("upper portrait caption") << "Form4"
-                                            << "Label2";
-    QTest::newRow("lower portrait caption") << "Form4"
-                                            << "Label1";
-    QTest::newRow("radius relation caption") << "Form5"
-                                             << "Label1";
-    QTest::newRow("lifetime relation caption") << "Form5"
-                                               << "Label2";
-    QTest::newRow("about title") << "frmAbout"
-                                 << "lblTitle";
-    QTest::newRow("about version") << "frmAbout"
-                                   << "Label1";
-    QTest::newRow("about disclaimer") << "frmAbout"
-                                      << "lblDisclaimer";
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << QString();
+    for (const QString &language : platform::kTranslations)
+        QTest::newRow(qPrintable(language)) << language;
 }
 
-void TestApp::textsFitTheirLabels()
+void TestApp::everyTextFitsItsControl()
 {
-    // The layouts name Windows fonts; with their free substitutes a text
-    // must still fit the label's fixed box, or part of it is cut off.
-    QFETCH(QString, window);
-    QFETCH(QString, label);
-    QWidget *w = Registry().window(window);
-    QVERIFY(w);
-    auto *l = w->findChild<QLabel *>(label);
-    QVERIFY2(l, qPrintable(label));
-    const QFontMetrics metrics(l->font());
-    const QRect needed = metrics.boundingRect(
-        QRect(0, 0, l->width(), 10000), int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0), l->text());
-    QVERIFY2(needed.width() <= l->width() && needed.height() <= l->height(),
-        qPrintable(QStringLiteral("\"%1\" needs %2 x %3, the label is %4 x %5")
-                       .arg(l->text().simplified())
-                       .arg(needed.width())
-                       .arg(needed.height())
-                       .arg(l->width())
-                       .arg(l->height())));
+    // The layouts are fixed and name Windows fonts; with their free twins,
+    // and in German, French and Spanish too, every caption, label, button,
+    // frame title and menu must fit its control at its font, or part of it
+    // is cut off.
+    QFETCH(QString, language);
+    QTranslator translator;
+    if (!language.isEmpty()) {
+        QVERIFY(translator.load(QStringLiteral(":/i18n/veltrane_") + language));
+        QCoreApplication::installTranslator(&translator);
+    }
+    const auto removeTranslator = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+    QStringList problems;
+    const auto check = [&problems](const QWidget *control, const QString &text, QSize room, int flags) {
+        const QRect needed = QFontMetrics(control->font()).boundingRect(QRect(0, 0, room.width(), 10000), flags, text);
+        if (needed.width() > room.width() || needed.height() > room.height())
+            problems << QStringLiteral("%1/%2 \"%3\" needs %4 x %5 of %6 x %7")
+                            .arg(control->window()->objectName(), control->objectName(), text.simplified())
+                            .arg(needed.width())
+                            .arg(needed.height())
+                            .arg(room.width())
+                            .arg(room.height());
+    };
+    for (const char *name : {"Form8", "Form4", "Form5", "Form1", "Form2", "Form3", "Form6", "frmAbout"}) {
+        QWidget *window = Registry().show(QString::fromLatin1(name));
+        QVERIFY(window);
+        // The live read-outs, at a column with each run of blanks.
+        if (auto *picture = Control<QFrame>(window, "Picture1"); picture && qobject_cast<QMainWindow *>(window)) {
+            for (const QPoint at : {QPoint(187, 249), QPoint(300, 60)}) {
+                QTest::mouseMove(picture, picture->contentsRect().topLeft() + at);
+                for (const char *readout : {"Label1", "Label10"})
+                    if (auto *label = Control<QLabel>(window, readout); label && label->parent() != window)
+                        check(label, label->text(), label->contentsRect().size(),
+                            int(label->alignment()) | Qt::TextWordWrap);
+            }
+        }
+        for (const QLabel *label : window->findChildren<QLabel *>()) {
+            if (label->text().isEmpty() || !label->pixmap().isNull())
+                continue;
+            check(label, label->text(), label->contentsRect().size(),
+                int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0));
+        }
+        for (const QPushButton *button : window->findChildren<QPushButton *>()) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            check(button, button->text(), room.size(), Qt::TextShowMnemonic);
+        }
+        for (const QGroupBox *frame : window->findChildren<QGroupBox *>())
+            check(frame, frame->title(), QSize(frame->width() - 16, frame->height()), 0);
+        if (auto *main = qobject_cast<QMainWindow *>(window);
+            main && main->menuBar()->sizeHint().width() > main->width())
+            problems << QStringLiteral("%1's menus need %2 of %3")
+                            .arg(window->objectName())
+                            .arg(main->menuBar()->sizeHint().width())
+                            .arg(main->width());
+    }
+    // The welcome stands on two lines, the second part alone on the second.
+    const QStringList lines = WrappedLines(Control<QLabel>(Registry().loaded<app::StartupWindow>(), "Label2"));
+    if (lines.size() != 2)
+        problems << QStringLiteral("the welcome wraps onto %1 lines: %2").arg(lines.size()).arg(lines.join(" / "));
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
 
 void TestApp::welcomeWrapsOntoTwoLines()

@@ -167,9 +167,14 @@ void TestDiagramWindows::clientAreaBelowTheMenuBar()
         const int menu = w->menuBar()->height();
         const int client = w == Registry().loaded<GeneralDiagramWindow>() ? 505 : 503;
         QCOMPARE(w->size(), QSize(660, menu + client));
-        QCOMPARE(w->centralWidget()->geometry(), QRect(0, menu, 660, client - 17));
-        QCOMPARE(w->statusBar()->geometry(), QRect(0, menu + client - 17, 660, 17));
-        QCOMPARE(w->statusBar()->findChildren<QLabel *>().size(), 3);
+        QCOMPARE(w->centralWidget()->geometry(), QRect(0, menu, 660, client));
+        auto *bar = Control<QStatusBar>(w, "StatusBar1");
+        QVERIFY(bar);
+        QCOMPARE(QRect(bar->mapTo(w, QPoint(0, 0)), bar->size()), QRect(0, menu + client - 17, 660, 17));
+        // The panels take the bar's whole height, so their text is not cut off.
+        QCOMPARE(bar->findChildren<QLabel *>().size(), 3);
+        for (const QLabel *panel : bar->findChildren<QLabel *>())
+            QCOMPARE(panel->height(), 17);
     }
     QCOMPARE(Registry().loaded<GeneralDiagramWindow>()->windowTitle(), QStringLiteral("Veltrane"));
     QCOMPARE(Registry().loaded<MainSequenceWindow>()->windowTitle(), QStringLiteral("Veltrane [Main - Sequence]"));
