@@ -4,6 +4,7 @@
 #include "diagram/general_diagram_window.h"
 #include "platform/arbutton.h"
 #include "platform/common_controls.h"
+#include "platform/language.h"
 #include "platform/widget_helpers.h"
 #include "resources/app/app_resources.h"
 #include "windows/window_registry.h"
@@ -26,9 +27,10 @@ OtherAspectsWindow::OtherAspectsWindow()
 void OtherAspectsWindow::createControls()
 {
     // Each picture stands centred above its caption.
-    QLabel *radiusPicture = PlacePicture(this, QStringLiteral("Picture1"), res::kRadiusRelation, {31, 16, 242, 225});
-    QLabel *lifetimePicture
-        = PlacePicture(this, QStringLiteral("Picture2"), res::kLifetimeRelation, {342, 19, 292, 222});
+    QLabel *radiusPicture = PlacePicture(
+        this, QStringLiteral("Picture1"), platform::LocalisedResource(res::kRadiusRelation), {31, 16, 242, 225});
+    QLabel *lifetimePicture = PlacePicture(
+        this, QStringLiteral("Picture2"), platform::LocalisedResource(res::kLifetimeRelation), {342, 19, 292, 222});
     // Tahoma's free stand-in runs wider than Tahoma; its condensed cut keeps
     // the captions inside their 289 pixels.
     QFont bold = platform::LayoutFont(QStringLiteral("Tahoma"), 9.75, true);

@@ -1,5 +1,7 @@
 #include "diagram/diagram_picture.h"
 
+#include "platform/language.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,11 +24,11 @@ void DrawCircleMark(
 
 QImage GeneralDiagramPicture()
 {
-    return QImage(QStringLiteral(":/diagram/general.png"));
+    return QImage(platform::LocalisedResource(QStringLiteral(":/diagram/general.png")));
 }
 QImage MainSequenceDiagramPicture()
 {
-    return QImage(QStringLiteral(":/diagram/main_sequence.png"));
+    return QImage(platform::LocalisedResource(QStringLiteral(":/diagram/main_sequence.png")));
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "platform/language.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -38,6 +39,16 @@ QString ChooseLanguage(const QStringList &uiLanguages, const QStringList &availa
             return code;
     }
     return {};
+}
+
+QString LocalisedResource(const QString &path)
+{
+    const QString language = UserLanguage();
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    if (language.isEmpty() || dot < 0)
+        return path;
+    const QString localised = path.left(dot) + QLatin1Char('.') + language + path.mid(dot);
+    return QFile::exists(localised) ? localised : path;
 }
 
 QString ModelErrorText(const std::string &description)

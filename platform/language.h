@@ -20,6 +20,11 @@ QString ChooseLanguage(const QStringList &uiLanguages, const QStringList &availa
 // The user's language as chosen at start-up ("" for English).
 QString UserLanguage();
 
+// The resource in the user's language where there is one (":/diagram/general.de.png"
+// for ":/diagram/general.png" under German), else `path` itself: the pictures
+// with captions come in every language the program speaks.
+QString LocalisedResource(const QString &path);
+
 // A failure description of the stellar model ("Type mismatch", "Overflow",
 // ...) in the user's language.
 QString ModelErrorText(const std::string &description);

@@ -703,4 +703,66 @@ Bitte geben Sie eine Zahl ein, zum Beispiel %1.</translation>
         <translation>Es gibt keinen aktuellen Datensatz.</translation>
     </message>
 </context>
+<context>
+    <name>tools::AppPictures</name>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Mass (Sun = 1)</source>
+        <translation>Masse (Sonne = 1)</translation>
+    </message>
+    <message>
+        <source>Lifetime (years)</source>
+        <translation>Lebensdauer (Jahre)</translation>
+    </message>
+    <message>
+        <source>Luminosity (Sun = 1)</source>
+        <translation>Leuchtkraft (Sonne = 1)</translation>
+    </message>
+    <message>
+        <source>L = M⁴ (dashed)     lifetime = 10¹¹ years / M²·⁵</source>
+        <translation>L = M⁴ (gestrichelt)   Lebensdauer = 10¹¹ a / M²·⁵</translation>
+    </message>
+    <message>
+        <source>Surface temperature (K)</source>
+        <translation>Oberflächentemperatur (K)</translation>
+    </message>
+    <message>
+        <source>white lines: equal radius, R = √L · (5964 K / T)²</source>
+        <translation>weiße Linien: gleicher Radius, R = √L · (5964 K / T)²</translation>
+    </message>
+</context>
+<context>
+    <name>tools::DiagramPictures</name>
+    <message>
+        <source>SUN</source>
+        <translation>SONNE</translation>
+    </message>
+    <message>
+        <source>MAIN SEQUENCE</source>
+        <translation>HAUPTREIHE</translation>
+    </message>
+    <message>
+        <source>SUPERGIANTS</source>
+        <translation>ÜBERRIESEN</translation>
+    </message>
+    <message>
+        <source>GIANTS</source>
+        <translation>RIESEN</translation>
+    </message>
+    <message>
+        <source>WHITE DWARFS</source>
+        <translation>WEISSE ZWERGE</translation>
+    </message>
+    <message>
+        <source>← hot     temperature     cool →</source>
+        <translation>← heiß     Temperatur     kühl →</translation>
+    </message>
+    <message>
+        <source>← faint   absolute magnitude   bright →</source>
+        <translation>← schwach   absolute Helligkeit   hell →</translation>
+    </message>
+</context>
 </TS>

@@ -703,4 +703,66 @@ Escriba un número, por ejemplo %1.</translation>
         <translation>No hay ningún registro actual.</translation>
     </message>
 </context>
+<context>
+    <name>tools::AppPictures</name>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Mass (Sun = 1)</source>
+        <translation>Masa (Sol = 1)</translation>
+    </message>
+    <message>
+        <source>Lifetime (years)</source>
+        <translation>Tiempo de vida (años)</translation>
+    </message>
+    <message>
+        <source>Luminosity (Sun = 1)</source>
+        <translation>Luminosidad (Sol = 1)</translation>
+    </message>
+    <message>
+        <source>L = M⁴ (dashed)     lifetime = 10¹¹ years / M²·⁵</source>
+        <translation>L = M⁴ (a trazos)   vida = 10¹¹ años / M²·⁵</translation>
+    </message>
+    <message>
+        <source>Surface temperature (K)</source>
+        <translation>Temperatura superficial (K)</translation>
+    </message>
+    <message>
+        <source>white lines: equal radius, R = √L · (5964 K / T)²</source>
+        <translation>líneas blancas: igual radio, R = √L · (5964 K / T)²</translation>
+    </message>
+</context>
+<context>
+    <name>tools::DiagramPictures</name>
+    <message>
+        <source>SUN</source>
+        <translation>SOL</translation>
+    </message>
+    <message>
+        <source>MAIN SEQUENCE</source>
+        <translation>SECUENCIA PRINCIPAL</translation>
+    </message>
+    <message>
+        <source>SUPERGIANTS</source>
+        <translation>SUPERGIGANTES</translation>
+    </message>
+    <message>
+        <source>GIANTS</source>
+        <translation>GIGANTES</translation>
+    </message>
+    <message>
+        <source>WHITE DWARFS</source>
+        <translation>ENANAS BLANCAS</translation>
+    </message>
+    <message>
+        <source>← hot     temperature     cool →</source>
+        <translation>← caliente     temperatura     fría →</translation>
+    </message>
+    <message>
+        <source>← faint   absolute magnitude   bright →</source>
+        <translation>← débil   magnitud absoluta   brillante →</translation>
+    </message>
+</context>
 </TS>

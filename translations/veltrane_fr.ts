@@ -703,4 +703,66 @@ Veuillez saisir un nombre, par exemple %1.</translation>
         <translation>Il n&apos;y a pas d&apos;enregistrement courant.</translation>
     </message>
 </context>
+<context>
+    <name>tools::AppPictures</name>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Mass (Sun = 1)</source>
+        <translation>Masse (Soleil = 1)</translation>
+    </message>
+    <message>
+        <source>Lifetime (years)</source>
+        <translation>Durée de vie (années)</translation>
+    </message>
+    <message>
+        <source>Luminosity (Sun = 1)</source>
+        <translation>Luminosité (Soleil = 1)</translation>
+    </message>
+    <message>
+        <source>L = M⁴ (dashed)     lifetime = 10¹¹ years / M²·⁵</source>
+        <translation>L = M⁴ (tirets)   durée de vie = 10¹¹ ans / M²·⁵</translation>
+    </message>
+    <message>
+        <source>Surface temperature (K)</source>
+        <translation>Température de surface (K)</translation>
+    </message>
+    <message>
+        <source>white lines: equal radius, R = √L · (5964 K / T)²</source>
+        <translation>lignes blanches : même rayon, R = √L · (5964 K / T)²</translation>
+    </message>
+</context>
+<context>
+    <name>tools::DiagramPictures</name>
+    <message>
+        <source>SUN</source>
+        <translation>SOLEIL</translation>
+    </message>
+    <message>
+        <source>MAIN SEQUENCE</source>
+        <translation>SÉQUENCE PRINCIPALE</translation>
+    </message>
+    <message>
+        <source>SUPERGIANTS</source>
+        <translation>SUPERGÉANTES</translation>
+    </message>
+    <message>
+        <source>GIANTS</source>
+        <translation>GÉANTES</translation>
+    </message>
+    <message>
+        <source>WHITE DWARFS</source>
+        <translation>NAINES BLANCHES</translation>
+    </message>
+    <message>
+        <source>← hot     temperature     cool →</source>
+        <translation>← chaude     température     froide →</translation>
+    </message>
+    <message>
+        <source>← faint   absolute magnitude   bright →</source>
+        <translation>← faible   magnitude absolue   brillante →</translation>
+    </message>
+</context>
 </TS>

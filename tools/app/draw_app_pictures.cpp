@@ -6,8 +6,9 @@
 // computes. (The small diagram in the introduction text comes from
 // tools/diagram, with the diagram pictures.)
 //
-// Usage: draw_app_pictures <output folder>
+// Usage: draw_app_pictures <output folder> [<language>=<translation.qm> ...]
 #include "tools/app/app_pictures.h"
+#include "tools/picture_languages.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -46,8 +47,8 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <output folder> [<language>=<translation.qm> ...]\n", argv[0]);
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -65,7 +66,10 @@ int main(int argc, char *argv[])
     ok = Save(
              out, QStringLiteral("portrait_lower.jpg"), Medallion(145, 168, {false, true, 0.45, 0.75, 1.9}), "JPEG", 92)
         && ok;
-    ok = Save(out, QStringLiteral("aspects_radius.png"), RadiusRelation(242, 225), "PNG") && ok;
-    ok = Save(out, QStringLiteral("aspects_lifetime.png"), MassLifetime(292, 222), "PNG") && ok;
+    // The relations carry captions: one picture for each language.
+    ok = picture_languages::ForEachLanguage(argc, argv, 2, [&out](const QString &suffix) {
+        return Save(out, QStringLiteral("aspects_radius%1.png").arg(suffix), RadiusRelation(242, 225), "PNG")
+            && Save(out, QStringLiteral("aspects_lifetime%1.png").arg(suffix), MassLifetime(292, 222), "PNG");
+    }) && ok;
     return ok ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 #include "tools/app/app_pictures.h"
 #include "tools/app/drawing.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -84,8 +85,8 @@ void MarkTheSun(QPainter &p, const Plot &plot)
     p.drawEllipse(QPointF(plot.mass.map(1), plot.years.map(sunYears)), 3, 3);
     p.drawEllipse(QPointF(plot.mass.map(1), plot.luminosity.map(1)), 3, 3);
     p.setFont(PlotFont(6));
-    p.drawText(
-        QRectF(plot.mass.map(1) + 4, plot.years.map(sunYears) - 1, 30, 10), Qt::AlignLeft, QStringLiteral("Sun"));
+    p.drawText(QRectF(plot.mass.map(1) + 4, plot.years.map(sunYears) - 1, 30, 10), Qt::AlignLeft,
+        QCoreApplication::translate("tools::AppPictures", "Sun"));
 }
 
 // The frame, and ticks and numbers on the three axes.
@@ -134,10 +135,13 @@ QImage MassLifetime(int width, int height)
     DrawAxes(p, plot);
     // Each upright axis's title in its curve's colour.
     const QRectF &area = plot.area;
-    DrawTitles(p, area, width, height, QStringLiteral("Mass (Sun = 1)"),
-        {{QPointF(9, area.center().y()), -90, QStringLiteral("Lifetime (years)"), QColor(0, 0, 255)},
-            {QPointF(width - 8, area.center().y()), 90, QStringLiteral("Luminosity (Sun = 1)"), QColor(200, 100, 0)}},
-        QStringLiteral("L = M\u2074 (dashed)     lifetime = 10\u00b9\u00b9 years / M\u00b2\u00b7\u2075"));
+    DrawTitles(p, area, width, height, QCoreApplication::translate("tools::AppPictures", "Mass (Sun = 1)"),
+        {{QPointF(9, area.center().y()), -90, QCoreApplication::translate("tools::AppPictures", "Lifetime (years)"),
+             QColor(0, 0, 255)},
+            {QPointF(width - 8, area.center().y()), 90,
+                QCoreApplication::translate("tools::AppPictures", "Luminosity (Sun = 1)"), QColor(200, 100, 0)}},
+        QCoreApplication::translate(
+            "tools::AppPictures", "L = M\u2074 (dashed)     lifetime = 10\u00b9\u00b9 years / M\u00b2\u00b7\u2075"));
     return image;
 }
 

@@ -6,6 +6,7 @@
 #include "tools/app/app_pictures.h"
 #include "tools/app/drawing.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <cmath>
@@ -98,7 +99,8 @@ void MarkTheSun(QPainter &p, const Plane &plane)
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(QColor(255, 220, 0));
     p.drawEllipse(QPointF(sx, sy), 3, 3);
-    p.drawText(QRectF(sx + 4, sy - 2, 30, 10), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Sun"));
+    p.drawText(QRectF(sx + 4, sy - 2, 30, 10), Qt::AlignLeft | Qt::AlignVCenter,
+        QCoreApplication::translate("tools::AppPictures", "Sun"));
 }
 
 // Ticks and numbers on both axes, the axis titles and the note on the lines.
@@ -116,9 +118,11 @@ void DrawAxes(QPainter &p, const Plane &plane, int w, int h)
         p.drawLine(QPointF(area.left() - 3, y), QPointF(area.left(), y));
         p.drawText(QRectF(2, y - 5, area.left() - 6, 10), Qt::AlignRight | Qt::AlignVCenter, Power10(e));
     }
-    DrawTitles(p, area, w, h, QStringLiteral("Surface temperature (K)"),
-        {{QPointF(9, area.center().y()), -90, QStringLiteral("Luminosity (Sun = 1)"), std::nullopt}},
-        QStringLiteral("white lines: equal radius, R = \u221aL \u00b7 (5964 K / T)\u00b2"));
+    DrawTitles(p, area, w, h, QCoreApplication::translate("tools::AppPictures", "Surface temperature (K)"),
+        {{QPointF(9, area.center().y()), -90, QCoreApplication::translate("tools::AppPictures", "Luminosity (Sun = 1)"),
+            std::nullopt}},
+        QCoreApplication::translate(
+            "tools::AppPictures", "white lines: equal radius, R = \u221aL \u00b7 (5964 K / T)\u00b2"));
 }
 
 } // namespace

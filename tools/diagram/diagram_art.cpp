@@ -2,6 +2,7 @@
 
 #include "model/stellar_model.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -410,11 +411,16 @@ QImage generalField(const std::vector<RealStar> &table, QSize size, int captionS
         if (anchor)
             captions.push_back(placeCaption(caption, *anchor, occupied));
     };
-    place({QStringLiteral("SUN"), sunCaptionSize}, scaled(QPointF(kGeneralSun) + QPointF(-14, 10)));
-    place({QStringLiteral("MAIN SEQUENCE"), captionSize, angle}, scaled(cloudMiddle(stars, {"V"})));
-    place({QStringLiteral("SUPERGIANTS"), captionSize}, scaled(cloudMiddle(stars, {"I"})));
-    place({QStringLiteral("GIANTS"), captionSize}, scaled(cloudMiddle(stars, {"III"})));
-    place({QStringLiteral("WHITE DWARFS"), captionSize}, scaled(cloudMiddle(stars, {"D"})));
+    place({QCoreApplication::translate("tools::DiagramPictures", "SUN"), sunCaptionSize},
+        scaled(QPointF(kGeneralSun) + QPointF(-14, 10)));
+    place({QCoreApplication::translate("tools::DiagramPictures", "MAIN SEQUENCE"), captionSize, angle},
+        scaled(cloudMiddle(stars, {"V"})));
+    place({QCoreApplication::translate("tools::DiagramPictures", "SUPERGIANTS"), captionSize},
+        scaled(cloudMiddle(stars, {"I"})));
+    place({QCoreApplication::translate("tools::DiagramPictures", "GIANTS"), captionSize},
+        scaled(cloudMiddle(stars, {"III"})));
+    place({QCoreApplication::translate("tools::DiagramPictures", "WHITE DWARFS"), captionSize},
+        scaled(cloudMiddle(stars, {"D"})));
     QPainter painter(&image);
     for (const Caption &caption : captions)
         drawCaption(painter, caption);
@@ -433,10 +439,11 @@ QImage DrawMainSequencePicture(const std::vector<RealStar> &table)
     const std::vector<const RealStar *> stars = MainSequenceStars(table);
     QImage image = starField(stars, kMainSequenceSun, QSize(kWidth, kHeight));
     Occupied occupied(image);
-    const Caption sun
-        = placeCaption({QStringLiteral("SUN"), 11}, QPointF(kMainSequenceSun) + QPointF(-14, 10), occupied);
+    const Caption sun = placeCaption({QCoreApplication::translate("tools::DiagramPictures", "SUN"), 11},
+        QPointF(kMainSequenceSun) + QPointF(-14, 10), occupied);
     const Caption name = placeCaption(
-        {QStringLiteral("MAIN SEQUENCE"), 14, mainSequenceAngle(stars)}, cloudMiddle(stars, {"V"}).value(), occupied);
+        {QCoreApplication::translate("tools::DiagramPictures", "MAIN SEQUENCE"), 14, mainSequenceAngle(stars)},
+        cloudMiddle(stars, {"V"}).value(), occupied);
     QPainter painter(&image);
     drawCaption(painter, sun);
     drawCaption(painter, name);
@@ -461,11 +468,11 @@ QImage DrawIntroductionDiagram(const std::vector<RealStar> &table, QSize size)
     painter.drawRect(QRectF(area).adjusted(-0.5, -0.5, 0.5, 0.5));
     painter.setPen(Qt::white);
     painter.drawText(QRectF(area.left(), size.height() - 22, area.width(), 12), Qt::AlignCenter,
-        QStringLiteral("\u2190 hot     temperature     cool \u2192"));
+        QCoreApplication::translate("tools::DiagramPictures", "\u2190 hot     temperature     cool \u2192"));
     painter.translate(10, QRectF(area).center().y());
     painter.rotate(-90);
     painter.drawText(QRectF(-110, -6, 220, 12), Qt::AlignCenter,
-        QStringLiteral("\u2190 faint   absolute magnitude   bright \u2192"));
+        QCoreApplication::translate("tools::DiagramPictures", "\u2190 faint   absolute magnitude   bright \u2192"));
     return image;
 }
 

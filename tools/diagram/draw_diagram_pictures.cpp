@@ -2,13 +2,14 @@
 // table of real stars into the folder given on the command line. Run
 // offscreen by the build; the pictures are then compiled in as resources.
 //
-// Usage: draw_diagram_pictures <real_stars.csv> <folder>
+// Usage: draw_diagram_pictures <real_stars.csv> <folder> [<language>=<translation.qm> ...]
 //        draw_diagram_pictures --figures <real_stars.csv>
 //   the second form prints how many stars each picture draws, the share of
 //   the picture that is drawn, and for each class the median distance from a
 //   star's true place to the nearest drawn pixel.
 #include "tools/diagram/diagram_art.h"
 #include "tools/diagram/real_stars.h"
+#include "tools/picture_languages.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -74,8 +75,8 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
     QTextStream out(stdout);
     const bool figures = argc == 3 && QByteArray(argv[1]) == "--figures";
-    if (argc != 3) {
-        err << "usage: draw_diagram_pictures <real_stars.csv> <folder>\n"
+    if (argc < 3) {
+        err << "usage: draw_diagram_pictures <real_stars.csv> <folder> [<language>=<translation.qm> ...]\n"
                "       draw_diagram_pictures --figures <real_stars.csv>\n";
         return 2;
     }
@@ -99,10 +100,15 @@ int main(int argc, char *argv[])
         err << "cannot create " << folder.path() << '\n';
         return 1;
     }
-    if (!save(diagram_art::DrawGeneralPicture(table), folder.filePath(QStringLiteral("general.png")))
-        || !save(diagram_art::DrawMainSequencePicture(table), folder.filePath(QStringLiteral("main_sequence.png")))
-        || !save(diagram_art::DrawIntroductionDiagram(table, QSize(220, 250)),
-            folder.filePath(QStringLiteral("intro_diagram.png")))) {
+    const auto draw = [&table, &folder](const QString &suffix) {
+        return save(
+                   diagram_art::DrawGeneralPicture(table), folder.filePath(QStringLiteral("general%1.png").arg(suffix)))
+            && save(diagram_art::DrawMainSequencePicture(table),
+                folder.filePath(QStringLiteral("main_sequence%1.png").arg(suffix)))
+            && save(diagram_art::DrawIntroductionDiagram(table, QSize(220, 250)),
+                folder.filePath(QStringLiteral("intro_diagram%1.png").arg(suffix)));
+    };
+    if (!picture_languages::ForEachLanguage(argc, argv, 3, draw)) {
         err << "cannot write the diagram pictures into " << folder.path() << '\n';
         return 1;
     }
