@@ -166,10 +166,12 @@ QMenu *DiagramWindow::addMenu(const char *name, const QString &caption)
     QMenu *menu = menuBar()->addMenu(caption);
     menu->setObjectName(QString::fromLatin1(name));
     // Alt and the caption's first letter open the menu; within it a letter
-    // chooses an item.
+    // chooses an item. A translation may mark another letter with "&" where
+    // two menus start alike ("&Archivo", "Ay&uda"): the menu bar opens that
+    // one itself.
     new MenuLetters(menu);
     const QString spoken = platform::SpokenCaption(caption);
-    if (!spoken.isEmpty()) {
+    if (!spoken.isEmpty() && QKeySequence::mnemonic(caption).isEmpty()) {
         auto *opener = new QShortcut(QKeySequence(QStringLiteral("Alt+") + spoken.left(1).toUpper()), this);
         connect(opener, &QShortcut::activated, menu, [this, menu] { menuBar()->setActiveAction(menu->menuAction()); });
     }

@@ -134,7 +134,7 @@
     <name>diagram::DiagramWindow</name>
     <message>
         <source>Help</source>
-        <translation>Ayuda</translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>About</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>File</source>
-        <translation>Archivo</translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>Import Data</source>
@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>File</source>
-        <translation>Archivo</translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>Print Data</source>

@@ -8,6 +8,7 @@
 #include "app/window_composition.h"
 #include "diagram/general_diagram_window.h"
 #include "diagram/main_sequence_window.h"
+#include "platform/accessibility.h"
 #include "platform/language.h"
 #include "resources/app/app_resources.h"
 #include "stardb/star_database_window.h"
@@ -448,6 +449,20 @@ void TestApp::everyTextFitsItsControl()
         }
         for (const QGroupBox *frame : window->findChildren<QGroupBox *>())
             check(frame, frame->title(), QSize(frame->width() - 16, frame->height()), 0);
+        // Each menu opens with its own Alt+letter: the access key a translation
+        // marks, else the caption's first letter.
+        if (auto *main = qobject_cast<QMainWindow *>(window)) {
+            QStringList keys;
+            for (const QAction *menu : main->menuBar()->actions()) {
+                const QKeySequence marked = QKeySequence::mnemonic(menu->text());
+                const QString key = marked.isEmpty()
+                    ? QStringLiteral("Alt+") + platform::SpokenCaption(menu->text()).left(1).toUpper()
+                    : marked.toString();
+                if (keys.contains(key))
+                    problems << QStringLiteral("%1: two menus open with %2").arg(window->objectName(), key);
+                keys << key;
+            }
+        }
         if (auto *main = qobject_cast<QMainWindow *>(window);
             main && main->menuBar()->sizeHint().width() > main->width())
             problems << QStringLiteral("%1's menus need %2 of %3")
