@@ -2,10 +2,11 @@
 // looking it over: veltrane_stardb_shots <output folder> <program folder>.
 // It opens the catalogue as the program would from that folder, in browse
 // mode, update mode and adding, and plots the second star. The user's locale
-// (LANG) decides the decimal separator.
+// (LANG) decides the decimal separator and the language.
 #include "app/window_composition.h"
 #include "diagram/general_diagram_window.h"
 #include "platform/common_controls.h"
+#include "platform/language.h"
 #include "stardb/star_database_window.h"
 #include "windows/window_registry.h"
 
@@ -34,6 +35,7 @@ int main(int argc, char *argv[])
         if (!window->grab().save(out.filePath(QString::fromLatin1(name) + QStringLiteral(".png"))))
             ++failures;
     };
+    platform::InstallTranslations();
     app::RegisterWindows();
     auto *form = windows::Registry().show<stardb::StarDatabaseWindow>();
     const auto press = [form](const char *button) { form->findChild<QPushButton *>(QLatin1String(button))->click(); };
