@@ -242,8 +242,8 @@ void DiagramWindow::readStarAt(double x, double y)
 
 void DiagramWindow::followPointer(double x, double y)
 {
-    const auto text = model::LiveReadout(x, y, m_picture->scaleHeight(), platform::DecimalSeparator(),
-        tr("TEMPERATURE(K) = ").toStdString(), tr("ABS. MAGNITUDE = ").toStdString());
+    const auto text = model::LiveReadout(
+        x, y, m_picture->scaleHeight(), platform::DecimalSeparator(), m_liveCaptions.first, m_liveCaptions.second);
     if (text && m_liveReadout) {
         m_liveReadout->setText(QString::fromStdString(*text));
         m_liveReadout->setAccessibleDescription(m_liveReadout->text());

@@ -15,6 +15,8 @@
 
 #include <optional>
 #include <span>
+#include <string>
+#include <utility>
 
 class QGroupBox;
 class QLabel;
@@ -133,6 +135,9 @@ private:
     QWidget *m_client = nullptr;
     DiagramPicture *m_picture = nullptr;
     QLabel *m_liveReadout = nullptr;
+    // The live read-out's captions in the user's language, looked up once.
+    const std::pair<std::string, std::string> m_liveCaptions {
+        tr("TEMPERATURE(K) = ").toStdString(), tr("ABS. MAGNITUDE = ").toStdString()};
     ReadOutBoxes m_boxes;
     std::optional<model::StarPoint> m_star;
     // The column of the last plot, which the general window keeps for a star
