@@ -15,8 +15,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
         '$build/bench/map_wait' 1000 '$build/bench/empty_window' >> '$out/empty'
     done" < /dev/null
 
-median() { cut -d' ' -f"$1" "$2" | sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
+median() { cut -d' ' -f"$1" "$2" | sort -n | LC_ALL=C awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
+ratio() { LC_ALL=C awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
 
 app_ms=$(median 1 "$out/app"); empty_ms=$(median 1 "$out/empty")
 app_kib=$(median 2 "$out/app"); empty_kib=$(median 2 "$out/empty")
