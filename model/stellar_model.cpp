@@ -174,7 +174,7 @@ double LifetimeFromMass(double m, ConstantSet set)
         throw ModelError(kInvalidCall);
     const double p = power(m, 2.5);
     const double r = divide(1.0, p);
-    const double years = checked(r * 1e11);
+    const double years = checked(r * 1e10);
     return set == ConstantSet::Click ? checked(years + 1e8) : years;
 }
 

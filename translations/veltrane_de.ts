@@ -722,8 +722,8 @@ Bitte geben Sie eine Zahl ein, zum Beispiel %1.</translation>
         <translation>Leuchtkraft (Sonne = 1)</translation>
     </message>
     <message>
-        <source>L = M⁴ (dashed)     lifetime = 10¹¹ years / M²·⁵</source>
-        <translation>L = M⁴ (gestrichelt)   Lebensdauer = 10¹¹ a / M²·⁵</translation>
+        <source>L = M⁴ (dashed)     lifetime = 10¹⁰ years / M²·⁵</source>
+        <translation>L = M⁴ (gestrichelt)   Lebensdauer = 10¹⁰ a / M²·⁵</translation>
     </message>
     <message>
         <source>Surface temperature (K)</source>

@@ -722,8 +722,8 @@ Escriba un número, por ejemplo %1.</translation>
         <translation>Luminosidad (Sol = 1)</translation>
     </message>
     <message>
-        <source>L = M⁴ (dashed)     lifetime = 10¹¹ years / M²·⁵</source>
-        <translation>L = M⁴ (a trazos)   vida = 10¹¹ años / M²·⁵</translation>
+        <source>L = M⁴ (dashed)     lifetime = 10¹⁰ years / M²·⁵</source>
+        <translation>L = M⁴ (a trazos)   vida = 10¹⁰ años / M²·⁵</translation>
     </message>
     <message>
         <source>Surface temperature (K)</source>

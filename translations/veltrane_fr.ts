@@ -722,8 +722,8 @@ Veuillez saisir un nombre, par exemple %1.</translation>
         <translation>Luminosité (Soleil = 1)</translation>
     </message>
     <message>
-        <source>L = M⁴ (dashed)     lifetime = 10¹¹ years / M²·⁵</source>
-        <translation>L = M⁴ (tirets)   durée de vie = 10¹¹ ans / M²·⁵</translation>
+        <source>L = M⁴ (dashed)     lifetime = 10¹⁰ years / M²·⁵</source>
+        <translation>L = M⁴ (tirets)   durée de vie = 10¹⁰ ans / M²·⁵</translation>
     </message>
     <message>
         <source>Surface temperature (K)</source>

@@ -33,7 +33,7 @@ ReadOuts SunGeneral()
 }
 ReadOuts SunMainSequence()
 {
-    return {"5963", "4.78", "1.00", ".9941", "691407.728", "1.00", "1.990 E+30", "1.00 E+11"};
+    return {"5963", "4.78", "1.00", ".9941", "691407.728", "1.00", "1.990 E+30", "1.01 E+10"};
 }
 
 QByteArray Expected(const char *name)

@@ -25,7 +25,7 @@ struct Plot {
         // The masses the program can produce: from about 0.44 (the faintest
         // point) to about 38 (the brightest) solar masses.
         , mass {0.4, 40, area.left(), area.right()}
-        , years {1e7, 1e13, area.bottom(), area.top()}
+        , years {1e6, 1e12, area.bottom(), area.top()}
         , luminosity {1e-2, 1e7, area.bottom(), area.top()}
     { }
 };
@@ -43,7 +43,7 @@ void TintAndGrid(QPainter &p, const Plot &plot)
         p.drawLine(QPointF(px, area.top()), QPointF(px, area.bottom()));
     }
     p.setPen(QPen(QColor(200, 200, 220), 0.6, Qt::DotLine));
-    for (int e = 8; e <= 12; ++e) {
+    for (int e = 7; e <= 11; ++e) {
         const double y = plot.years.map(std::pow(10.0, e));
         p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
     }
@@ -102,7 +102,7 @@ void DrawAxes(QPainter &p, const Plot &plot)
         p.drawText(QRectF(x - 12, area.bottom() + 3, 24, 10), Qt::AlignCenter, QString::number(m));
     }
     p.setPen(QColor(0, 0, 255));
-    for (int e = 7; e <= 13; e += 2) {
+    for (int e = 6; e <= 12; e += 2) {
         const double y = plot.years.map(std::pow(10.0, e));
         p.drawLine(QPointF(area.left() - 3, y), QPointF(area.left(), y));
         p.drawText(QRectF(2, y - 5, area.left() - 6, 10), Qt::AlignRight | Qt::AlignVCenter, Power10(e));
@@ -141,7 +141,7 @@ QImage MassLifetime(int width, int height)
             {QPointF(width - 8, area.center().y()), 90,
                 QCoreApplication::translate("tools::AppPictures", "Luminosity (Sun = 1)"), QColor(200, 100, 0)}},
         QCoreApplication::translate(
-            "tools::AppPictures", "L = M\u2074 (dashed)     lifetime = 10\u00b9\u00b9 years / M\u00b2\u00b7\u2075"));
+            "tools::AppPictures", "L = M\u2074 (dashed)     lifetime = 10\u00b9\u2070 years / M\u00b2\u00b7\u2075"));
     return image;
 }
 
