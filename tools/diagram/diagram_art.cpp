@@ -84,7 +84,15 @@ QPointF ClickPlace(const RealStar &star)
 QPoint ClickPixel(const RealStar &star)
 {
     const QPointF p = ClickPlace(star);
-    return {static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y()))};
+    // Of the two columns about the place, the one whose reading is nearer
+    // (the fit is not straight, so rounding the column can pick the other).
+    const int left = static_cast<int>(std::floor(p.x()));
+    const auto gap = [&star](int column) {
+        const auto t = model::TemperatureFromColumn(column);
+        return t ? std::fabs(*t - star.temperature) : HUGE_VAL;
+    };
+    const int column = gap(left + 1) < gap(left) ? left + 1 : left;
+    return {column, static_cast<int>(std::lround(p.y()))};
 }
 
 // ------------------------------------------------------------------ colour
