@@ -174,22 +174,24 @@ void TestDiagramPictures::starColours()
 
 void TestDiagramPictures::damagedTableNamesFileAndLine_data()
 {
-    const QByteArray header = "# a comment\nhip,name,v,b_v,parallax_mas,parallax_error_mas,spectral_type,class,teff_k,"
-                              "teff_from,mv\n";
-    const QByteArray good = "91262,Vega,0.00,0.004,130.23,0.3600,A0Va,V,10076,B-V,0.57\n";
+    const QByteArray header = "# a comment\nhip,name,v,b_v,b_v_error,photometry,parallax_mas,parallax_error_mas,"
+                              "spectral_type,class,teff_k,teff_from,mv\n";
+    const QByteArray good = "91262,Vega,0.03,-0.001,0.005,Hipparcos,130.23,0.3600,A0Va,V,10141,B-V,0.60\n";
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("expected");
     QTest::newRow("good") << header + good << QString();
     QTest::newRow("no header") << good << ":1: the column header";
-    QTest::newRow("a field missing") << header + good + "5,x,1,2,3,4,A0V,V,9000,B-V\n"
-                                     << ":4: 11 fields";
-    QTest::newRow("not a number") << header + "7,x,1,2,3,4,A0V,V,9000,B-V,4.8x\n"
+    QTest::newRow("a field missing") << header + good + "5,x,1,2,,stellarium,3,4,A0V,V,9000,B-V\n"
+                                     << ":4: 13 fields";
+    QTest::newRow("not a number") << header + "7,x,1,2,,stellarium,3,4,A0V,V,9000,B-V,4.8x\n"
                                   << ":3: mv is not a number";
-    QTest::newRow("comma decimal") << header + "7,x,1,2,3,4,A0V,V,9000,B-V,4,8\n"
-                                   << ":3: 11 fields";
-    QTest::newRow("unknown class") << header + "7,x,1,2,3,4,A0V,VII,9000,B-V,4.8\n"
+    QTest::newRow("comma decimal") << header + "7,x,1,2,,stellarium,3,4,A0V,V,9000,B-V,4,8\n"
+                                   << ":3: 13 fields";
+    QTest::newRow("unknown photometry") << header + "7,x,1,2,0.01,Tycho,3,4,A0V,V,9000,B-V,4.8\n"
+                                        << ":3: photometry";
+    QTest::newRow("unknown class") << header + "7,x,1,2,,stellarium,3,4,A0V,VII,9000,B-V,4.8\n"
                                    << ":3: unknown class";
-    QTest::newRow("no parallax") << header + "7,x,1,2,0,4,A0V,V,9000,B-V,4.8\n"
+    QTest::newRow("no parallax") << header + "7,x,1,2,,stellarium,0,4,A0V,V,9000,B-V,4.8\n"
                                  << ":3: parallax";
     QTest::newRow("twice") << header + good + good << ":4: HIP 91262 twice";
     QTest::newRow("no stars") << header << ":2: no stars";
@@ -210,7 +212,8 @@ void TestDiagramPictures::damagedTableNamesFileAndLine()
         const auto stars = real_stars::ReadTable(path);
         QVERIFY2(expected.isEmpty(), "a damaged table was read");
         QCOMPARE(stars.size(), std::size_t(1));
-        QCOMPARE(stars.front().absMagnitude, 0.57);
+        QCOMPARE(stars.front().absMagnitude, 0.60);
+        QCOMPARE(stars.front().bvError.value_or(-1), 0.005);
     } catch (const real_stars::TableError &error) {
         const QString what = QString::fromStdString(error.what());
         QVERIFY2(!expected.isEmpty(), qPrintable(what));

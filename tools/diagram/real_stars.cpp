@@ -12,7 +12,7 @@ namespace real_stars {
 namespace {
 
 constexpr std::string_view kHeader
-    = "hip,name,v,b_v,parallax_mas,parallax_error_mas,spectral_type,class,teff_k,teff_from,mv";
+    = "hip,name,v,b_v,b_v_error,photometry,parallax_mas,parallax_error_mas,spectral_type,class,teff_k,teff_from,mv";
 
 std::vector<std::string_view> split(std::string_view line)
 {
@@ -60,8 +60,8 @@ std::vector<RealStar> ReadTable(const std::string &path)
             continue;
         }
         const std::vector<std::string_view> f = split(line);
-        if (f.size() != 11)
-            fail("11 fields expected, found " + std::to_string(f.size()));
+        if (f.size() != 13)
+            fail("13 fields expected, found " + std::to_string(f.size()));
         auto number = [&](std::size_t i, const char *what) {
             double value = 0;
             const std::string_view s = f[i];
@@ -80,21 +80,29 @@ std::vector<RealStar> ReadTable(const std::string &path)
         star.name = f[1];
         star.v = number(2, "v");
         star.bv = number(3, "b_v");
-        star.parallax = number(4, "parallax_mas");
-        star.parallaxError = number(5, "parallax_error_mas");
+        if (!f[4].empty()) {
+            star.bvError = number(4, "b_v_error");
+            if (!(*star.bvError >= 0))
+                fail("b_v_error must not be negative");
+        }
+        star.photometry = f[5];
+        if (star.photometry != "Hipparcos" && star.photometry != "stellarium")
+            fail("photometry must be Hipparcos or stellarium");
+        star.parallax = number(6, "parallax_mas");
+        star.parallaxError = number(7, "parallax_error_mas");
         if (!(star.parallax > 0) || !(star.parallaxError > 0))
             fail("parallax and its error must be positive");
-        star.spectralType = f[6];
-        star.luminosityClass = f[7];
+        star.spectralType = f[8];
+        star.luminosityClass = f[9];
         if (std::find(std::begin(kClasses), std::end(kClasses), star.luminosityClass) == std::end(kClasses))
             fail("unknown class \"" + star.luminosityClass + '"');
-        star.temperature = number(8, "teff_k");
+        star.temperature = number(10, "teff_k");
         if (!(star.temperature > 0))
             fail("teff_k must be positive");
-        star.temperatureFrom = f[9];
+        star.temperatureFrom = f[11];
         if (star.temperatureFrom != "B-V" && star.temperatureFrom != "type")
             fail("teff_from must be B-V or type");
-        star.absMagnitude = number(10, "mv");
+        star.absMagnitude = number(12, "mv");
         stars.push_back(std::move(star));
     }
     if (!header)

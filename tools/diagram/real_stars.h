@@ -2,6 +2,7 @@
 // pictures are drawn from: read and checked, row by row.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -12,6 +13,8 @@ struct RealStar {
     int hip = 0; // Hipparcos number
     std::string name; // proper name or designation; may be empty
     double v = 0, bv = 0; // apparent V and B-V, mag
+    std::optional<double> bvError; // mag; none for stellarium-data's photometry
+    std::string photometry; // "Hipparcos" (ESA 1997, to 0.001 mag) or "stellarium" (0.0315 mag steps)
     double parallax = 0, parallaxError = 0; // mas
     std::string spectralType;
     std::string luminosityClass; // V, IV, III, II, I or D
