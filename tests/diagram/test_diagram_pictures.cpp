@@ -9,6 +9,8 @@
 #include "tools/diagram/diagram_art.h"
 #include "tools/diagram/real_stars.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,6 +43,8 @@ private slots:
     void aClickOnAStarReadsIt_data();
     void aClickOnAStarReadsIt();
     void starColours();
+    void captionsKeepApart_data();
+    void captionsKeepApart();
     void damagedTableNamesFileAndLine_data();
     void damagedTableNamesFileAndLine();
 };
@@ -170,6 +174,51 @@ void TestDiagramPictures::starColours()
     QVERIFY(hot.blue() == 255 && hot.red() < 200 && hot.green() < hot.blue());
     QVERIFY(sun.red() == 255 && sun.green() > 225 && sun.blue() > 200 && sun.blue() < sun.green());
     QVERIFY(cool.red() == 255 && cool.green() < 210 && cool.blue() < 150);
+}
+
+void TestDiagramPictures::captionsKeepApart_data()
+{
+    // A second caption on the line of the first, `gap` pixels after its end,
+    // or `below` pixels under it.
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<double>("gap");
+    QTest::addColumn<double>("below");
+    QTest::addColumn<bool>("tooClose");
+    QTest::newRow("Spanish SECUENCIA PRINCIPAL 6 px before SOL") << "SECUENCIA PRINCIPAL"
+                                                                 << "SOL" << 11 << 6.0 << 0.0 << true;
+    QTest::newRow("French PRINCIPALE 10 px before SOLEIL") << "SÉQUENCE PRINCIPALE"
+                                                           << "SOLEIL" << 11 << 10.0 << 0.0 << true;
+    QTest::newRow("Spanish SUPERGIGANTES one line over GIGANTES") << "SUPERGIGANTES"
+                                                                  << "GIGANTES" << 8 << -60.0 << 10.0 << true;
+    QTest::newRow("three word spaces and more") << "SECUENCIA PRINCIPAL"
+                                                << "SOL" << 11 << 24.0 << 0.0 << false;
+    QTest::newRow("two lines apart") << "SUPERGIGANTES"
+                                     << "GIGANTES" << 8 << -60.0 << 20.0 << false;
+}
+
+// Two captions nearer than the gap are named; farther ones pass.
+void TestDiagramPictures::captionsKeepApart()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(int, pixelSize);
+    QFETCH(double, gap);
+    QFETCH(double, below);
+    QFETCH(bool, tooClose);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    const QFontMetricsF metrics(font);
+    diagram_art::Caption a(first, pixelSize), b(second, pixelSize);
+    a.centre = QPointF(120, 100);
+    const double end = a.centre.x() + metrics.horizontalAdvance(first) / 2;
+    b.centre = QPointF(end + gap + metrics.horizontalAdvance(second) / 2, 100 + below + metrics.capHeight());
+    const QStringList close = diagram_art::CaptionsTooClose({a, b}, QSize(320, 472));
+    QVERIFY2(close.isEmpty() != tooClose, qPrintable(close.join(QStringLiteral("; "))));
+    if (tooClose)
+        QVERIFY2(close.front().contains(first) && close.front().contains(second), qPrintable(close.front()));
 }
 
 void TestDiagramPictures::damagedTableNamesFileAndLine_data()

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
@@ -210,19 +211,6 @@ QFont captionFont(int pixelSize)
     return font;
 }
 
-// A caption: its text, font and angle, and where its centre stands.
-struct Caption {
-    Caption(const QString &text, int pixelSize, double angle = 0)
-        : text(text)
-        , pixelSize(pixelSize)
-        , angle(angle)
-    { }
-    QString text;
-    int pixelSize;
-    double angle; // degrees, clockwise
-    QPointF centre;
-};
-
 QPainterPath captionPath(const Caption &caption)
 {
     QPainterPath text;
@@ -262,15 +250,16 @@ struct Occupied {
     std::vector<int> cells;
 };
 
-// Which pixels of a picture of the given size a caption covers, with a margin
-// of two pixels.
-std::vector<QPoint> captionPixels(const Caption &caption, QSize size)
+// Which pixels of a picture of the given size a caption's letters cover,
+// widened by `margin` pixels (none: the letters alone).
+std::vector<QPoint> captionPixels(const Caption &caption, QSize size, double margin)
 {
     QImage mask(size, QImage::Format_Grayscale8);
     mask.fill(0);
     QPainter painter(&mask);
     const QPainterPath path = captionPath(caption);
-    painter.strokePath(path, QPen(Qt::white, 5));
+    if (margin > 0)
+        painter.strokePath(path, QPen(Qt::white, 2 * margin, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.fillPath(path, Qt::white);
     painter.end();
     std::vector<QPoint> pixels;
@@ -281,15 +270,16 @@ std::vector<QPoint> captionPixels(const Caption &caption, QSize size)
     return pixels;
 }
 
-// The caption moved to where it covers the fewest stars and other captions,
-// as near its cloud's middle as that allows; then marked as occupied.
-Caption placeCaption(Caption caption, QPointF anchor, Occupied &occupied)
+// The caption moved to where it covers the fewest stars and comes nearer to
+// no other caption than `gap`, as near its cloud's middle as that allows;
+// then it and the space about it marked as occupied.
+Caption placeCaption(Caption caption, QPointF anchor, Occupied &occupied, double gap)
 {
     const QSize size = occupied.size;
     // The caption's pixels about the picture's middle, as offsets from it.
     const QPoint middle(size.width() / 2, size.height() / 2);
     caption.centre = QPointF(middle);
-    std::vector<QPoint> shape = captionPixels(caption, size);
+    std::vector<QPoint> shape = captionPixels(caption, size, 2.5);
     QRect extent;
     for (QPoint &p : shape) {
         p -= middle;
@@ -320,9 +310,18 @@ Caption placeCaption(Caption caption, QPointF anchor, Occupied &occupied)
         }
     }
     caption.centre = QPointF(best);
-    for (QPoint p : shape)
-        occupied.at(best + p) += 1000;
+    // Another caption's margin may not reach into the gap about this one.
+    for (QPoint p : captionPixels(caption, size, gap - 2.5))
+        occupied.at(p) += 1000;
     return caption;
+}
+
+// Stops the drawing when two captions of a picture stand nearer than the gap.
+void checkCaptionGaps(const std::vector<Caption> &captions, QSize size)
+{
+    const QStringList close = CaptionsTooClose(captions, size);
+    if (!close.isEmpty())
+        throw CaptionError(close.join(QStringLiteral("; ")).toStdString());
 }
 
 // The middle of a group's cloud: the median of its stars' places.
@@ -415,9 +414,10 @@ QImage generalField(const std::vector<RealStar> &table, QSize size, int captionS
 
     Occupied occupied(image);
     std::vector<Caption> captions;
+    const double gap = CaptionGap(captionSize, captionSize);
     auto place = [&](const Caption &caption, std::optional<QPointF> anchor) {
         if (anchor)
-            captions.push_back(placeCaption(caption, *anchor, occupied));
+            captions.push_back(placeCaption(caption, *anchor, occupied, gap));
     };
     place({QCoreApplication::translate("tools::DiagramPictures", "SUN"), sunCaptionSize},
         scaled(QPointF(kGeneralSun) + QPointF(-14, 10)));
@@ -429,6 +429,7 @@ QImage generalField(const std::vector<RealStar> &table, QSize size, int captionS
         scaled(cloudMiddle(stars, {"III"})));
     place({QCoreApplication::translate("tools::DiagramPictures", "WHITE DWARFS"), captionSize},
         scaled(cloudMiddle(stars, {"D"})));
+    checkCaptionGaps(captions, size);
     QPainter painter(&image);
     for (const Caption &caption : captions)
         drawCaption(painter, caption);
@@ -436,6 +437,32 @@ QImage generalField(const std::vector<RealStar> &table, QSize size, int captionS
 }
 
 } // namespace
+
+double CaptionGap(int pixelSize, int otherPixelSize)
+{
+    return 2.0 * std::max(pixelSize, otherPixelSize);
+}
+
+QStringList CaptionsTooClose(const std::vector<Caption> &captions, QSize size)
+{
+    std::vector<std::vector<QPoint>> letters;
+    for (const Caption &caption : captions)
+        letters.push_back(captionPixels(caption, size, 0));
+    QStringList close;
+    for (std::size_t a = 0; a < captions.size(); ++a)
+        for (std::size_t b = a + 1; b < captions.size(); ++b) {
+            double nearest = HUGE_VAL;
+            for (QPoint p : letters[a])
+                for (QPoint q : letters[b])
+                    nearest = std::min(nearest, std::hypot(double(p.x() - q.x()), double(p.y() - q.y())));
+            const double gap = CaptionGap(captions[a].pixelSize, captions[b].pixelSize);
+            if (nearest < gap)
+                close << QStringLiteral("\"%1\" / \"%2\" %3 px (at least %4)")
+                             .arg(captions[a].text, captions[b].text, QLocale::c().toString(nearest, 'f', 1),
+                                 QLocale::c().toString(gap, 'f', 1));
+        }
+    return close;
+}
 
 QImage DrawGeneralPicture(const std::vector<RealStar> &table)
 {
@@ -447,11 +474,13 @@ QImage DrawMainSequencePicture(const std::vector<RealStar> &table)
     const std::vector<const RealStar *> stars = MainSequenceStars(table);
     QImage image = starField(stars, kMainSequenceSun, QSize(kWidth, kHeight));
     Occupied occupied(image);
+    const double gap = CaptionGap(11, 14);
     const Caption sun = placeCaption({QCoreApplication::translate("tools::DiagramPictures", "SUN"), 11},
-        QPointF(kMainSequenceSun) + QPointF(-14, 10), occupied);
+        QPointF(kMainSequenceSun) + QPointF(-14, 10), occupied, gap);
     const Caption name = placeCaption(
         {QCoreApplication::translate("tools::DiagramPictures", "MAIN SEQUENCE"), 14, mainSequenceAngle(stars)},
-        cloudMiddle(stars, {"V"}).value(), occupied);
+        cloudMiddle(stars, {"V"}).value(), occupied, gap);
+    checkCaptionGaps({sun, name}, image.size());
     QPainter painter(&image);
     drawCaption(painter, sun);
     drawCaption(painter, name);

@@ -13,7 +13,9 @@
 #include <QPointF>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
+#include <stdexcept>
 #include <vector>
 
 namespace diagram_art {
@@ -49,6 +51,34 @@ QColor BlackbodyColour(double temperature);
 // the main-sequence picture; both only those whose pixel lies on the picture.
 std::vector<const real_stars::RealStar *> GeneralStars(const std::vector<real_stars::RealStar> &table);
 std::vector<const real_stars::RealStar *> MainSequenceStars(const std::vector<real_stars::RealStar> &table);
+
+// A caption of a picture: its text, font size and angle, and where its
+// centre stands.
+struct Caption {
+    Caption(const QString &text, int pixelSize, double angle = 0)
+        : text(text)
+        , pixelSize(pixelSize)
+        , angle(angle)
+    { }
+    QString text;
+    int pixelSize;
+    double angle; // degrees, clockwise
+    QPointF centre;
+};
+
+// Separate captions stand at least this far apart, letter to letter, so that
+// no two read as one phrase in any language: one and a half times the larger
+// font size, three word spaces or more.
+double CaptionGap(int pixelSize, int otherPixelSize);
+// The captions of a picture of the given size that stand nearer to each other
+// than that, one text a pair: "SECUENCIA PRINCIPAL" / "SOL" 6.0 px (at least 16.5).
+QStringList CaptionsTooClose(const std::vector<Caption> &captions, QSize size);
+
+// The drawing functions throw this when two captions of a picture cannot be
+// placed the gap apart; what() names them.
+class CaptionError : public std::runtime_error {
+    using runtime_error::runtime_error;
+};
 
 QImage DrawGeneralPicture(const std::vector<real_stars::RealStar> &table);
 QImage DrawMainSequencePicture(const std::vector<real_stars::RealStar> &table);

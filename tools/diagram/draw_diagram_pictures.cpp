@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 
 namespace {
@@ -87,29 +88,44 @@ int main(int argc, char *argv[])
         err << "draw_diagram_pictures: " << QString::fromStdString(error.what()) << '\n';
         return 1;
     }
-    if (figures) {
-        printFigures(out, QStringLiteral("general picture"), diagram_art::DrawGeneralPicture(table),
-            diagram_art::GeneralStars(table));
-        printFigures(out, QStringLiteral("main-sequence picture"), diagram_art::DrawMainSequencePicture(table),
-            diagram_art::MainSequenceStars(table));
-        return 0;
-    }
+    if (figures)
+        try {
+            printFigures(out, QStringLiteral("general picture"), diagram_art::DrawGeneralPicture(table),
+                diagram_art::GeneralStars(table));
+            printFigures(out, QStringLiteral("main-sequence picture"), diagram_art::DrawMainSequencePicture(table),
+                diagram_art::MainSequenceStars(table));
+            return 0;
+        } catch (const diagram_art::CaptionError &error) {
+            err << "draw_diagram_pictures: captions too close: " << QString::fromStdString(error.what()) << '\n';
+            return 1;
+        }
 
     const QDir folder(QString::fromLocal8Bit(argv[2]));
     if (!folder.exists() && !QDir().mkpath(folder.path())) {
         err << "cannot create " << folder.path() << '\n';
         return 1;
     }
-    const auto draw = [&table, &folder](const QString &suffix) {
-        return save(
-                   diagram_art::DrawGeneralPicture(table), folder.filePath(QStringLiteral("general%1.png").arg(suffix)))
-            && save(diagram_art::DrawMainSequencePicture(table),
-                folder.filePath(QStringLiteral("main_sequence%1.png").arg(suffix)))
-            && save(diagram_art::DrawIntroductionDiagram(table, QSize(220, 250)),
-                folder.filePath(QStringLiteral("intro_diagram%1.png").arg(suffix)));
+    // Each picture in each language; every one whose captions stand too close
+    // is named with its captions, and the build stops.
+    bool captionsTooClose = false;
+    const auto draw = [&table, &folder, &err, &captionsTooClose](const QString &suffix) {
+        const auto one = [&](const QString &name, const std::function<QImage()> &picture) {
+            try {
+                return save(picture(), folder.filePath(name + suffix + QStringLiteral(".png")));
+            } catch (const diagram_art::CaptionError &error) {
+                err << "draw_diagram_pictures: " << name << suffix
+                    << ".png: captions too close: " << QString::fromStdString(error.what()) << '\n';
+                captionsTooClose = true;
+                return true; // the other pictures are still looked at
+            }
+        };
+        return one(QStringLiteral("general"), [&table] { return diagram_art::DrawGeneralPicture(table); })
+            && one(QStringLiteral("main_sequence"), [&table] { return diagram_art::DrawMainSequencePicture(table); })
+            && one(QStringLiteral("intro_diagram"),
+                [&table] { return diagram_art::DrawIntroductionDiagram(table, QSize(220, 250)); });
     };
-    if (!picture_languages::ForEachLanguage(argc, argv, 3, draw)) {
-        err << "cannot write the diagram pictures into " << folder.path() << '\n';
+    if (!picture_languages::ForEachLanguage(argc, argv, 3, draw) || captionsTooClose) {
+        err << "the diagram pictures were not all drawn into " << folder.path() << '\n';
         return 1;
     }
     return 0;
