@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>&amp;SHOW RELATIVE SIZE AND COLOUR</source>
-        <translation>&amp;AFFICHER TAILLE ET COULEUR RELATIVES</translation>
+        <translation>AFFICHER &amp;TAILLE ET COULEUR RELATIVES</translation>
     </message>
     <message>
         <source>DISPLAY</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>&amp;SHOW RELATIVE SIZE AND COLOUR</source>
-        <translation>&amp;AFFICHER TAILLE ET COULEUR RELATIVES</translation>
+        <translation>AFFICHER &amp;TAILLE ET COULEUR RELATIVES</translation>
     </message>
     <message>
         <source>DISPLAY</source>

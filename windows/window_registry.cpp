@@ -89,6 +89,13 @@ void WindowRegistry::unloadAll()
     emit allUnloaded();
 }
 
+QStringList WindowRegistry::registeredNames() const
+{
+    QStringList names = m_factories.keys();
+    names.sort();
+    return names;
+}
+
 QStringList WindowRegistry::loadedNames() const
 {
     QStringList names;

@@ -34,6 +34,8 @@ public:
         add(nameOf<T>(), [] { return new T; });
     }
     bool isRegistered(const QString &name) const { return m_factories.contains(name); }
+    // Every registered designer name, sorted.
+    QStringList registeredNames() const;
 
     // The window, created (loaded, not shown) if it is not loaded; nullptr for
     // a name nobody registered. Its objectName is its designer name.

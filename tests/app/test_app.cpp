@@ -15,6 +15,7 @@
 #include "tests/support/window_test.h"
 #include "windows/dialogs.h"
 
+#include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
@@ -24,9 +25,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -88,6 +91,41 @@ QStringList ShownImages(QTextDocument *doc)
     return names;
 }
 
+// What the window's own shortcuts are called in AltKeys.
+const QString kWindowShortcut = QStringLiteral("a shortcut of the window");
+
+// The Alt+letter keys a window answers to, each with what claims it: the
+// access keys of its buttons, of frames and of labels that lead to a
+// control, the marked letters of its menu bar, and its own shortcuts (a
+// diagram window opens a menu without a marked letter with Alt and the
+// menu's first letter). A control counts whichever mode of the window shows
+// it, so that no mode can bring two claims together.
+QMultiMap<QString, QString> AltKeys(const QWidget *window)
+{
+    QMultiMap<QString, QString> keys;
+    const auto claim = [&keys](const QKeySequence &key, const QString &by) {
+        if (!key.isEmpty() && key[0].keyboardModifiers() == Qt::AltModifier)
+            keys.insert(key.toString(QKeySequence::PortableText), by);
+    };
+    for (const QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        claim(QKeySequence::mnemonic(button->text()), button->objectName());
+    for (const QGroupBox *frame : window->findChildren<QGroupBox *>())
+        claim(QKeySequence::mnemonic(frame->title()), frame->objectName());
+    for (const QLabel *label : window->findChildren<QLabel *>())
+        if (label->buddy())
+            claim(QKeySequence::mnemonic(label->text()), label->objectName());
+    for (const QMenuBar *bar : window->findChildren<QMenuBar *>())
+        for (const QAction *menu : bar->actions())
+            claim(QKeySequence::mnemonic(menu->text()), menu->menu() ? menu->menu()->objectName() : menu->text());
+    for (const QAction *action : window->findChildren<QAction *>())
+        for (const QKeySequence &key : action->shortcuts())
+            claim(key, action->objectName());
+    for (const QShortcut *shortcut : window->findChildren<QShortcut *>())
+        for (const QKeySequence &key : shortcut->keys())
+            claim(key, kWindowShortcut);
+    return keys;
+}
+
 } // namespace
 
 class TestApp : public WindowTest {
@@ -117,6 +155,8 @@ private slots:
     void helpFromEveryWindowOpensTheSameFile();
     void everyTextFitsItsControl_data();
     void everyTextFitsItsControl();
+    void accessKeysDifferInEveryWindow_data();
+    void accessKeysDifferInEveryWindow();
     void welcomeWrapsOntoTwoLines();
 
     // Resources
@@ -449,20 +489,6 @@ void TestApp::everyTextFitsItsControl()
         }
         for (const QGroupBox *frame : window->findChildren<QGroupBox *>())
             check(frame, frame->title(), QSize(frame->width() - 16, frame->height()), 0);
-        // Each menu opens with its own Alt+letter: the access key a translation
-        // marks, else the caption's first letter.
-        if (auto *main = qobject_cast<QMainWindow *>(window)) {
-            QStringList keys;
-            for (const QAction *menu : main->menuBar()->actions()) {
-                const QKeySequence marked = QKeySequence::mnemonic(menu->text());
-                const QString key = marked.isEmpty()
-                    ? QStringLiteral("Alt+") + platform::SpokenCaption(menu->text()).left(1).toUpper()
-                    : marked.toString();
-                if (keys.contains(key))
-                    problems << QStringLiteral("%1: two menus open with %2").arg(window->objectName(), key);
-                keys << key;
-            }
-        }
         if (auto *main = qobject_cast<QMainWindow *>(window);
             main && main->menuBar()->sizeHint().width() > main->width())
             problems << QStringLiteral("%1's menus need %2 of %3")
@@ -474,6 +500,46 @@ void TestApp::everyTextFitsItsControl()
     const QStringList lines = WrappedLines(Control<QLabel>(Registry().loaded<app::StartupWindow>(), "Label2"));
     if (lines.size() != 2)
         problems << QStringLiteral("the welcome wraps onto %1 lines: %2").arg(lines.size()).arg(lines.join(" / "));
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+}
+
+void TestApp::accessKeysDifferInEveryWindow_data()
+{
+    everyTextFitsItsControl_data();
+}
+
+void TestApp::accessKeysDifferInEveryWindow()
+{
+    // Where two controls of a window claim one Alt+letter, Qt fires neither
+    // and only moves the focus between them. Every registered window, in
+    // English and in every translation: the buttons' access keys against
+    // each other, against the menus' letters and against the window's own
+    // Alt shortcuts; and every menu opens with some Alt+letter.
+    QFETCH(QString, language);
+    QTranslator translator;
+    if (!language.isEmpty()) {
+        QVERIFY(translator.load(QStringLiteral(":/i18n/veltrane_") + language));
+        QCoreApplication::installTranslator(&translator);
+    }
+    const auto removeTranslator = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+    QStringList problems;
+    const QStringList names = Registry().registeredNames();
+    QVERIFY(names.size() >= 8);
+    for (const QString &name : names) {
+        QWidget *window = Registry().window(name);
+        QVERIFY2(window, qPrintable(name));
+        const QMultiMap<QString, QString> keys = AltKeys(window);
+        for (const QString &key : keys.uniqueKeys())
+            if (keys.count(key) > 1)
+                problems << QStringLiteral("%1: %2 is claimed by %3").arg(name, key, keys.values(key).join(" and "));
+        if (auto *main = qobject_cast<QMainWindow *>(window)) {
+            for (const QAction *menu : main->menuBar()->actions()) {
+                const QString first = QStringLiteral("Alt+") + platform::SpokenCaption(menu->text()).left(1).toUpper();
+                if (QKeySequence::mnemonic(menu->text()).isEmpty() && !keys.values(first).contains(kWindowShortcut))
+                    problems << QStringLiteral("%1: no Alt+letter opens the menu \"%2\"").arg(name, menu->text());
+            }
+        }
+    }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
 

@@ -389,7 +389,7 @@ void TestEndToEnd::commaLocalePlot()
     s.act(QStringLiteral("the diagram and the about box speak it too"), [&s] {
         const QString button = control<QAbstractButton>("Form1", "ARButton3")->text();
         s.check(
-            button == inSessionLanguage("&RELATIVE GRÖSSE UND FARBE ZEIGEN", "&AFFICHER TAILLE ET COULEUR RELATIVES"),
+            button == inSessionLanguage("&RELATIVE GRÖSSE UND FARBE ZEIGEN", "AFFICHER &TAILLE ET COULEUR RELATIVES"),
             button);
         choose("Form1", "fileabout");
         s.check(window("frmAbout")->windowTitle() == inSessionLanguage("Info ", "À propos "),
