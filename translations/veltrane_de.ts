@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>&amp;EXIT</source>
-        <translation>&amp;BEENDEN</translation>
+        <translation>S&amp;CHLIESSEN</translation>
     </message>
     <message>
         <source> All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp</source>
@@ -497,11 +497,11 @@
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation>&amp;Beenden</translation>
+        <translation>&amp;Fertig</translation>
     </message>
     <message>
         <source>Exit update</source>
-        <translation>Bearbeiten beenden</translation>
+        <translation>Bearbeitung beenden</translation>
     </message>
     <message>
         <source>&amp;Delete</source>

@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>&amp;EXIT</source>
-        <translation>&amp;SALIR</translation>
+        <translation>&amp;CERRAR</translation>
     </message>
     <message>
         <source> All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp</source>

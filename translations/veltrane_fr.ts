@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>&amp;EXIT</source>
-        <translation>&amp;QUITTER</translation>
+        <translation>&amp;FERMER</translation>
     </message>
     <message>
         <source> All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp</source>
@@ -497,11 +497,11 @@
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation>&amp;Quitter</translation>
+        <translation>&amp;Retour</translation>
     </message>
     <message>
         <source>Exit update</source>
-        <translation>Quitter la modification</translation>
+        <translation>Terminer la modification</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
