@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>FOR SUN T = 5946K , M = 4.78</source>
-        <translation>FÜR DIE SONNE (☉) T = 5946K , M = 4.78</translation>
+        <translation>FÜR DIE SONNE (☉) T = 5946 K, M = 4,78</translation>
     </message>
     <message>
         <source>&amp;SHOW RELATIVE SIZE AND COLOUR</source>
@@ -248,7 +248,7 @@
     </message>
     <message>
         <source>FOR SUN T = 5946K , M = 4.78</source>
-        <translation>FÜR DIE SONNE (☉) T = 5946K , M = 4.78</translation>
+        <translation>FÜR DIE SONNE (☉) T = 5946 K, M = 4,78</translation>
     </message>
     <message>
         <source>&amp;SHOW RELATIVE SIZE AND COLOUR</source>

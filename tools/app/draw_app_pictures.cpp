@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -66,8 +67,10 @@ int main(int argc, char *argv[])
     ok = Save(
              out, QStringLiteral("portrait_lower.jpg"), Medallion(145, 168, {false, true, 0.45, 0.75, 1.9}), "JPEG", 92)
         && ok;
-    // The relations carry captions: one picture for each language.
+    // The relations carry captions and numbers: one picture for each language,
+    // its numbers written as that language writes them.
     ok = picture_languages::ForEachLanguage(argc, argv, 2, [&out](const QString &suffix) {
+        QLocale::setDefault(suffix.isEmpty() ? QLocale::c() : QLocale(suffix.mid(1)));
         return Save(out, QStringLiteral("aspects_radius%1.png").arg(suffix), RadiusRelation(242, 225), "PNG")
             && Save(out, QStringLiteral("aspects_lifetime%1.png").arg(suffix), MassLifetime(292, 222), "PNG");
     }) && ok;

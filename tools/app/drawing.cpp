@@ -2,6 +2,7 @@
 
 #include "relsize/star_appearance.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -72,6 +73,21 @@ QString Power10(int e)
     for (QChar c : QString::number(std::abs(e)))
         s += QString::fromUtf8(sup[c.digitValue()]);
     return s;
+}
+
+QString PlotNumber(double value, int decimals)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    QString text = locale.toString(value, 'f', decimals);
+    if (locale.language() == QLocale::C)
+        return text;
+    const qsizetype point = text.indexOf(locale.decimalPoint());
+    const qsizetype whole = point < 0 ? text.size() : point;
+    if (whole >= 5)
+        for (qsizetype at = whole - 3; at > 0; at -= 3)
+            text.insert(at, QChar(0x202F));
+    return text;
 }
 
 } // namespace app_pictures

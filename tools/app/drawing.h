@@ -60,5 +60,11 @@ void Extend(QPainterPath &curve, QPointF point);
 QFont PlotFont(double points, bool bold = false);
 // "10" with the exponent in superscript digits, e.g. 10⁻³.
 QString Power10(int e);
+// A number of at least zero with `decimals` decimals, as the language of the
+// picture being drawn writes it (the default QLocale while it is drawn):
+// "0.5" in English, "0,5" in German; a translated picture groups the digits
+// of 10 000 and more in threes with a narrow no-break space, as print does in
+// those languages, where English keeps "40000".
+QString PlotNumber(double value, int decimals);
 
 } // namespace app_pictures

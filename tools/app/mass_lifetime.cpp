@@ -99,7 +99,7 @@ void DrawAxes(QPainter &p, const Plot &plot)
     for (double m : {0.5, 1.0, 2.0, 5.0, 10.0, 20.0, 40.0}) {
         const double x = plot.mass.map(m);
         p.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 3));
-        p.drawText(QRectF(x - 12, area.bottom() + 3, 24, 10), Qt::AlignCenter, QString::number(m));
+        p.drawText(QRectF(x - 12, area.bottom() + 3, 24, 10), Qt::AlignCenter, PlotNumber(m, m < 1 ? 1 : 0));
     }
     p.setPen(QColor(0, 0, 255));
     for (int e = 6; e <= 12; e += 2) {

@@ -79,8 +79,7 @@ void LabelRadii(QPainter &p, const Plane &plane)
             const double l = model::LuminosityFromRadius(radius, t);
             const double px = plane.temperature.map(t), py = plane.luminosity.map(l);
             if (py > area.top() + 8 && py < area.bottom() - 4 && px > area.left() + 10) {
-                const QString label = QStringLiteral("%1 R\u2609")
-                                          .arg(radius < 1 ? QString::number(radius) : QString::number(radius, 'f', 0));
+                const QString label = QStringLiteral("%1 R\u2609").arg(PlotNumber(radius, radius < 1 ? 1 : 0));
                 QRectF box(px - 18, py - 10, 36, 9);
                 p.setPen(Qt::NoPen);
                 p.setBrush(QColor(255, 255, 255, 190));
@@ -111,7 +110,7 @@ void DrawAxes(QPainter &p, const Plane &plane, int w, int h)
     for (double t : {40000.0, 20000.0, 10000.0, 5000.0, 2500.0}) {
         const double x = plane.temperature.map(t);
         p.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 3));
-        p.drawText(QRectF(x - 18, area.bottom() + 3, 36, 10), Qt::AlignCenter, QString::number(t, 'f', 0));
+        p.drawText(QRectF(x - 18, area.bottom() + 3, 36, 10), Qt::AlignCenter, PlotNumber(t, 0));
     }
     for (int e = -3; e <= 6; e += 3) {
         const double y = plane.luminosity.map(std::pow(10.0, e));
