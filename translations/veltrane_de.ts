@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>Import Data</source>
-        <translation>Sterndaten importieren</translation>
+        <translation>Sterndatenbank öffnen</translation>
     </message>
     <message>
         <source>Print Data</source>
@@ -436,7 +436,7 @@
     <name>relsize::ShowRelativeSize</name>
     <message>
         <source>Click The Image First !</source>
-        <translation>Klicken Sie zuerst in das Bild!</translation>
+        <translation>Klicken Sie zuerst in das Diagramm!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -447,11 +447,11 @@
     <name>report::PrintData</name>
     <message>
         <source>Click The Image First To Get Data</source>
-        <translation>Klicken Sie zuerst in das Bild, um Daten zu erhalten</translation>
+        <translation>Klicken Sie zuerst in das Diagramm, um Daten zu erhalten</translation>
     </message>
     <message>
         <source>Click The Image First To Get Data </source>
-        <translation>Klicken Sie zuerst in das Bild, um Daten zu erhalten </translation>
+        <translation>Klicken Sie zuerst in das Diagramm, um Daten zu erhalten </translation>
     </message>
     <message>
         <source>Error</source>
@@ -463,7 +463,7 @@
     </message>
     <message>
         <source>Open The Printed Data File?</source>
-        <translation>Die gedruckte Datendatei öffnen?</translation>
+        <translation>Die gespeicherte Datendatei öffnen?</translation>
     </message>
     <message>
         <source>Info</source>
@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>Click to plot the data in Q-T diagram</source>
-        <translation>Klicken, um die Daten ins Q-T-Diagramm einzuzeichnen</translation>
+        <translation>Klicken, um die Daten ins HR-Diagramm einzuzeichnen</translation>
     </message>
     <message>
         <source>Clo&amp;se</source>

@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>Import Data</source>
-        <translation>Cargar datos</translation>
+        <translation>Abrir la base de datos de estrellas</translation>
     </message>
     <message>
         <source>Print Data</source>
@@ -436,7 +436,7 @@
     <name>relsize::ShowRelativeSize</name>
     <message>
         <source>Click The Image First !</source>
-        <translation>¡Haga clic primero en la imagen!</translation>
+        <translation>¡Haga clic primero en el diagrama!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -447,11 +447,11 @@
     <name>report::PrintData</name>
     <message>
         <source>Click The Image First To Get Data</source>
-        <translation>Haga clic primero en la imagen para obtener datos</translation>
+        <translation>Haga clic primero en el diagrama para obtener datos</translation>
     </message>
     <message>
         <source>Click The Image First To Get Data </source>
-        <translation>Haga clic primero en la imagen para obtener datos </translation>
+        <translation>Haga clic primero en el diagrama para obtener datos </translation>
     </message>
     <message>
         <source>Error</source>
@@ -463,7 +463,7 @@
     </message>
     <message>
         <source>Open The Printed Data File?</source>
-        <translation>¿Abrir el archivo de datos impreso?</translation>
+        <translation>¿Abrir el archivo de datos guardado?</translation>
     </message>
     <message>
         <source>Info</source>
@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>Click to plot the data in Q-T diagram</source>
-        <translation>Haga clic para representar los datos en el diagrama Q-T</translation>
+        <translation>Haga clic para representar los datos en el diagrama HR</translation>
     </message>
     <message>
         <source>Clo&amp;se</source>

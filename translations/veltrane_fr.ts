@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>Import Data</source>
-        <translation>Charger des données</translation>
+        <translation>Ouvrir la base de données d&apos;étoiles</translation>
     </message>
     <message>
         <source>Print Data</source>
@@ -436,7 +436,7 @@
     <name>relsize::ShowRelativeSize</name>
     <message>
         <source>Click The Image First !</source>
-        <translation>Cliquez d&apos;abord sur l&apos;image !</translation>
+        <translation>Cliquez d&apos;abord sur le diagramme !</translation>
     </message>
     <message>
         <source>Error</source>
@@ -447,11 +447,11 @@
     <name>report::PrintData</name>
     <message>
         <source>Click The Image First To Get Data</source>
-        <translation>Cliquez d&apos;abord sur l&apos;image pour obtenir des données</translation>
+        <translation>Cliquez d&apos;abord sur le diagramme pour obtenir des données</translation>
     </message>
     <message>
         <source>Click The Image First To Get Data </source>
-        <translation>Cliquez d&apos;abord sur l&apos;image pour obtenir des données </translation>
+        <translation>Cliquez d&apos;abord sur le diagramme pour obtenir des données </translation>
     </message>
     <message>
         <source>Error</source>
@@ -463,7 +463,7 @@
     </message>
     <message>
         <source>Open The Printed Data File?</source>
-        <translation>Ouvrir le fichier de données imprimé ?</translation>
+        <translation>Ouvrir le fichier de données enregistré ?</translation>
     </message>
     <message>
         <source>Info</source>
@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>Click to plot the data in Q-T diagram</source>
-        <translation>Cliquez pour tracer les données dans le diagramme Q-T</translation>
+        <translation>Cliquez pour tracer les données dans le diagramme HR</translation>
     </message>
     <message>
         <source>Clo&amp;se</source>

@@ -503,7 +503,7 @@ void TestEndToEnd::saveOverTheCatalogueIsRefused()
     answer(s, QStringLiteral("stars.vlt"), QMessageBox::Yes); // Qt's own prompt before replacing a file
     answer(s, inSessionLanguage("kann nicht ersetzt werden", "ne peut pas être remplacé"), QMessageBox::Ok);
     typeIntoFileDialog(s, QStringLiteral("sun.txt"));
-    answer(s, inSessionLanguage("Die gedruckte Datendatei öffnen?", "Ouvrir le fichier de données imprimé ?"),
+    answer(s, inSessionLanguage("Die gespeicherte Datendatei öffnen?", "Ouvrir le fichier de données enregistré ?"),
         QMessageBox::No);
     s.act(QStringLiteral("EXIT"), [] { click("Form1", "ARButton2"); });
     QVERIFY(s.runProgram());
