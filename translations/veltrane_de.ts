@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>LIFE EXPECTENCY</source>
-        <translation>LEBENSDAUER</translation>
+        <translation>LEBENSDAUER (JAHRE)</translation>
     </message>
 </context>
 <context>
@@ -723,7 +723,7 @@ Bitte geben Sie eine Zahl ein, zum Beispiel %1.</translation>
     </message>
     <message>
         <source>L = M⁴ (dashed)     lifetime = 10¹⁰ years / M²·⁵</source>
-        <translation>L = M⁴ (gestrichelt)   Lebensdauer = 10¹⁰ a / M²·⁵</translation>
+        <translation>L = M⁴ (gestrichelt)   Lebensdauer = 10¹⁰ Jahre / M²·⁵</translation>
     </message>
     <message>
         <source>Surface temperature (K)</source>

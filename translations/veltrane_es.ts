@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>LIFE EXPECTENCY</source>
-        <translation>TIEMPO DE VIDA</translation>
+        <translation>TIEMPO DE VIDA (AÑOS)</translation>
     </message>
 </context>
 <context>
@@ -723,7 +723,7 @@ Escriba un número, por ejemplo %1.</translation>
     </message>
     <message>
         <source>L = M⁴ (dashed)     lifetime = 10¹⁰ years / M²·⁵</source>
-        <translation>L = M⁴ (a trazos)   vida = 10¹⁰ años / M²·⁵</translation>
+        <translation>L = M⁴ (a trazos)   tiempo de vida = 10¹⁰ años / M²·⁵</translation>
     </message>
     <message>
         <source>Surface temperature (K)</source>

@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>LIFE EXPECTENCY</source>
-        <translation>DURÉE DE VIE</translation>
+        <translation>DURÉE DE VIE (ANS)</translation>
     </message>
 </context>
 <context>
@@ -715,7 +715,7 @@ Veuillez saisir un nombre, par exemple %1.</translation>
     </message>
     <message>
         <source>Lifetime (years)</source>
-        <translation>Durée de vie (années)</translation>
+        <translation>Durée de vie (ans)</translation>
     </message>
     <message>
         <source>Luminosity (Sun = 1)</source>
