@@ -51,16 +51,27 @@ QString LocalisedResource(const QString &path)
     return QFile::exists(localised) ? localised : path;
 }
 
-QString ModelErrorText(const std::string &description)
+QString ModelErrorText(const std::string &description, ErrorPlace place)
 {
-    // The descriptions the model gives, for lupdate to find.
+    // The descriptions the model gives, for lupdate to find, on their own and
+    // inside a sentence.
     [[maybe_unused]] static const char *const descriptions[] = {
         QT_TRANSLATE_NOOP("ModelError", "Type mismatch"),
         QT_TRANSLATE_NOOP("ModelError", "Overflow"),
         QT_TRANSLATE_NOOP("ModelError", "Invalid procedure call or argument"),
         QT_TRANSLATE_NOOP("ModelError", "Division by zero"),
     };
-    return QCoreApplication::translate("ModelError", description.c_str());
+    static constexpr const char *kInSentence = "inside a sentence, in brackets";
+    [[maybe_unused]] static const struct {
+        const char *source, *comment;
+    } inSentence[] = {
+        QT_TRANSLATE_NOOP3("ModelError", "Type mismatch", "inside a sentence, in brackets"),
+        QT_TRANSLATE_NOOP3("ModelError", "Overflow", "inside a sentence, in brackets"),
+        QT_TRANSLATE_NOOP3("ModelError", "Invalid procedure call or argument", "inside a sentence, in brackets"),
+        QT_TRANSLATE_NOOP3("ModelError", "Division by zero", "inside a sentence, in brackets"),
+    };
+    return QCoreApplication::translate(
+        "ModelError", description.c_str(), place == ErrorPlace::InSentence ? kInSentence : nullptr);
 }
 
 QString UserLanguage()

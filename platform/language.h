@@ -26,8 +26,11 @@ QString UserLanguage();
 QString LocalisedResource(const QString &path);
 
 // A failure description of the stellar model ("Type mismatch", "Overflow",
-// ...) in the user's language.
-QString ModelErrorText(const std::string &description);
+// ...) in the user's language: as a message of its own, or as the reason
+// given in brackets inside a sentence, where French and Spanish write it
+// without a capital ("(incompatibilité de type)").
+enum class ErrorPlace { OnItsOwn, InSentence };
+QString ModelErrorText(const std::string &description, ErrorPlace place = ErrorPlace::OnItsOwn);
 
 // Installs the translations of Qt's own texts (dialogs, message-box buttons)
 // and of the program's for the user's language. A missing or damaged

@@ -342,14 +342,15 @@ bool StarDatabaseWindow::acceptsNumbers()
     QString text;
     if (check.fault == Fault::Both) {
         text = tr("This temperature and absolute magnitude cannot be plotted together (%1).")
-                   .arg(platform::ModelErrorText(check.error));
+                   .arg(platform::ModelErrorText(check.error, platform::ErrorPlace::InSentence));
     } else {
         const bool temperature = check.fault == Fault::Temperature;
         const QString field = temperature ? m_temperatureLabel->text() : m_magnitudeLabel->text();
         const QString typed = (temperature ? m_temperatureBox : m_magnitudeBox)->text();
         text = typed.trimmed().isEmpty()
             ? tr("The %1 is empty.").arg(field)
-            : tr("The %1 \"%2\" cannot be plotted (%3).").arg(field, typed, platform::ModelErrorText(check.error));
+            : tr("The %1 \"%2\" cannot be plotted (%3).")
+                  .arg(field, typed, platform::ModelErrorText(check.error, platform::ErrorPlace::InSentence));
         text += temperature
             ? tr("\n\nPlease type a number above zero, for example 5772.")
             : tr("\n\nPlease type a number, for example %1.")
@@ -439,7 +440,7 @@ void StarDatabaseWindow::plotStar()
             : tr("its temperature and absolute magnitude together");
         windows::MsgBox(this,
             tr("The star \"%1\" cannot be plotted: %2 cannot be used (%3).")
-                .arg(m_nameBox->text(), what, platform::ModelErrorText(check.error)),
+                .arg(m_nameBox->text(), what, platform::ModelErrorText(check.error, platform::ErrorPlace::InSentence)),
             Buttons::Ok, Icon::Exclamation);
         return;
     }

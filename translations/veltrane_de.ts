@@ -19,6 +19,26 @@
         <source>Division by zero</source>
         <translation>Division durch Null</translation>
     </message>
+    <message>
+        <source>Type mismatch</source>
+        <comment>inside a sentence, in brackets</comment>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <comment>inside a sentence, in brackets</comment>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <comment>inside a sentence, in brackets</comment>
+        <translation>Unzulässiger Prozeduraufruf oder ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <comment>inside a sentence, in brackets</comment>
+        <translation>Division durch Null</translation>
+    </message>
 </context>
 <context>
     <name>app::AboutBox</name>

@@ -19,6 +19,26 @@
         <source>Division by zero</source>
         <translation>División por cero</translation>
     </message>
+    <message>
+        <source>Type mismatch</source>
+        <comment>inside a sentence, in brackets</comment>
+        <translation>no coinciden los tipos</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <comment>inside a sentence, in brackets</comment>
+        <translation>desbordamiento</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <comment>inside a sentence, in brackets</comment>
+        <translation>llamada a procedimiento o argumento no válido</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <comment>inside a sentence, in brackets</comment>
+        <translation>división por cero</translation>
+    </message>
 </context>
 <context>
     <name>app::AboutBox</name>

@@ -19,6 +19,26 @@
         <source>Division by zero</source>
         <translation>Division par zéro</translation>
     </message>
+    <message>
+        <source>Type mismatch</source>
+        <comment>inside a sentence, in brackets</comment>
+        <translation>incompatibilité de type</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <comment>inside a sentence, in brackets</comment>
+        <translation>dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <comment>inside a sentence, in brackets</comment>
+        <translation>appel de procédure ou argument incorrect</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <comment>inside a sentence, in brackets</comment>
+        <translation>division par zéro</translation>
+    </message>
 </context>
 <context>
     <name>app::AboutBox</name>
