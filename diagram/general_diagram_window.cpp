@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace diagram {
 
 namespace {
@@ -40,8 +42,10 @@ GeneralDiagramWindow::GeneralDiagramWindow()
 
     m_prompt = new QLabel(tr("FOR MAIN-SEQUENCE STARS CLICK OK"), client());
     m_prompt->setObjectName(QStringLiteral("Label7"));
-    m_prompt->setGeometry(376, 392, 249, 25);
     m_prompt->setFont(platform::LayoutFont(QStringLiteral("Times New Roman"), 9, true));
+    // A translation longer than the layout's box widens it to the right, where
+    // the window has room up to its edge.
+    m_prompt->setGeometry(376, 392, std::max(249, m_prompt->sizeHint().width()), 25);
     platform::SetTextColour(m_prompt, QColor(255, 0, 0)); // design colour, replaced at initialisation
     addButton("ARButton1", tr("&OK"), {376, 440, 97, 25}, this, &GeneralDiagramWindow::showMainSequence);
     addButton("ARButton2", tr("&EXIT"), {520, 440, 97, 25}, this, &GeneralDiagramWindow::exitProgram);

@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>TEMPERATURE(K) = </source>
-        <translation>TEMPERATUR(K) = </translation>
+        <translation>TEMPERATUR (K) = </translation>
     </message>
     <message>
         <source>ABS. MAGNITUDE = </source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>Clo&amp;se</source>
-        <translation>Schl&amp;ießen</translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Close the database</source>
@@ -649,7 +649,7 @@ Bitte geben Sie eine Zahl ein, zum Beispiel %1.</translation>
     </message>
     <message>
         <source>Please Choose A Star First to Plot</source>
-        <translation>Bitte wählen Sie zuerst einen Stern zum Einzeichnen</translation>
+        <translation>Bitte wählen Sie zuerst einen Stern zum Einzeichnen aus</translation>
     </message>
     <message>
         <source>its %1 &quot;%2&quot;</source>

@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>TEMPERATURE(K) = </source>
-        <translation>TEMPERATURA(K) = </translation>
+        <translation>TEMPERATURA (K) = </translation>
     </message>
     <message>
         <source>ABS. MAGNITUDE = </source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>DISPLAY</source>
-        <translation>LECTURA</translation>
+        <translation>VALORES</translation>
     </message>
     <message>
         <source>FOR MAIN-SEQUENCE STARS CLICK OK</source>
@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>DISPLAY</source>
-        <translation>LECTURA</translation>
+        <translation>VALORES</translation>
     </message>
     <message>
         <source>&amp;BACK</source>

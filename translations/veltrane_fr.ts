@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>FEEDBACK</source>
-        <translation>AVIS</translation>
+        <translation>VOTRE AVIS</translation>
     </message>
 </context>
 <context>
@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>TEMPERATURE(K) = </source>
-        <translation>TEMPÉRATURE(K) = </translation>
+        <translation>TEMPÉRATURE (K) = </translation>
     </message>
     <message>
         <source>ABS. MAGNITUDE = </source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>FOR MAIN-SEQUENCE STARS CLICK OK</source>
-        <translation>SÉQUENCE PRINCIPALE : CLIQUEZ OK</translation>
+        <translation>SÉQUENCE PRINCIPALE : CLIQUEZ SUR OK</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -778,11 +778,11 @@ Veuillez saisir un nombre, par exemple %1.</translation>
     </message>
     <message>
         <source>← hot     temperature     cool →</source>
-        <translation>← chaude     température     froide →</translation>
+        <translation>← chaud     température     froid →</translation>
     </message>
     <message>
         <source>← faint   absolute magnitude   bright →</source>
-        <translation>← faible   magnitude absolue   brillante →</translation>
+        <translation>← faible   magnitude absolue   brillant →</translation>
     </message>
 </context>
 </TS>
