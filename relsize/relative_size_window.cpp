@@ -47,6 +47,27 @@ float SinglePrecision(double value)
     return static_cast<float>(std::clamp(value, -largest, largest));
 }
 
+// A caption under a disc: white letters with a black rim and no box of their
+// own, so that a disc reaching under the caption keeps its round edge and the
+// letters stay legible on it.
+class DiscCaption : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QRect box = contentsRect();
+        const int flags = int(alignment());
+        painter.setPen(Qt::black);
+        for (const QPoint rim : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+            painter.drawText(box.translated(rim), flags, text());
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(box, flags, text());
+    }
+};
+
 } // namespace
 
 RelativeSizeWindow::RelativeSizeWindow()
@@ -71,13 +92,13 @@ RelativeSizeWindow::RelativeSizeWindow()
 void RelativeSizeWindow::createControls()
 {
     auto caption = [this](const QString &name, const QString &text) {
-        auto *label = new QLabel(text, this);
+        auto *label = new DiscCaption(text, this);
         label->setObjectName(name);
         platform::SetTextColour(label, Qt::white);
         QPalette palette = label->palette();
         palette.setColor(QPalette::Window, Qt::black);
         label->setPalette(palette);
-        label->setAutoFillBackground(true);
+        label->setAlignment(Qt::AlignCenter);
         return label;
     };
     m_sunCaption = caption(QStringLiteral("Label1"), tr("SUN"));
@@ -96,12 +117,16 @@ void RelativeSizeWindow::createControls()
 
 void RelativeSizeWindow::placeControls()
 {
-    // The captions stand alone on the black surface: a translation longer
-    // than the layout's box widens it to the right rather than being cut.
+    // The captions stand alone on the black surface under their discs: a
+    // translation longer than the layout's box widens it evenly to both sides
+    // (with room for the letters' rim), so that it stays centred where the
+    // layout puts it rather than being cut.
     for (const auto &[caption, box] : {std::pair {m_sunCaption, TwipsRect(1320, 4320, 375, 255)},
              std::pair {m_starCaption, TwipsRect(6000, 4320, 495, 255)}}) {
         const int needed = caption->sizeHint().width();
-        caption->setGeometry(box.adjusted(0, 0, std::max(0, needed - box.width()), 0));
+        const int width = needed > box.width() ? needed + 2 : box.width();
+        const int left = box.left() + (box.width() - width) / 2;
+        caption->setGeometry(left, box.top(), width, box.height());
     }
     m_saveButton->setGeometry(TwipsRect(1530, 5400, 1455, 375));
     m_helpButton->setGeometry(TwipsRect(3930, 5400, 1455, 375));

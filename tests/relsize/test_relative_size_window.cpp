@@ -16,7 +16,9 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -59,6 +61,8 @@ private slots:
     void radiusNotPositiveDrawsOnlyTheSun();
     void hugeRadiusFillsTheArea();
     void tooHotShowsTheWindowBlack();
+    void captionsStayCentredAndLeaveTheDiscsWhole_data();
+    void captionsStayCentredAndLeaveTheDiscsWhole();
     void drawingIsDescribedForScreenReaders();
     void exitDiscardsTheDrawing_data();
     void exitDiscardsTheDrawing();
@@ -254,6 +258,57 @@ void TestRelativeSizeWindow::tooHotShowsTheWindowBlack()
 }
 
 // The window's accessible description says what the last drawing shows.
+void TestRelativeSizeWindow::captionsStayCentredAndLeaveTheDiscsWhole_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << QString();
+    for (const char *language : {"de", "fr", "es"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+void TestRelativeSizeWindow::captionsStayCentredAndLeaveTheDiscsWhole()
+{
+    // SONNE, SOLEIL, ESTRELLA are wider than the layout's boxes; each caption
+    // stays centred where the layout puts it, and a disc reaching under it
+    // shows round, with the letters on it rather than a black box cut into it.
+    QFETCH(QString, language);
+    QTranslator translator;
+    if (!language.isEmpty()) {
+        QVERIFY(translator.load(QStringLiteral(":/i18n/veltrane_") + language));
+        QCoreApplication::installTranslator(&translator);
+    }
+    const auto removeTranslator = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+    // Band 1 (k = 3), R = 1: both discs of radius 134 px reach down to row 334.
+    Show(Star(3000, 12, 1));
+    relsize::RelativeSizeWindow *form = windows::Registry().loaded<relsize::RelativeSizeWindow>();
+    const QImage shown = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QColor sunDisc(kSun), starDisc = form->image().pixelColor(419, 200);
+    struct Under {
+        const char *caption;
+        double centre; // of the layout's box
+        QColor disc;
+    };
+    for (const Under &under : {Under {"Label1", 100.5, sunDisc}, Under {"Label2", 416.5, starDisc}}) {
+        auto *caption = Control<QLabel>(form, under.caption);
+        QVERIFY(caption);
+        const QRect box = caption->geometry();
+        QVERIFY2(qAbs(box.left() + box.width() / 2.0 - under.centre) <= 1, qPrintable(caption->text()));
+        QVERIFY2(caption->fontMetrics().horizontalAdvance(caption->text()) <= box.width(), qPrintable(caption->text()));
+        // The corners of the caption's box show the disc; its letters are
+        // white (smoothed at their edges), which no disc is.
+        for (const QPoint corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
+            QCOMPARE_PIXEL(shown, corner.x(), corner.y(), under.disc);
+        bool lettered = false;
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            for (int x = box.left(); x <= box.right(); ++x) {
+                const QRgb pixel = shown.pixel(x, y);
+                lettered = lettered || std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)}) >= 200;
+            }
+        }
+        QVERIFY2(lettered, qPrintable(caption->text()));
+    }
+}
+
 void TestRelativeSizeWindow::drawingIsDescribedForScreenReaders()
 {
     struct Step {
