@@ -12,6 +12,7 @@
 #include "platform/language.h"
 #include "resources/app/app_resources.h"
 #include "stardb/star_database_window.h"
+#include "tests/support/in_language.h"
 #include "tests/support/window_test.h"
 #include "windows/dialogs.h"
 
@@ -28,7 +29,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QStyle>
@@ -39,7 +39,6 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTimer>
-#include <QTranslator>
 #include <algorithm>
 #include <memory>
 
@@ -431,10 +430,7 @@ void TestApp::helpFromEveryWindowOpensTheSameFile()
 
 void TestApp::everyTextFitsItsControl_data()
 {
-    QTest::addColumn<QString>("language");
-    QTest::newRow("English") << QString();
-    for (const QString &language : platform::kTranslations)
-        QTest::newRow(qPrintable(language)) << language;
+    AddLanguageRows();
 }
 
 void TestApp::everyTextFitsItsControl()
@@ -444,12 +440,8 @@ void TestApp::everyTextFitsItsControl()
     // frame title and menu must fit its control at its font, or part of it
     // is cut off.
     QFETCH(QString, language);
-    QTranslator translator;
-    if (!language.isEmpty()) {
-        QVERIFY(translator.load(QStringLiteral(":/i18n/veltrane_") + language));
-        QCoreApplication::installTranslator(&translator);
-    }
-    const auto removeTranslator = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+    const InLanguage translation(language);
+    QVERIFY(translation.loaded());
     QStringList problems;
     const auto check = [&problems](const QWidget *control, const QString &text, QSize room, int flags) {
         const QRect needed = QFontMetrics(control->font()).boundingRect(QRect(0, 0, room.width(), 10000), flags, text);
@@ -505,7 +497,7 @@ void TestApp::everyTextFitsItsControl()
 
 void TestApp::accessKeysDifferInEveryWindow_data()
 {
-    everyTextFitsItsControl_data();
+    AddLanguageRows();
 }
 
 void TestApp::accessKeysDifferInEveryWindow()
@@ -516,12 +508,8 @@ void TestApp::accessKeysDifferInEveryWindow()
     // each other, against the menus' letters and against the window's own
     // Alt shortcuts; and every menu opens with some Alt+letter.
     QFETCH(QString, language);
-    QTranslator translator;
-    if (!language.isEmpty()) {
-        QVERIFY(translator.load(QStringLiteral(":/i18n/veltrane_") + language));
-        QCoreApplication::installTranslator(&translator);
-    }
-    const auto removeTranslator = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+    const InLanguage translation(language);
+    QVERIFY(translation.loaded());
     QStringList problems;
     const QStringList names = Registry().registeredNames();
     QVERIFY(names.size() >= 8);

@@ -4,6 +4,7 @@
 #include "platform/scripted_desktop.h"
 #include "relsize/relative_size_window.h"
 #include "relsize/show_relative_size.h"
+#include "tests/support/in_language.h"
 #include "tests/support/pixel_check.h"
 #include "tests/support/window_test.h"
 #include "windows/window_registry.h"
@@ -16,7 +17,6 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 
 #include <algorithm>
 #include <csignal>
@@ -260,10 +260,7 @@ void TestRelativeSizeWindow::tooHotShowsTheWindowBlack()
 // The window's accessible description says what the last drawing shows.
 void TestRelativeSizeWindow::captionsStayCentredAndLeaveTheDiscsWhole_data()
 {
-    QTest::addColumn<QString>("language");
-    QTest::newRow("English") << QString();
-    for (const char *language : {"de", "fr", "es"})
-        QTest::newRow(language) << QString::fromLatin1(language);
+    AddLanguageRows();
 }
 
 void TestRelativeSizeWindow::captionsStayCentredAndLeaveTheDiscsWhole()
@@ -272,12 +269,8 @@ void TestRelativeSizeWindow::captionsStayCentredAndLeaveTheDiscsWhole()
     // stays centred where the layout puts it, and a disc reaching under it
     // shows round, with the letters on it rather than a black box cut into it.
     QFETCH(QString, language);
-    QTranslator translator;
-    if (!language.isEmpty()) {
-        QVERIFY(translator.load(QStringLiteral(":/i18n/veltrane_") + language));
-        QCoreApplication::installTranslator(&translator);
-    }
-    const auto removeTranslator = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+    const InLanguage translation(language);
+    QVERIFY(translation.loaded());
     // Band 1 (k = 3), R = 1: both discs of radius 134 px reach down to row 334.
     Show(Star(3000, 12, 1));
     relsize::RelativeSizeWindow *form = windows::Registry().loaded<relsize::RelativeSizeWindow>();
