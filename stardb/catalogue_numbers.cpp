@@ -33,9 +33,11 @@ QString ShownNumber(const QString &stored, char decimalSeparator)
 
 QString StoredNumber(const QString &typed, char decimalSeparator)
 {
-    if (decimalSeparator == '.' || !readsAsNumber(typed, decimalSeparator))
+    if (!readsAsNumber(typed, decimalSeparator))
         return typed;
-    return withSeparator(typed, decimalSeparator, '.');
+    // Blanks around a number are not part of it.
+    const QString number = typed.trimmed();
+    return decimalSeparator == '.' ? number : withSeparator(number, decimalSeparator, '.');
 }
 
 } // namespace stardb

@@ -13,8 +13,8 @@ namespace stardb {
 QString ShownNumber(const QString &stored, char decimalSeparator);
 
 // A typed text as the catalogue keeps it: "4,78" typed with the comma as the
-// separator is "4.78". A text that does not read as a number with the user's
-// separator is kept as typed.
+// separator is "4.78", and " 5800 " is "5800". A text that does not read as a
+// number with the user's separator is kept as typed.
 QString StoredNumber(const QString &typed, char decimalSeparator);
 
 } // namespace stardb

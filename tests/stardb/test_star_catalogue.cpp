@@ -709,10 +709,14 @@ void TestStarCatalogue::storedNumber_data()
     QTest::newRow("point user types a comma") << "4,78" << '.' << "4,78";
     QTest::newRow("not a number") << "4,7,8" << ',' << "4,7,8";
     QTest::newRow("empty") << "" << ',' << "";
+    QTest::newRow("blanks around, point user") << " 5800 " << '.' << "5800";
+    QTest::newRow("blanks around, comma user") << " 4,5 " << ',' << "4.5";
+    QTest::newRow("tab and blank, comma user") << "\t-1,5 " << ',' << "-1.5";
+    QTest::newRow("blanks around text") << " hot " << ',' << " hot ";
 }
 
-// Whatever a comma user types comes back to them as typed, and a number is
-// kept so that a point user reads it too.
+// Whatever a comma user types comes back to them as typed, less the blanks
+// around a number, and a number is kept so that a point user reads it too.
 void TestStarCatalogue::storedNumber()
 {
     QFETCH(QString, typed);
@@ -720,7 +724,7 @@ void TestStarCatalogue::storedNumber()
     QFETCH(QString, stored);
     QCOMPARE(StoredNumber(typed, separator), stored);
     if (stored != typed) {
-        QCOMPARE(ShownNumber(stored, separator), typed);
+        QCOMPARE(ShownNumber(stored, separator), typed.trimmed());
         QCOMPARE(model::ReadNumber(stored.toStdString(), '.'), model::ReadNumber(typed.toStdString(), separator));
     }
 }
