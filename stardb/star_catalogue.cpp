@@ -53,7 +53,8 @@ QString engineText(const QSqlError &error)
 }
 
 // SQLite's primary result codes that the window answers differently.
-constexpr int kSqliteBusy = 5, kSqliteLocked = 6, kSqliteCorrupt = 11, kSqliteConstraint = 19, kSqliteNotADb = 26;
+constexpr int kSqliteBusy = 5, kSqliteLocked = 6, kSqliteCorrupt = 11, kSqliteFull = 13, kSqliteConstraint = 19,
+              kSqliteNotADb = 26;
 
 int primaryCode(const QSqlError &error)
 {
@@ -69,6 +70,8 @@ ErrorKind kindOf(const QSqlError &error)
     case kSqliteCorrupt:
     case kSqliteNotADb:
         return ErrorKind::NotADatabase;
+    case kSqliteFull:
+        return ErrorKind::DiskFull;
     case kSqliteConstraint:
         return ErrorKind::Rejected;
     default:
@@ -76,10 +79,15 @@ ErrorKind kindOf(const QSqlError &error)
     }
 }
 
-// The engine's own words, with a sentence for the case a student meets most.
-QString reasonFor(const QSqlError &error)
+// The engine's own words, with a sentence for the cases a student meets most.
+QString reasonFor(const QSqlError &error, const QString &path)
 {
     switch (kindOf(error)) {
+    case ErrorKind::DiskFull:
+        return QCoreApplication::translate("stardb::StarRecordSet",
+            "%1\n\nThe star catalogue cannot be changed: the disk it is on is full (%2). Make room on the disk and "
+            "try again.")
+            .arg(QDir::toNativeSeparators(path), engineText(error));
     case ErrorKind::Locked:
         return QCoreApplication::translate("stardb::StarRecordSet",
             "Another program is using the star catalogue just now (%1). Wait a moment and try "
@@ -121,6 +129,19 @@ bool isReadOnlyFile(const QFileInfo &info)
     return !info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner);
 }
 
+// A symbolic link that cannot be followed: round in a loop, or to a file that
+// is not there.
+QString brokenLinkReason(const QString &path)
+{
+    std::error_code error;
+    (void)std::filesystem::status(std::filesystem::path(path.toStdU16String()), error);
+    if (error == std::errc::too_many_symbolic_link_levels)
+        return QCoreApplication::translate("stardb::StarRecordSet",
+            "It is a symbolic link that cannot be followed: its links lead round in a loop.");
+    return QCoreApplication::translate("stardb::StarRecordSet", "It is a symbolic link to %1, which does not exist.")
+        .arg(QDir::toNativeSeparators(QFileInfo(path).symLinkTarget()));
+}
+
 } // namespace
 
 QString CataloguePath(const QString &folder)
@@ -152,7 +173,13 @@ bool StarRecordSet::fail(ErrorKind kind, const QString &reason)
 
 bool StarRecordSet::failOn(const QSqlError &error)
 {
-    return fail(kindOf(error), reasonFor(error));
+    m_error = ErrorFor(error, m_path);
+    return false;
+}
+
+CatalogueError ErrorFor(const QSqlError &error, const QString &path)
+{
+    return {kindOf(error), reasonFor(error, path)};
 }
 
 bool StarRecordSet::succeed()
@@ -166,6 +193,8 @@ bool StarRecordSet::open(const QString &path, Access access)
     close();
     m_path = path;
     const QFileInfo info(path);
+    if (!info.exists() && info.isSymLink())
+        return fail(ErrorKind::BrokenLink, brokenLinkReason(path));
     if (!info.exists())
         return fail(
             ErrorKind::Missing, QCoreApplication::translate("stardb::StarRecordSet", "The file does not exist."));

@@ -40,6 +40,7 @@ struct ListEntry {
 enum class ErrorKind {
     None,
     Missing, // the file does not exist
+    BrokenLink, // a symbolic link that leads to no file or round in a loop
     NotADatabase, // the file is not an SQLite database, or is damaged
     NoTable, // no table Star_Q-T
     MissingField, // the table lacks one of the three fields
@@ -48,6 +49,7 @@ enum class ErrorKind {
     AlreadyDeleted, // the record is gone already (deleted here or by another copy)
     Rejected, // the engine refused the record (an empty name, say)
     Locked, // another program holds the file just now; trying again later may work
+    DiskFull, // the disk holding the file is full
     Engine // any other failure of the engine, with its own text
 };
 
@@ -55,6 +57,9 @@ struct CatalogueError {
     ErrorKind kind = ErrorKind::None;
     QString reason; // a sentence for the user
 };
+
+// What an error of the engine on the catalogue at `path` means for the user.
+CatalogueError ErrorFor(const QSqlError &error, const QString &path);
 
 // The bound record set: open, a current record, bookmarks, a pending new
 // record, update, refresh, delete and stepping, with end and beginning tests.

@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -133,6 +134,8 @@ private slots:
     // Opening
     void openFailures_data();
     void openFailures();
+    void engineErrorsSayWhatTheyMean_data();
+    void engineErrorsSayWhatTheyMean();
     void readOnlyFileBrowsesButRefusesWrites();
     void closingRemovesTheConnection();
 
@@ -419,6 +422,9 @@ void TestStarCatalogue::openFailures_data()
     QTest::addColumn<QStringList>("sql"); // run on a fresh SQLite file instead
     QTest::addColumn<stardb::ErrorKind>("kind");
     QTest::newRow("missing") << QByteArray("-") << QStringList {} << ErrorKind::Missing;
+    // A symbolic link in its place that leads nowhere, or round in a loop.
+    QTest::newRow("link to nothing") << QByteArray("link") << QStringList {"gone.vlt"} << ErrorKind::BrokenLink;
+    QTest::newRow("link loop") << QByteArray("link") << QStringList {"stars.vlt"} << ErrorKind::BrokenLink;
     QTest::newRow("garbage bytes") << QByteArray(4096, '\x5a') << QStringList {} << ErrorKind::NotADatabase;
     QTest::newRow("text file") << QByteArray("Sun,5772,4.83\r\nSirius,9940,1.42\r\n") << QStringList {}
                                << ErrorKind::NotADatabase;
@@ -438,8 +444,12 @@ void TestStarCatalogue::openFailures()
     QFETCH(QStringList, sql);
     QFETCH(stardb::ErrorKind, kind);
     QVERIFY(QFile::remove(m_path));
+    const bool link = content == "link";
     if (content == "sql") {
         QVERIFY(execOn(m_path, sql));
+    } else if (link) {
+        QVERIFY(QFile::link(sql.constFirst(), m_path));
+        content = "-";
     } else if (content != "-") {
         QFile file(m_path);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -454,17 +464,48 @@ void TestStarCatalogue::openFailures()
     QCOMPARE(set.open(m_path), false);
     QCOMPARE(set.lastError().kind, kind);
     QVERIFY(!set.lastError().reason.isEmpty());
+    QCOMPARE(set.lastError().reason.contains(QStringLiteral("symbolic link")), link);
     QVERIFY(!set.isOpen());
     QVERIFY(set.list().isEmpty());
     QVERIFY(set.isEOF() && set.isBOF());
     // Opening looks only: it neither creates nor changes the file.
     QCOMPARE(QFile::exists(m_path), content != "-");
+    QCOMPARE(QFileInfo(m_path).isSymLink(), link);
     if (content != "-") {
         QFile file(m_path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
     }
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), content == "-" ? 0 : 1);
+}
+
+void TestStarCatalogue::engineErrorsSayWhatTheyMean_data()
+{
+    QTest::addColumn<QString>("code"); // SQLite's extended result code
+    QTest::addColumn<stardb::ErrorKind>("kind");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("disk full") << "13" << ErrorKind::DiskFull << "the disk it is on is full (database or disk is full)";
+    QTest::newRow("busy") << "5" << ErrorKind::Locked << "Another program";
+    QTest::newRow("busy, snapshot") << "517" << ErrorKind::Locked << "Another program";
+    QTest::newRow("not a database") << "26" << ErrorKind::NotADatabase << "not a star catalogue";
+    QTest::newRow("constraint") << "275" << ErrorKind::Rejected << "database or disk is full";
+    QTest::newRow("other") << "1" << ErrorKind::Engine << "database or disk is full";
+}
+
+// The engine's words come with what they mean; a full disk names the file,
+// as the report and the bitmap do.
+void TestStarCatalogue::engineErrorsSayWhatTheyMean()
+{
+    QFETCH(QString, code);
+    QFETCH(stardb::ErrorKind, kind);
+    QFETCH(QString, says);
+    const QString path = QStringLiteral("/media/stick/stars.vlt");
+    const CatalogueError error = ErrorFor(
+        QSqlError(QStringLiteral("driver"), QStringLiteral("database or disk is full"), QSqlError::StatementError, code),
+        path);
+    QCOMPARE(error.kind, kind);
+    QVERIFY2(error.reason.contains(says), qPrintable(error.reason));
+    QCOMPARE(error.reason.contains(path), kind == ErrorKind::DiskFull);
 }
 
 void TestStarCatalogue::readOnlyFileBrowsesButRefusesWrites()
