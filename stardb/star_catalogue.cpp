@@ -1,14 +1,17 @@
 #include "stardb/star_catalogue.h"
 
+#include <QAbstractListModel>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <system_error>
@@ -26,9 +29,9 @@ QString quoted(const char *identifier)
     return QLatin1Char('"') + QString::fromLatin1(identifier) + QLatin1Char('"');
 }
 
-QString selectSql()
+QString recordSql()
 {
-    return QStringLiteral("SELECT rowid, %1, %2, %3 FROM %4 ORDER BY rowid")
+    return QStringLiteral("SELECT %1, %2, %3 FROM %4 WHERE rowid = ?")
         .arg(quoted(kNameField), quoted(kTemperatureField), quoted(kMagnitudeField), quoted(kTableName));
 }
 
@@ -136,13 +139,80 @@ QString brokenLinkReason(const QString &path)
     std::error_code error;
     (void)std::filesystem::status(std::filesystem::path(path.toStdU16String()), error);
     if (error == std::errc::too_many_symbolic_link_levels)
-        return QCoreApplication::translate("stardb::StarRecordSet",
-            "It is a symbolic link that cannot be followed: its links lead round in a loop.");
+        return QCoreApplication::translate(
+            "stardb::StarRecordSet", "It is a symbolic link that cannot be followed: its links lead round in a loop.");
     return QCoreApplication::translate("stardb::StarRecordSet", "It is a symbolic link to %1, which does not exist.")
         .arg(QDir::toNativeSeparators(QFileInfo(path).symLinkTarget()));
 }
 
 } // namespace
+
+// The star list as a view sees it. Names are read a page at a time when a row
+// is first shown and kept; a change of rows drops the pages from there on.
+class StarRecordSet::NameList final : public QAbstractListModel {
+public:
+    explicit NameList(const StarRecordSet &records)
+        : m_records(records)
+    { }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_records.m_ids.size());
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= m_records.m_ids.size())
+            return {};
+        if (role == kBookmarkRole)
+            return m_records.m_ids.at(index.row());
+        if (role != Qt::DisplayRole)
+            return {};
+        const qsizetype page = index.row() / kPageSize;
+        auto found = m_pages.constFind(page);
+        if (found == m_pages.constEnd()) {
+            const qsizetype first = page * kPageSize;
+            found
+                = m_pages.insert(page, m_records.readNames(first, std::min(kPageSize, m_records.m_ids.size() - first)));
+        }
+        return found->value(index.row() % kPageSize);
+    }
+
+    // The record set changes its rows only through these.
+    template <class Change> void insert(qsizetype row, Change change)
+    {
+        beginInsertRows({}, int(row), int(row));
+        change();
+        forgetFrom(row);
+        endInsertRows();
+    }
+    template <class Change> void remove(qsizetype row, Change change)
+    {
+        beginRemoveRows({}, int(row), int(row));
+        change();
+        forgetFrom(row);
+        endRemoveRows();
+    }
+    template <class Change> void reset(Change change)
+    {
+        beginResetModel();
+        change();
+        m_pages.clear();
+        endResetModel();
+    }
+
+private:
+    static constexpr qsizetype kPageSize = 128;
+
+    void forgetFrom(qsizetype row)
+    {
+        for (auto it = m_pages.begin(); it != m_pages.end();)
+            it = it.key() >= row / kPageSize ? m_pages.erase(it) : std::next(it);
+    }
+
+    const StarRecordSet &m_records;
+    mutable QHash<qsizetype, QStringList> m_pages;
+};
 
 QString CataloguePath(const QString &folder)
 {
@@ -158,7 +228,9 @@ QString CreateTableSql()
         .arg(quoted(kNameField), quoted(kTemperatureField), quoted(kMagnitudeField), quoted(kTableName));
 }
 
-StarRecordSet::StarRecordSet() = default;
+StarRecordSet::StarRecordSet()
+    : m_names(std::make_unique<NameList>(*this))
+{ }
 
 StarRecordSet::~StarRecordSet()
 {
@@ -214,6 +286,7 @@ bool StarRecordSet::open(const QString &path, Access access)
                     .arg(text));
         }
     }
+    m_changedElsewhere = true; // nothing read yet
     if (!probe() || !refresh()) {
         const CatalogueError error = m_error;
         close();
@@ -262,7 +335,10 @@ void StarRecordSet::close()
         QSqlDatabase::removeDatabase(m_connection);
         m_connection.clear();
     }
-    m_rows.clear();
+    m_names->reset([this] { m_ids.clear(); });
+    m_current = {};
+    m_dataVersion = -1;
+    m_changedElsewhere = false;
     m_position = -1;
     m_onDeleted = false;
     m_adding = false;
@@ -271,40 +347,118 @@ void StarRecordSet::close()
 
 QList<ListEntry> StarRecordSet::list() const
 {
+    const QStringList names = readNames(0, m_ids.size());
     QList<ListEntry> entries;
-    entries.reserve(m_rows.size());
-    for (const Row &row : m_rows)
-        entries.append({row.id, row.fields.name});
+    entries.reserve(m_ids.size());
+    for (qsizetype i = 0; i < m_ids.size(); ++i)
+        entries.append({m_ids.at(i), names.value(i)});
     return entries;
+}
+
+QAbstractItemModel *StarRecordSet::listModel() const
+{
+    return m_names.get();
 }
 
 bool StarRecordSet::hasCurrent() const
 {
-    return !m_adding && !m_onDeleted && m_position >= 0 && m_position < m_rows.size();
+    return !m_adding && !m_onDeleted && m_position >= 0 && m_position < m_ids.size();
 }
 
 StarRecord StarRecordSet::current() const
 {
-    return hasCurrent() ? m_rows.at(m_position).fields : StarRecord {};
+    return hasCurrent() ? m_current : StarRecord {};
 }
 
 qint64 StarRecordSet::bookmark() const
 {
-    return hasCurrent() ? m_rows.at(m_position).id : -1;
+    return hasCurrent() ? m_ids.at(m_position) : -1;
 }
 
 bool StarRecordSet::setBookmark(qint64 bookmark)
 {
     dropPending();
-    for (qsizetype i = 0; i < m_rows.size(); ++i) {
-        if (m_rows.at(i).id == bookmark) {
-            m_position = i;
-            m_onDeleted = false;
-            return succeed();
-        }
+    const auto found = std::lower_bound(m_ids.cbegin(), m_ids.cend(), bookmark);
+    StarRecord fields;
+    // A record another program deleted meanwhile is not made current.
+    if (found == m_ids.cend() || *found != bookmark || !readRecord(bookmark, &fields))
+        return fail(ErrorKind::AlreadyDeleted,
+            QCoreApplication::translate("stardb::StarRecordSet", "The record no longer exists."));
+    m_position = found - m_ids.cbegin();
+    m_onDeleted = false;
+    m_current = fields;
+    return succeed();
+}
+
+bool StarRecordSet::readRecord(qint64 id, StarRecord *record) const
+{
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    if (!query.prepare(recordSql()))
+        return false;
+    query.addBindValue(id);
+    if (!query.exec() || !query.next())
+        return false;
+    *record = {fieldText(query.value(0)), fieldText(query.value(1)), fieldText(query.value(2))};
+    return true;
+}
+
+QStringList StarRecordSet::readNames(qsizetype first, qsizetype count) const
+{
+    QStringList names;
+    if (count <= 0 || first < 0 || first + count > m_ids.size())
+        return names;
+    names.reserve(count);
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    const bool read
+        = query.prepare(QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid BETWEEN ? AND ? ORDER BY rowid")
+                            .arg(quoted(kNameField), quoted(kTableName)));
+    query.addBindValue(m_ids.at(first));
+    query.addBindValue(m_ids.at(first + count - 1));
+    bool more = read && query.exec() && query.next();
+    // Both run in rowid order; a record gone meanwhile has no name.
+    for (qsizetype i = first; i < first + count; ++i) {
+        while (more && query.value(0).toLongLong() < m_ids.at(i))
+            more = query.next();
+        names << (more && query.value(0).toLongLong() == m_ids.at(i) ? fieldText(query.value(1)) : QString());
     }
-    return fail(ErrorKind::AlreadyDeleted,
-        QCoreApplication::translate("stardb::StarRecordSet", "The record no longer exists."));
+    return names;
+}
+
+void StarRecordSet::readCurrent()
+{
+    m_current = {};
+    if (hasCurrent())
+        readRecord(m_ids.at(m_position), &m_current);
+}
+
+int StarRecordSet::dataVersion() const
+{
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    return query.exec(QStringLiteral("PRAGMA data_version")) && query.next() ? query.value(0).toInt() : -1;
+}
+
+bool StarRecordSet::readBookmarks()
+{
+    // The version first: a write that comes between only makes the next
+    // refresh read again.
+    const int version = dataVersion();
+    QList<qint64> ids;
+    {
+        QSqlQuery query(QSqlDatabase::database(m_connection, false));
+        query.setForwardOnly(true);
+        if (!query.exec(QStringLiteral("SELECT rowid FROM %1 ORDER BY rowid").arg(quoted(kTableName))))
+            return failOn(query.lastError());
+        while (query.next())
+            ids.append(query.value(0).toLongLong());
+        if (query.lastError().isValid())
+            return failOn(query.lastError());
+    }
+    m_names->reset([this, &ids] { m_ids = std::move(ids); });
+    m_dataVersion = version;
+    m_changedElsewhere = false;
+    return true;
 }
 
 void StarRecordSet::addNew()
@@ -346,7 +500,7 @@ bool StarRecordSet::canWrite()
     return succeed();
 }
 
-bool StarRecordSet::write(const QString &sql, const QList<QVariant> &values, qint64 *rowsAffected)
+bool StarRecordSet::write(const QString &sql, const QList<QVariant> &values, qint64 *rowsAffected, qint64 *newId)
 {
     if (!canWrite())
         return false;
@@ -356,6 +510,9 @@ bool StarRecordSet::write(const QString &sql, const QList<QVariant> &values, qin
     // upgrade half-way, settles a race with another copy of the program.
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return failOn(query.lastError());
+    // This program's own writes leave the version as it is.
+    if (dataVersion() != m_dataVersion)
+        m_changedElsewhere = true;
     query.prepare(sql);
     for (const QVariant &value : values)
         query.addBindValue(value);
@@ -366,6 +523,8 @@ bool StarRecordSet::write(const QString &sql, const QList<QVariant> &values, qin
     }
     if (rowsAffected)
         *rowsAffected = query.numRowsAffected();
+    if (newId)
+        *newId = query.lastInsertId().toLongLong();
     query.finish();
     if (!query.exec(QStringLiteral("COMMIT"))) {
         const QSqlError error = query.lastError();
@@ -382,12 +541,18 @@ bool StarRecordSet::update(const StarRecord &record)
             QCoreApplication::translate("stardb::StarRecordSet", "There is no new record to save."));
     // Texts are stored as typed; an empty name is left for the table to refuse.
     const QList<QVariant> values = {record.name, record.temperature, record.magnitude};
-    if (!write(insertSql(), values, nullptr))
+    qint64 id = -1;
+    if (!write(insertSql(), values, nullptr, &id))
         return false;
     m_adding = false;
     m_position = m_positionBeforeAdd;
     m_onDeleted = m_onDeletedBeforeAdd;
-    return true;
+    // The new record takes its place in the list without the table being read again.
+    const qsizetype row = std::lower_bound(m_ids.cbegin(), m_ids.cend(), id) - m_ids.cbegin();
+    m_names->insert(row, [this, row, id] { m_ids.insert(row, id); });
+    if (m_position >= row)
+        ++m_position;
+    return succeed();
 }
 
 bool StarRecordSet::refresh()
@@ -396,22 +561,13 @@ bool StarRecordSet::refresh()
     if (!isOpen())
         return fail(
             ErrorKind::Engine, QCoreApplication::translate("stardb::StarRecordSet", "The star catalogue is not open."));
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    QList<Row> rows;
-    {
-        QSqlQuery query(db);
-        query.setForwardOnly(true);
-        if (!query.exec(selectSql()))
-            return failOn(query.lastError());
-        while (query.next())
-            rows.append({query.value(0).toLongLong(),
-                {fieldText(query.value(1)), fieldText(query.value(2)), fieldText(query.value(3))}});
-        if (query.lastError().isValid())
-            return failOn(query.lastError());
-    }
-    m_rows = std::move(rows);
-    m_position = m_rows.isEmpty() ? -1 : 0;
+    // The list already holds this program's own changes; the table is read
+    // again only when another program wrote to it.
+    if ((m_changedElsewhere || dataVersion() != m_dataVersion) && !readBookmarks())
+        return false;
+    m_position = m_ids.isEmpty() ? -1 : 0;
     m_onDeleted = false;
+    readCurrent();
     return succeed();
 }
 
@@ -423,11 +579,12 @@ bool StarRecordSet::deleteCurrent()
     if (!hasCurrent())
         return fail(ErrorKind::NoCurrentRecord,
             QCoreApplication::translate("stardb::StarRecordSet", "There is no current record."));
-    const qint64 id = m_rows.at(m_position).id;
+    const qint64 id = m_ids.at(m_position);
     qint64 affected = 0;
     if (!write(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(kTableName)), {id}, &affected))
         return false;
-    m_rows.removeAt(m_position);
+    m_names->remove(m_position, [this] { m_ids.removeAt(m_position); });
+    m_current = {};
     m_onDeleted = true; // m_position now names the record after the deleted one
     if (affected == 0)
         return fail(ErrorKind::AlreadyDeleted,
@@ -440,8 +597,9 @@ void StarRecordSet::moveNext()
     dropPending();
     if (m_onDeleted)
         m_onDeleted = false; // onto the record that followed the deleted one
-    else if (m_position < m_rows.size())
+    else if (m_position < m_ids.size())
         ++m_position;
+    readCurrent();
 }
 
 void StarRecordSet::movePrevious()
@@ -453,16 +611,17 @@ void StarRecordSet::movePrevious()
     } else if (m_position >= 0) {
         --m_position;
     }
+    readCurrent();
 }
 
 bool StarRecordSet::isEOF() const
 {
-    return m_rows.isEmpty() || m_position >= m_rows.size();
+    return m_ids.isEmpty() || m_position >= m_ids.size();
 }
 
 bool StarRecordSet::isBOF() const
 {
-    return m_rows.isEmpty() || m_position < 0;
+    return m_ids.isEmpty() || m_position < 0;
 }
 
 bool WriteCatalogue(const QString &path, const QList<StarRecord> &records, QString *error)

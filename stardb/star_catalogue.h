@@ -8,6 +8,9 @@
 #include <QVariant>
 #include <QtGlobal>
 
+#include <memory>
+
+class QAbstractItemModel;
 class QSqlError;
 
 namespace stardb {
@@ -29,6 +32,9 @@ struct StarRecord {
     QString magnitude;
     friend bool operator==(const StarRecord &, const StarRecord &) = default;
 };
+
+// The role under which a row of the star list keeps its record's bookmark.
+inline constexpr int kBookmarkRole = Qt::UserRole;
 
 // A row of the star list: the name and the bookmark of its record.
 struct ListEntry {
@@ -64,6 +70,10 @@ CatalogueError ErrorFor(const QSqlError &error, const QString &path);
 // The bound record set: open, a current record, bookmarks, a pending new
 // record, update, refresh, delete and stepping, with end and beginning tests.
 // Each record set has a connection of its own; every write is one transaction.
+// It keeps the bookmarks of all records and the fields of the current one; the
+// names are read as the list shows them, so a catalogue of a hundred thousand
+// stars opens, adds and deletes at once. A refresh reads the table again only
+// when another program has changed the file since.
 class StarRecordSet {
 public:
     StarRecordSet();
@@ -84,9 +94,15 @@ public:
     bool canWrite();
     QString path() const { return m_path; }
 
-    // All records in table order, for the list.
+    // All records in table order.
     QList<ListEntry> list() const;
-    int recordCount() const { return int(m_rows.size()); }
+    int recordCount() const { return int(m_ids.size()); }
+    // The list of the records for a view, in table order: the name as each
+    // row's text, the bookmark under kBookmarkRole. It follows the record set,
+    // and reads the names from the file as they are shown.
+    QAbstractItemModel *listModel() const;
+    // The row of the current record in that list; -1 when nothing is current.
+    int currentRow() const { return hasCurrent() ? int(m_position) : -1; }
 
     // The current record; false (and empty fields) at either end, after a
     // delete, or while a new record is pending.
@@ -118,22 +134,33 @@ public:
     const CatalogueError &lastError() const { return m_error; }
 
 private:
-    struct Row {
-        qint64 id = -1;
-        StarRecord fields;
-    };
+    class NameList;
+    friend class NameList;
 
     bool fail(ErrorKind kind, const QString &reason);
     bool failOn(const QSqlError &error);
     bool succeed();
     bool probe();
-    bool write(const QString &sql, const QList<QVariant> &values, qint64 *rowsAffected);
+    // One write in a transaction of its own; notes whether another program
+    // wrote to the file since the table was read.
+    bool write(const QString &sql, const QList<QVariant> &values, qint64 *rowsAffected, qint64 *newId = nullptr);
+    bool readBookmarks();
+    int dataVersion() const;
+    // The fields of a record; false when the file no longer holds it.
+    bool readRecord(qint64 id, StarRecord *record) const;
+    // The names of `count` records from row `first` on; "" for one that is gone.
+    QStringList readNames(qsizetype first, qsizetype count) const;
+    void readCurrent();
     void dropPending();
 
     QString m_connection;
     QString m_path;
     bool m_readOnly = false;
-    QList<Row> m_rows;
+    QList<qint64> m_ids; // the bookmarks (rowids) of all records, ascending
+    StarRecord m_current; // the fields of the record at m_position
+    int m_dataVersion = -1; // the file's version as the bookmarks were read
+    bool m_changedElsewhere = false; // another program wrote since they were read
+    std::unique_ptr<NameList> m_names;
     qsizetype m_position = -1; // -1 before the first record, size() past the last
     bool m_onDeleted = false; // the current record was deleted
     bool m_adding = false;

@@ -15,7 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QStandardPaths>
 
@@ -91,9 +91,14 @@ void StarDatabaseWindow::createControls()
 {
     QGroupBox *listFrame = named(new QGroupBox(tr("STAR NAME"), this), "Frame2");
     listFrame->setGeometry(8, 8, 177, 265);
-    m_starList = named(new QListWidget(listFrame), "DBList1");
+    m_starList = named(new QListView(listFrame), "DBList1");
     m_starList->setGeometry(8, 32, 161, 225);
     m_starList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_starList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Every row is one line of the same font: the list need not measure each
+    // name, which would read every name of a large catalogue at once.
+    m_starList->setUniformItemSizes(true);
+    m_starList->setModel(m_catalogue.listModel());
 
     QGroupBox *dataFrame = named(new QGroupBox(tr("DATA"), this), "Frame1");
     dataFrame->setGeometry(192, 8, 377, 129);
@@ -157,10 +162,10 @@ void StarDatabaseWindow::connectControls()
     // The selection, not the current row, follows the user: a list that takes
     // the focus makes its first row current without anyone choosing it. A
     // click on the selected row shows its stored fields again.
-    connect(m_starList, &QListWidget::itemClicked, this, &StarDatabaseWindow::chooseStar);
-    connect(m_starList, &QListWidget::itemSelectionChanged, this, [this] {
-        const QList<QListWidgetItem *> selected = m_starList->selectedItems();
-        if (!m_filling && !selected.isEmpty())
+    connect(m_starList, &QListView::clicked, this, &StarDatabaseWindow::chooseStar);
+    connect(m_starList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const QModelIndexList selected = m_starList->selectionModel()->selectedIndexes();
+        if (!m_selecting && !selected.isEmpty())
             chooseStar(selected.first());
     });
 }
@@ -180,14 +185,13 @@ void StarDatabaseWindow::load()
 
 void StarDatabaseWindow::openCatalogue()
 {
-    const bool opened = m_catalogue.open(m_cataloguePath, m_catalogueAccess);
+    const bool opened = rowsChanging([this] { return m_catalogue.open(m_cataloguePath, m_catalogueAccess); });
     m_catalogueInUse = !opened && m_catalogue.lastError().kind == ErrorKind::Locked;
     if (!opened)
         windows::MsgBox(this,
             tr("The star catalogue %1 cannot be opened.\n\n%2")
                 .arg(QDir::toNativeSeparators(m_cataloguePath), m_catalogue.lastError().reason),
             Buttons::Ok, Icon::Critical);
-    fillList();
     showCurrentRecord();
 }
 
@@ -207,34 +211,20 @@ void StarDatabaseWindow::showCurrentRecord()
     m_temperatureBox->setText(ShownNumber(record.temperature, separator));
     m_magnitudeBox->setText(ShownNumber(record.magnitude, separator));
     // The list marks the current record.
-    m_filling = true;
-    m_starList->clearSelection();
-    const qint64 bookmark = m_catalogue.bookmark();
-    for (int row = 0; bookmark >= 0 && row < m_starList->count(); ++row) {
-        if (m_starList->item(row)->data(kBookmarkRole).toLongLong() == bookmark) {
-            m_starList->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-            break;
-        }
-    }
-    m_filling = false;
-}
-
-void StarDatabaseWindow::fillList()
-{
-    m_filling = true;
-    m_starList->clear();
-    for (const ListEntry &entry : m_catalogue.list()) {
-        auto *item = new QListWidgetItem(entry.name, m_starList);
-        item->setData(kBookmarkRole, entry.bookmark);
-    }
-    m_filling = false;
+    m_selecting = true;
+    const int row = m_catalogue.currentRow();
+    if (row >= 0)
+        m_starList->selectionModel()->setCurrentIndex(
+            m_catalogue.listModel()->index(row, 0), QItemSelectionModel::ClearAndSelect);
+    else
+        m_starList->clearSelection();
+    m_selecting = false;
 }
 
 void StarDatabaseWindow::refreshData()
 {
-    if (!m_catalogue.refresh() && m_catalogue.isOpen())
+    if (!rowsChanging([this] { return m_catalogue.refresh(); }) && m_catalogue.isOpen())
         reportCatalogueError();
-    fillList();
     showCurrentRecord();
 }
 
@@ -260,14 +250,14 @@ void StarDatabaseWindow::showAddingButtons()
     m_exitUpdateButton->hide();
 }
 
-void StarDatabaseWindow::chooseStar(QListWidgetItem *item)
+void StarDatabaseWindow::chooseStar(const QModelIndex &row)
 {
-    if (!item)
+    if (!row.isValid())
         return;
     const bool wasAdding = m_catalogue.isAdding();
     // Choosing a star drops a pending new record; a row whose record has gone
     // meanwhile brings the list up to date.
-    if (m_catalogue.setBookmark(item->data(kBookmarkRole).toLongLong()))
+    if (m_catalogue.setBookmark(row.data(kBookmarkRole).toLongLong()))
         showCurrentRecord();
     else
         refreshData();
@@ -313,7 +303,7 @@ void StarDatabaseWindow::saveNewStar()
         return;
     const StarRecord typed {m_nameBox->text(), StoredNumber(m_temperatureBox->text(), separator),
         StoredNumber(m_magnitudeBox->text(), separator)};
-    if (!m_catalogue.update(typed)) {
+    if (!rowsChanging([this, &typed] { return m_catalogue.update(typed); })) {
         if (m_nameBox->text().trimmed().isEmpty()) {
             windows::MsgBox(this, tr("Please Enter The Star Name and Other Data"), Buttons::Ok, Icon::Critical);
             m_catalogue.cancelUpdate();
@@ -380,7 +370,7 @@ void StarDatabaseWindow::deleteStar()
     if (windows::MsgBox(this, tr("Are You Sure to Delete Record?"), Buttons::YesNo, Icon::None)
         != platform::Answer::Yes)
         return;
-    if (!m_catalogue.deleteCurrent()) {
+    if (!rowsChanging([this] { return m_catalogue.deleteCurrent(); })) {
         switch (m_catalogue.lastError().kind) {
         case ErrorKind::AlreadyDeleted:
             refreshData();

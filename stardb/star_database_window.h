@@ -6,12 +6,13 @@
 
 #include "stardb/star_catalogue.h"
 
+#include <QScopedValueRollback>
 #include <QWidget>
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
+class QModelIndex;
 class QPushButton;
 
 namespace stardb {
@@ -32,7 +33,7 @@ public:
     void showAddingButtons();
 
     // The role under which a row of the star list keeps its record's bookmark.
-    static constexpr int kBookmarkRole = Qt::UserRole;
+    static constexpr int kBookmarkRole = stardb::kBookmarkRole;
 
 private:
     void createControls();
@@ -53,17 +54,23 @@ private:
     void endUpdate();
     void plotStar();
     void closeDatabase();
-    void chooseStar(QListWidgetItem *item);
+    void chooseStar(const QModelIndex &row);
 
-    // The bound controls follow the record set.
+    // The bound controls follow the record set; the list is bound to it.
     void showCurrentRecord();
-    void fillList();
+    // Runs a change of the record set's rows. The list moves its selection by
+    // itself when the selected row goes; that is not the user choosing a star.
+    template <class Change> bool rowsChanging(Change change)
+    {
+        const QScopedValueRollback<bool> quiet(m_selecting, true);
+        return change();
+    }
     void refreshData();
     void reportCatalogueError();
 
     DiagramLink &m_diagrams;
 
-    QListWidget *m_starList = nullptr; // each row carries its record's bookmark
+    QListView *m_starList = nullptr; // each row carries its record's bookmark
     QLabel *m_nameLabel = nullptr, *m_temperatureLabel = nullptr, *m_magnitudeLabel = nullptr;
     QLineEdit *m_nameBox = nullptr; // "Star Name"
     QLineEdit *m_temperatureBox = nullptr; // "Avarage Surface Temperature"
@@ -74,7 +81,7 @@ private:
 
     // The data source: the record set the boxes and the list are bound to.
     StarRecordSet m_catalogue;
-    bool m_filling = false;
+    bool m_selecting = false; // the window itself marks the current record
     QString m_cataloguePath;
     StarRecordSet::Access m_catalogueAccess = StarRecordSet::Access::ReadWrite;
     bool m_catalogueInUse = false; // another program held it at the last opening

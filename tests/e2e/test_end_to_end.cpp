@@ -19,7 +19,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -196,12 +196,13 @@ void type(const char *windowName, const char *box, const QString &text)
 
 void chooseStar(const QString &name)
 {
-    auto *list = control<QListWidget>("Form6", "DBList1");
-    const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
+    auto *list = control<QListView>("Form6", "DBList1");
+    const QModelIndexList found
+        = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
     if (found.isEmpty())
         return;
-    list->scrollToItem(found.first());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(found.first()).center());
+    list->scrollTo(found.first());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualRect(found.first()).center());
 }
 
 QString text(const char *windowName, const char *box)
@@ -528,14 +529,16 @@ void TestEndToEnd::lockedCatalogue()
     QString said;
     answer(s, QStringLiteral("database is locked"), QMessageBox::Ok, &said);
     s.act(QStringLiteral("the other program lets go"), [&s, &holder] {
-        s.check(control<QListWidget>("Form6", "DBList1")->count() == 0, QStringLiteral("stars listed while locked"));
+        s.check(control<QListView>("Form6", "DBList1")->model()->rowCount() == 0,
+            QStringLiteral("stars listed while locked"));
         holder.closeWriteChannel();
         s.check(holder.waitForFinished(10000) && holder.exitCode() == 0, QStringLiteral("the lock holder failed"));
     });
     s.act(QStringLiteral("Update Database"), [&s] {
         click("Form6", "upd");
         s.check(!modal<QMessageBox>(), QStringLiteral("a message came up"));
-        s.check(control<QListWidget>("Form6", "DBList1")->count() > 30, QStringLiteral("the stars are not listed"));
+        s.check(control<QListView>("Form6", "DBList1")->model()->rowCount() > 30,
+            QStringLiteral("the stars are not listed"));
     });
     s.act(QStringLiteral("EXIT"), [] { click("Form1", "ARButton2"); });
     QVERIFY(s.runProgram());

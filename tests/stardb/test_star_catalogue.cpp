@@ -9,6 +9,7 @@
 #include "stardb/star_catalogue.h"
 #include "tools/diagram/real_stars.h"
 
+#include <QAbstractItemModel>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -130,6 +131,7 @@ private slots:
     void deletingTheOnlyRecordLeavesBothEnds();
     void deletingTwiceIsAlreadyDeleted();
     void recordDeletedByAnotherCopyIsAlreadyDeleted();
+    void listFollowsThisCopyAndTheOther();
 
     // Opening
     void openFailures_data();
@@ -416,6 +418,49 @@ void TestStarCatalogue::recordDeletedByAnotherCopyIsAlreadyDeleted()
     QCOMPARE(mine.current().name, QStringLiteral("Beta"));
 }
 
+// The list a view shows: the names with their bookmarks, kept up to date by
+// this copy's own adds and deletes, and read again when a refresh finds that
+// another copy wrote.
+void TestStarCatalogue::listFollowsThisCopyAndTheOther()
+{
+    const auto shown = [](const StarRecordSet &set) {
+        const QAbstractItemModel *model = set.listModel();
+        QList<ListEntry> rows;
+        for (int row = 0; row < model->rowCount(); ++row)
+            rows.append({model->index(row, 0).data(kBookmarkRole).toLongLong(),
+                model->index(row, 0).data(Qt::DisplayRole).toString()});
+        return rows;
+    };
+    StarRecordSet mine;
+    StarRecordSet theirs;
+    QVERIFY(mine.open(m_path));
+    QVERIFY(theirs.open(m_path));
+    QCOMPARE(shown(mine), mine.list());
+    mine.moveNext(); // Beta
+    QCOMPARE(mine.currentRow(), 1);
+    QVERIFY(mine.deleteCurrent());
+    QCOMPARE(mine.currentRow(), -1);
+    mine.addNew();
+    QVERIFY(mine.update({QStringLiteral("Delta"), QStringLiteral("4000"), QStringLiteral("4")}));
+    QCOMPARE(shown(mine), mine.list());
+    QCOMPARE(names(mine), (QStringList {"Alpha", "Gamma", "Delta"}));
+    QVERIFY(mine.refresh());
+    QCOMPARE(mine.currentRow(), 0);
+
+    theirs.addNew();
+    QVERIFY(theirs.update({QStringLiteral("Epsilon"), QStringLiteral("5000"), QStringLiteral("5")}));
+    QVERIFY(theirs.deleteCurrent()); // Alpha
+    mine.moveNext(); // Gamma, as far as this copy knows
+    mine.addNew();
+    QVERIFY(mine.update({QStringLiteral("Zeta"), QStringLiteral("6000"), QStringLiteral("6")}));
+    QVERIFY(mine.refresh());
+    QCOMPARE(names(mine), (QStringList {"Gamma", "Delta", "Epsilon", "Zeta"}));
+    QCOMPARE(shown(mine), mine.list());
+    QCOMPARE(mine.current().name, QStringLiteral("Gamma"));
+    QVERIFY(theirs.refresh());
+    QCOMPARE(names(theirs), names(mine));
+}
+
 void TestStarCatalogue::openFailures_data()
 {
     QTest::addColumn<QByteArray>("content"); // written as the file, unless "-"
@@ -500,9 +545,10 @@ void TestStarCatalogue::engineErrorsSayWhatTheyMean()
     QFETCH(stardb::ErrorKind, kind);
     QFETCH(QString, says);
     const QString path = QStringLiteral("/media/stick/stars.vlt");
-    const CatalogueError error = ErrorFor(
-        QSqlError(QStringLiteral("driver"), QStringLiteral("database or disk is full"), QSqlError::StatementError, code),
-        path);
+    const CatalogueError error
+        = ErrorFor(QSqlError(QStringLiteral("driver"), QStringLiteral("database or disk is full"),
+                       QSqlError::StatementError, code),
+            path);
     QCOMPARE(error.kind, kind);
     QVERIFY2(error.reason.contains(says), qPrintable(error.reason));
     QCOMPARE(error.reason.contains(path), kind == ErrorKind::DiskFull);

@@ -14,7 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSqlDatabase>
@@ -37,9 +37,23 @@ using windows::Registry;
 namespace {
 
 // The controls of the star database window, by their designer names.
-QListWidget *List(const QWidget *form)
+QListView *List(const QWidget *form)
 {
-    return Control<QListWidget>(form, "DBList1");
+    return Control<QListView>(form, "DBList1");
+}
+// The list's rows as a user sees them, and the bookmark each row carries.
+int Rows(const QWidget *form)
+{
+    return List(form)->model()->rowCount();
+}
+QModelIndex Row(const QWidget *form, int row)
+{
+    return List(form)->model()->index(row, 0);
+}
+// Picks a row as the arrow keys would.
+void SetCurrentRow(const QWidget *form, int row)
+{
+    List(form)->setCurrentIndex(Row(form, row));
 }
 QLineEdit *Box(const QWidget *form, const char *name)
 {
@@ -75,8 +89,8 @@ const QString kChooseToPlot = QStringLiteral("Please Choose A Star First to Plot
 QStringList listNames(const StarDatabaseWindow *form)
 {
     QStringList names;
-    for (int row = 0; row < List(form)->count(); ++row)
-        names << List(form)->item(row)->text();
+    for (int row = 0; row < Rows(form); ++row)
+        names << Row(form, row).data().toString();
     return names;
 }
 
@@ -165,6 +179,7 @@ private slots:
     void arrowKeysChooseStars();
     void editsToAStoredStarAreNotWritten();
     void okRefusesNumbersThatCannotBePlotted();
+    void failedSaveKeepsTheNewStar();
 
     // Deleting
     void deleteWithoutNameAsksForOne();
@@ -260,9 +275,9 @@ void TestStarDatabaseWindow::press(QPushButton *button)
 
 void TestStarDatabaseWindow::choose(StarDatabaseWindow *form, const QString &name)
 {
-    const QList<QListWidgetItem *> items = List(form)->findItems(name, Qt::MatchExactly);
-    QCOMPARE(items.size(), 1);
-    const QRect rect = List(form)->visualItemRect(items.first());
+    const QModelIndexList rows = List(form)->model()->match(Row(form, 0), Qt::DisplayRole, name, -1, Qt::MatchExactly);
+    QCOMPARE(rows.size(), 1);
+    const QRect rect = List(form)->visualRect(rows.first());
     QTest::mouseClick(List(form)->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
@@ -388,7 +403,7 @@ void TestStarDatabaseWindow::opensOnTheFirstRecord()
     QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse"}));
     QCOMPARE(boxes(form), kFixture.at(0));
     for (int row = 0; row < 3; ++row)
-        QVERIFY(List(form)->item(row)->data(StarDatabaseWindow::kBookmarkRole).toLongLong() > 0);
+        QVERIFY(Row(form, row).data(StarDatabaseWindow::kBookmarkRole).toLongLong() > 0);
 }
 
 void TestStarDatabaseWindow::clickingAStarShowsIt()
@@ -572,7 +587,7 @@ void TestStarDatabaseWindow::deleteWithoutNameAsksForOne()
 {
     QVERIFY(stardb::WriteCatalogue(m_path, {}, nullptr));
     StarDatabaseWindow *form = openForm();
-    QCOMPARE(List(form)->count(), 0);
+    QCOMPARE(Rows(form), 0);
     press(Button(form, "upd"));
     press(Button(form, "del"));
     QCOMPARE(m_desktop.messages.size(), 1);
@@ -622,7 +637,7 @@ void TestStarDatabaseWindow::deletingTheLastStarSaysSo()
     QCOMPARE(m_desktop.messages.at(1).text, kLastRecord);
     QCOMPARE(m_desktop.messages.at(1).icon, Icon::None);
     QCOMPARE(m_desktop.messages.at(1).buttons, Buttons::Ok);
-    QCOMPARE(List(form)->count(), 0);
+    QCOMPARE(Rows(form), 0);
     QCOMPARE(boxes(form), StarRecord {});
     QCOMPARE(namesInFile(m_path), QStringList {});
 }
@@ -672,7 +687,7 @@ void TestStarDatabaseWindow::unusableCatalogue()
     QCOMPARE(message.icon, Icon::Critical);
     QCOMPARE(QFile::exists(m_path), content != "-");
     // Still usable, and empty.
-    QCOMPARE(List(form)->count(), 0);
+    QCOMPARE(Rows(form), 0);
     QCOMPARE(boxes(form), StarRecord {});
     m_desktop.clear();
     press(Button(form, "plot"));
@@ -839,6 +854,34 @@ void TestStarDatabaseWindow::okRefusesNumbersThatCannotBePlotted()
     QCOMPARE(namesInFile(m_path), (QStringList {"Sun", "Sirius", "Betelgeuse", "Vega"}));
 }
 
+// A save the file refuses (a full disk, another program holding it) says why
+// and keeps the new star as typed, for another try.
+void TestStarDatabaseWindow::failedSaveKeepsTheNewStar()
+{
+    StarDatabaseWindow *form = openForm();
+    press(Button(form, "upd"));
+    press(Button(form, "add"));
+    Type(form, {"Vega", "9602", "0.58"});
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(m_path);
+        QVERIFY(other.open());
+        QSqlQuery hold(other);
+        QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        press(Button(form, "ok"));
+        QVERIFY(hold.exec(QStringLiteral("ROLLBACK")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    QCOMPARE(m_desktop.messages.size(), 1);
+    QVERIFY2(m_desktop.messages.at(0).text.contains(QStringLiteral("Another program")),
+        qPrintable(m_desktop.messages.at(0).text));
+    QCOMPARE(visibleButtons(form), kAdding);
+    QCOMPARE(boxes(form), (StarRecord {"Vega", "9602", "0.58"}));
+    press(Button(form, "ok"));
+    QCOMPARE(m_desktop.messages.size(), 1);
+    QCOMPARE(listNames(form), (QStringList {"Sun", "Sirius", "Betelgeuse", "Vega"}));
+}
+
 void TestStarDatabaseWindow::catalogueInUseIsOpenedAgainLater()
 {
     // Another connection holds the file exclusively while the window opens.
@@ -853,7 +896,7 @@ void TestStarDatabaseWindow::catalogueInUseIsOpenedAgainLater()
     const QString text = m_desktop.messages.at(0).text;
     QVERIFY2(text.contains(QStringLiteral("database is locked")) && !text.contains(QStringLiteral("not a star")),
         qPrintable(text));
-    QCOMPARE(List(form)->count(), 0);
+    QCOMPARE(Rows(form), 0);
     QVERIFY(hold.exec(QStringLiteral("COMMIT")));
     hold.finish();
     other.close();
@@ -872,10 +915,10 @@ void TestStarDatabaseWindow::everyShippedStarPlots()
     QVERIFY(QFile::copy(stardb::CataloguePath(qEnvironmentVariable("VELTRANE_PROGRAM_DIR")), m_path));
     StarDatabaseWindow *form = openForm();
     QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
-    QVERIFY(List(form)->count() >= 30);
-    for (int row = 0; row < List(form)->count(); ++row) {
-        List(form)->setCurrentRow(row);
-        const QString name = List(form)->item(row)->text();
+    QVERIFY(Rows(form) >= 30);
+    for (int row = 0; row < Rows(form); ++row) {
+        SetCurrentRow(form, row);
+        const QString name = Row(form, row).data().toString();
         QCOMPARE(Box(form, "Text3")->text(), name);
         press(Button(form, "plot"));
         QVERIFY2(
@@ -925,7 +968,7 @@ void TestStarDatabaseWindow::installedCopyWithoutCatalogueSaysItIsMissing()
     const QString text = m_desktop.messages.at(0).text;
     QVERIFY2(text.contains(QDir::toNativeSeparators(m_path)) && text.contains(QStringLiteral("does not exist")),
         qPrintable(text));
-    QCOMPARE(List(form)->count(), 0);
+    QCOMPARE(Rows(form), 0);
     // No empty catalogue stands in for it.
     QVERIFY(!QFileInfo::exists(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     QVERIFY(!QFile::exists(m_path));
@@ -1010,9 +1053,9 @@ void TestStarDatabaseWindow::commaLocalePlotsTheShippedCatalogue()
     StarDatabaseWindow *form = openForm();
     choose(form, QStringLiteral("Sun"));
     QCOMPARE(boxes(form), (StarRecord {"Sun", "5772", "4,83"}));
-    for (int row = 0; row < List(form)->count(); ++row) {
-        List(form)->setCurrentRow(row);
-        const QString name = List(form)->item(row)->text();
+    for (int row = 0; row < Rows(form); ++row) {
+        SetCurrentRow(form, row);
+        const QString name = Row(form, row).data().toString();
         press(Button(form, "plot"));
         QVERIFY2(
             m_desktop.messages.isEmpty(), qPrintable(name + QStringLiteral(": ") + m_desktop.messages.value(0).text));

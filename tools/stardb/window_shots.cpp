@@ -12,7 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QListWidget>
+#include <QListView>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTest>
@@ -39,9 +39,9 @@ int main(int argc, char *argv[])
     app::RegisterWindows();
     auto *form = windows::Registry().show<stardb::StarDatabaseWindow>();
     const auto press = [form](const char *button) { form->findChild<QPushButton *>(QLatin1String(button))->click(); };
-    auto *list = form->findChild<QListWidget *>(QStringLiteral("DBList1"));
-    if (list->count() > 1)
-        list->setCurrentRow(1);
+    auto *list = form->findChild<QListView *>(QStringLiteral("DBList1"));
+    if (list->model()->rowCount() > 1)
+        list->setCurrentIndex(list->model()->index(1, 0));
     shoot(form, "Form6-browse");
     press("plot");
     shoot(windows::Registry().window<diagram::GeneralDiagramWindow>(), "Form6-plotted-Form1");
