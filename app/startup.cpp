@@ -22,6 +22,7 @@ int Run(QApplication &application)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.veltrane.Veltrane"));
     platform::InstallTranslations();
     platform::InitCommonControls();
+    UseOwnLook(application);
     QApplication::setWindowIcon(ProgramIcon());
     RegisterWindows();
 

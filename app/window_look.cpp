@@ -3,14 +3,27 @@
 #include "platform/widget_helpers.h"
 #include "resources/app/app_resources.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
+#include <QStyle>
 #include <QWidget>
 
 namespace app {
+
+void UseOwnLook(QApplication &application)
+{
+    // Fusion is Qt's own style, the same on every desktop; it is only made
+    // when the desktop chose another, as making a style takes time at start-up.
+    if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
+        QApplication::setStyle(QStringLiteral("Fusion"));
+    application.setStyleSheet(QString());
+    // The texts the layouts colour themselves (dark blue, purple, the live
+    // read-outs) are meant for a light window, whatever colours the desktop uses.
+    QApplication::setPalette(QApplication::style()->standardPalette());
+}
 
 QIcon ProgramIcon()
 {

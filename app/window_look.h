@@ -7,11 +7,17 @@
 #include <QRect>
 #include <QString>
 
+class QApplication;
 class QFont;
 class QLabel;
 class QWidget;
 
 namespace app {
+
+// The windows' fixed layouts are drawn for one style and a light palette:
+// start-up makes the program use them whatever the desktop prefers, and drops
+// a style sheet the desktop handed it.
+void UseOwnLook(QApplication &application);
 
 // The program icon in all its sizes.
 QIcon ProgramIcon();

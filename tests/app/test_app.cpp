@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "app/startup_window.h"
 #include "app/window_composition.h"
+#include "app/window_look.h"
 #include "diagram/general_diagram_window.h"
 #include "diagram/main_sequence_window.h"
 #include "platform/accessibility.h"
@@ -125,6 +126,62 @@ QMultiMap<QString, QString> AltKeys(const QWidget *window)
     return keys;
 }
 
+// Every caption, label, button, frame title and menu bar of these windows
+// that does not fit its control at its font, and so is cut off.
+QStringList TextsThatDoNotFit(std::initializer_list<const char *> windows)
+{
+    QStringList problems;
+    const auto check = [&problems](const QWidget *control, const QString &text, QSize room, int flags) {
+        const QRect needed = QFontMetrics(control->font()).boundingRect(QRect(0, 0, room.width(), 10000), flags, text);
+        if (needed.width() > room.width() || needed.height() > room.height())
+            problems << QStringLiteral("%1/%2 \"%3\" needs %4 x %5 of %6 x %7")
+                            .arg(control->window()->objectName(), control->objectName(), text.simplified())
+                            .arg(needed.width())
+                            .arg(needed.height())
+                            .arg(room.width())
+                            .arg(room.height());
+    };
+    for (const char *name : windows) {
+        QWidget *window = Registry().show(QString::fromLatin1(name));
+        if (!window) {
+            problems << QStringLiteral("no window %1").arg(QLatin1String(name));
+            continue;
+        }
+        // The live read-outs, at a column with each run of blanks.
+        if (auto *picture = Control<QFrame>(window, "Picture1"); picture && qobject_cast<QMainWindow *>(window)) {
+            for (const QPoint at : {QPoint(187, 249), QPoint(300, 60)}) {
+                QTest::mouseMove(picture, picture->contentsRect().topLeft() + at);
+                for (const char *readout : {"Label1", "Label10"})
+                    if (auto *label = Control<QLabel>(window, readout); label && label->parent() != window)
+                        check(label, label->text(), label->contentsRect().size(),
+                            int(label->alignment()) | Qt::TextWordWrap);
+            }
+        }
+        for (const QLabel *label : window->findChildren<QLabel *>()) {
+            if (label->text().isEmpty() || !label->pixmap().isNull())
+                continue;
+            check(label, label->text(), label->contentsRect().size(),
+                int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0));
+        }
+        for (const QPushButton *button : window->findChildren<QPushButton *>()) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            check(button, button->text(), room.size(), Qt::TextShowMnemonic);
+        }
+        for (const QGroupBox *frame : window->findChildren<QGroupBox *>())
+            check(frame, frame->title(), QSize(frame->width() - 16, frame->height()), 0);
+        if (auto *main = qobject_cast<QMainWindow *>(window);
+            main && main->menuBar()->sizeHint().width() > main->width())
+            problems << QStringLiteral("%1's menus need %2 of %3")
+                            .arg(window->objectName())
+                            .arg(main->menuBar()->sizeHint().width())
+                            .arg(main->width());
+    }
+    return problems;
+}
+
 } // namespace
 
 class TestApp : public WindowTest {
@@ -157,6 +214,8 @@ private slots:
     void accessKeysDifferInEveryWindow_data();
     void accessKeysDifferInEveryWindow();
     void welcomeWrapsOntoTwoLines();
+    void ownLookWhateverTheDesktop_data();
+    void ownLookWhateverTheDesktop();
 
     // Resources
     void everyPictureLoads_data();
@@ -442,52 +501,8 @@ void TestApp::everyTextFitsItsControl()
     QFETCH(QString, language);
     const InLanguage translation(language);
     QVERIFY(translation.loaded());
-    QStringList problems;
-    const auto check = [&problems](const QWidget *control, const QString &text, QSize room, int flags) {
-        const QRect needed = QFontMetrics(control->font()).boundingRect(QRect(0, 0, room.width(), 10000), flags, text);
-        if (needed.width() > room.width() || needed.height() > room.height())
-            problems << QStringLiteral("%1/%2 \"%3\" needs %4 x %5 of %6 x %7")
-                            .arg(control->window()->objectName(), control->objectName(), text.simplified())
-                            .arg(needed.width())
-                            .arg(needed.height())
-                            .arg(room.width())
-                            .arg(room.height());
-    };
-    for (const char *name : {"Form8", "Form4", "Form5", "Form1", "Form2", "Form3", "Form6", "frmAbout"}) {
-        QWidget *window = Registry().show(QString::fromLatin1(name));
-        QVERIFY(window);
-        // The live read-outs, at a column with each run of blanks.
-        if (auto *picture = Control<QFrame>(window, "Picture1"); picture && qobject_cast<QMainWindow *>(window)) {
-            for (const QPoint at : {QPoint(187, 249), QPoint(300, 60)}) {
-                QTest::mouseMove(picture, picture->contentsRect().topLeft() + at);
-                for (const char *readout : {"Label1", "Label10"})
-                    if (auto *label = Control<QLabel>(window, readout); label && label->parent() != window)
-                        check(label, label->text(), label->contentsRect().size(),
-                            int(label->alignment()) | Qt::TextWordWrap);
-            }
-        }
-        for (const QLabel *label : window->findChildren<QLabel *>()) {
-            if (label->text().isEmpty() || !label->pixmap().isNull())
-                continue;
-            check(label, label->text(), label->contentsRect().size(),
-                int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0));
-        }
-        for (const QPushButton *button : window->findChildren<QPushButton *>()) {
-            QStyleOptionButton option;
-            option.initFrom(button);
-            option.text = button->text();
-            const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-            check(button, button->text(), room.size(), Qt::TextShowMnemonic);
-        }
-        for (const QGroupBox *frame : window->findChildren<QGroupBox *>())
-            check(frame, frame->title(), QSize(frame->width() - 16, frame->height()), 0);
-        if (auto *main = qobject_cast<QMainWindow *>(window);
-            main && main->menuBar()->sizeHint().width() > main->width())
-            problems << QStringLiteral("%1's menus need %2 of %3")
-                            .arg(window->objectName())
-                            .arg(main->menuBar()->sizeHint().width())
-                            .arg(main->width());
-    }
+    QStringList problems
+        = TextsThatDoNotFit({"Form8", "Form4", "Form5", "Form1", "Form2", "Form3", "Form6", "frmAbout"});
     // The welcome stands on two lines, the second part alone on the second.
     const QStringList lines = WrappedLines(Control<QLabel>(Registry().loaded<app::StartupWindow>(), "Label2"));
     if (lines.size() != 2)
@@ -529,6 +544,66 @@ void TestApp::accessKeysDifferInEveryWindow()
         }
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+}
+
+void TestApp::ownLookWhateverTheDesktop_data()
+{
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<QString>("styleSheet");
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("default style") << QString() << QString() << false;
+    QTest::newRow("Windows style") << "Windows" << QString() << false;
+    QTest::newRow("Fusion with a style sheet")
+        << "Fusion"
+        << "QLabel, QPushButton, QGroupBox { font: 11pt \"DejaVu Sans\"; padding: 2px; }" << false;
+    QTest::newRow("dark palette") << "Fusion" << QString() << true;
+}
+
+// Whatever style, style sheet and colours the desktop hands the program, the
+// windows keep their layouts: every text fits, and the texts the layouts
+// colour stand on the light windows they were chosen for.
+void TestApp::ownLookWhateverTheDesktop()
+{
+    QFETCH(QString, style);
+    QFETCH(QString, styleSheet);
+    QFETCH(bool, dark);
+    auto *application = qobject_cast<QApplication *>(QCoreApplication::instance());
+    const QString styleBefore = QApplication::style()->name();
+    const QPalette paletteBefore = QApplication::palette();
+    const auto restore = qScopeGuard([&] {
+        unloadEveryWindow();
+        application->setStyleSheet(QString());
+        QApplication::setStyle(styleBefore);
+        QApplication::setPalette(paletteBefore);
+    });
+    // The desktop's choices, as a platform theme or the command line makes them.
+    if (!style.isEmpty())
+        QApplication::setStyle(style);
+    application->setStyleSheet(styleSheet);
+    if (dark) {
+        QPalette night(QColor(30, 30, 30), QColor(40, 40, 40));
+        night.setColor(QPalette::WindowText, Qt::white);
+        night.setColor(QPalette::Text, Qt::white);
+        night.setColor(QPalette::Base, QColor(20, 20, 20));
+        night.setColor(QPalette::Button, QColor(50, 50, 50));
+        QApplication::setPalette(night);
+        QApplication::setPalette(night, "QLineEdit");
+    }
+
+    app::UseOwnLook(*application);
+    const QStringList problems
+        = TextsThatDoNotFit({"Form8", "Form4", "Form5", "Form1", "Form2", "Form3", "Form6", "frmAbout"});
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    QVERIFY(application->styleSheet().isEmpty());
+    for (const char *name : {"Form1", "Form2", "Form6", "frmAbout"}) {
+        QWidget *window = Registry().loaded(QString::fromLatin1(name));
+        QVERIFY(window);
+        QVERIFY2(window->palette().color(QPalette::Window).lightness() > 200, name);
+        for (const QLineEdit *box : window->findChildren<QLineEdit *>()) {
+            QVERIFY2(box->palette().color(QPalette::Base).lightness() > 200, qPrintable(box->objectName()));
+            QVERIFY2(box->palette().color(QPalette::Text).lightness() < 60, qPrintable(box->objectName()));
+        }
+    }
 }
 
 void TestApp::welcomeWrapsOntoTwoLines()
