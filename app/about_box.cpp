@@ -3,6 +3,7 @@
 #include "app/window_look.h"
 #include "platform/common_controls.h"
 #include "platform/widget_helpers.h"
+#include "windows/dialogs.h"
 #include "windows/window_registry.h"
 
 #include <QLabel>
@@ -82,8 +83,8 @@ void AboutBox::leave()
 
 void AboutBox::openFeedback()
 {
-    // The box stays open; a missing message file or mail program shows nothing.
-    windows::Desktop().shellOpen(this, kFeedbackFile, platform::ProgramFolder());
+    // The box stays open; without a mail program the user learns what to install.
+    windows::OpenDocument(this, kFeedbackFile, tr("Please install a mail program such as Thunderbird or Evolution."));
 }
 
 } // namespace app

@@ -14,6 +14,8 @@ inline const QString kAppTitle = QStringLiteral("Veltrane");
 enum class Icon { None, Critical, Question, Exclamation, Information };
 enum class Buttons { Ok, YesNo };
 enum class Answer { Ok, Yes, No };
+// What came of asking the desktop to open a file.
+enum class Opened { Yes, NoFile, NoProgram };
 
 struct MessageRequest {
     QString text;
@@ -38,8 +40,8 @@ public:
     // The chosen path, or an empty string when the user cancelled.
     virtual QString saveFileName(QWidget *owner, const SaveRequest &request) = 0;
     // Opens `file` (relative names resolve in `directory`) with the program the
-    // desktop associates with it. Failures are silent, as with the shell verb.
-    virtual void shellOpen(QWidget *owner, const QString &file, const QString &directory) = 0;
+    // desktop associates with it, and says whether one took it.
+    virtual Opened shellOpen(QWidget *owner, const QString &file, const QString &directory) = 0;
 };
 
 } // namespace platform

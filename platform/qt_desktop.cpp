@@ -1,5 +1,7 @@
 #include "platform/qt_desktop.h"
 
+#include "platform/desktop_programs.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -72,12 +74,17 @@ QString QtDesktop::saveFileName(QWidget *owner, const SaveRequest &request)
     return dialog.selectedFiles().constFirst();
 }
 
-void QtDesktop::shellOpen(QWidget *, const QString &file, const QString &directory)
+Opened QtDesktop::shellOpen(QWidget *, const QString &file, const QString &directory)
 {
     const QFileInfo info(QDir(directory), file);
-    if (!info.exists())
-        return;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+    if (!info.isFile())
+        return Opened::NoFile;
+    // The launcher Qt hands the file to (xdg-open) starts whether or not any
+    // program takes the file, and then fails unseen: the desktop's own list
+    // of programs for the file's type is asked first.
+    if (!HasProgramFor(info.absoluteFilePath()))
+        return Opened::NoProgram;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath())) ? Opened::Yes : Opened::NoProgram;
 }
 
 } // namespace platform

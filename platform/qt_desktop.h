@@ -11,7 +11,7 @@ class QtDesktop final : public Desktop {
 public:
     Answer message(QWidget *owner, const MessageRequest &request) override;
     QString saveFileName(QWidget *owner, const SaveRequest &request) override;
-    void shellOpen(QWidget *owner, const QString &file, const QString &directory) override;
+    Opened shellOpen(QWidget *owner, const QString &file, const QString &directory) override;
 };
 
 // " Text files(*.txt)|*.txt" -> {" Text files(*.txt) (*.txt)"}: Qt's name-filter form.

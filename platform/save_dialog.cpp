@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -32,6 +33,10 @@ QStringList ProgramOwnFiles()
     for (const QString &help : folder.entryList({QStringLiteral("*.chm")}, QDir::Files))
         files << folder.filePath(help);
     files << folder.filePath(QStringLiteral("vlt.chm"));
+    // The help's web pages and their pictures.
+    QDirIterator pages(folder.filePath(QStringLiteral("help")), QDir::Files, QDirIterator::Subdirectories);
+    while (pages.hasNext())
+        files << pages.next();
     const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (!userData.isEmpty())
         files << QDir(userData).filePath(QStringLiteral("stars.vlt"));

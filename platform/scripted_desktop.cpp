@@ -1,5 +1,7 @@
 #include "platform/scripted_desktop.h"
 
+#include <QFileInfo>
+
 namespace platform {
 
 Answer ScriptedDesktop::message(QWidget *, const MessageRequest &request)
@@ -16,9 +18,10 @@ QString ScriptedDesktop::saveFileName(QWidget *, const SaveRequest &request)
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
-void ScriptedDesktop::shellOpen(QWidget *owner, const QString &file, const QString &directory)
+Opened ScriptedDesktop::shellOpen(QWidget *owner, const QString &file, const QString &directory)
 {
     opens.append({owner, file, directory});
+    return openAnswers.value(QFileInfo(file).suffix().toLower(), Opened::Yes);
 }
 
 void ScriptedDesktop::clear()
@@ -28,6 +31,7 @@ void ScriptedDesktop::clear()
     messages.clear();
     saves.clear();
     opens.clear();
+    openAnswers.clear();
 }
 
 } // namespace platform

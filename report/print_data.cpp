@@ -28,7 +28,9 @@ void PrintData(QWidget *owner, Variant variant, const std::optional<ReadOuts> &r
     if (windows::MsgBox(owner, QCoreApplication::translate("report::PrintData", "Open The Printed Data File?"),
             platform::Buttons::YesNo, platform::Icon::None, QCoreApplication::translate("report::PrintData", "Info"))
         == platform::Answer::Yes)
-        windows::Desktop().shellOpen(owner, path, platform::ProgramFolder());
+        windows::OpenDocument(owner, path,
+            QCoreApplication::translate(
+                "report::PrintData", "Please install a text editor such as gedit or Mousepad."));
 }
 
 } // namespace report

@@ -5,6 +5,7 @@
 #include "platform/save_dialog.h"
 #include "windows/window_registry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -21,12 +22,54 @@ QString HelpFileFor(const QString &language)
     return language.isEmpty() ? QString::fromLatin1(kHelpFile) : QStringLiteral("vlt.%1.chm").arg(language);
 }
 
+QString HelpPagesFor(const QString &language)
+{
+    return language.isEmpty() ? QStringLiteral("help/index.html") : QStringLiteral("help/%1/index.html").arg(language);
+}
+
 void OpenHelp(QWidget *owner)
 {
     const QString folder = platform::ProgramFolder();
-    const QString translated = HelpFileFor(platform::UserLanguage());
-    const bool there = QFileInfo(QDir(folder), translated).isFile();
-    Desktop().shellOpen(owner, there ? translated : QString::fromLatin1(kHelpFile), folder);
+    const QString language = platform::UserLanguage();
+    // The help in the user's language where it is there, else the English.
+    const auto inLanguage = [&folder, &language](const QString &translated, const QString &english) {
+        return QFileInfo(QDir(folder), translated).isFile() ? translated : english;
+    };
+    const QString file = inLanguage(HelpFileFor(language), QString::fromLatin1(kHelpFile));
+    const platform::Opened help = Desktop().shellOpen(owner, file, folder);
+    if (help == platform::Opened::Yes)
+        return;
+    const QString pages = inLanguage(HelpPagesFor(language), HelpPagesFor({}));
+    const platform::Opened web = Desktop().shellOpen(owner, pages, folder);
+    if (web == platform::Opened::Yes)
+        return;
+    const QString place = QDir::toNativeSeparators(QDir(folder).filePath(file));
+    const QString text = help == platform::Opened::NoFile && web == platform::Opened::NoFile
+        ? QCoreApplication::translate("windows::OpenHelp",
+            "%1\n\nThe help file is missing, and so are its web pages. Please install Veltrane again.")
+              .arg(place)
+        : QCoreApplication::translate("windows::OpenHelp",
+            "%1\n\nNo program on this computer can open the help, neither this file nor its web pages in %2. "
+            "Please install a CHM viewer such as xchm, or a web browser.")
+              .arg(place, QDir::toNativeSeparators(QFileInfo(QDir(folder).filePath(pages)).path()));
+    MsgBox(owner, text, platform::Buttons::Ok, platform::Icon::Exclamation);
+}
+
+bool OpenDocument(QWidget *owner, const QString &file, const QString &install)
+{
+    const QString folder = platform::ProgramFolder();
+    const platform::Opened opened = Desktop().shellOpen(owner, file, folder);
+    if (opened == platform::Opened::Yes)
+        return true;
+    const QString place = QDir::toNativeSeparators(QDir(folder).filePath(file));
+    MsgBox(owner,
+        opened == platform::Opened::NoFile
+            ? QCoreApplication::translate("windows::OpenDocument", "%1\n\nThe file does not exist.").arg(place)
+            : QCoreApplication::translate(
+                "windows::OpenDocument", "%1\n\nNo program on this computer can open this file. %2")
+                  .arg(place, install),
+        platform::Buttons::Ok, platform::Icon::Exclamation);
+    return false;
 }
 
 QString SaveInProgramFolder(

@@ -18,11 +18,21 @@ platform::Answer MsgBox(QWidget *owner, const QString &text, platform::Buttons b
     platform::Icon icon = platform::Icon::None, const QString &title = platform::kAppTitle);
 
 // "Help" everywhere: the shell opens vlt.chm in the program's folder, or the
-// help in the user's language beside it (vlt.de.chm) where there is one.
+// help in the user's language beside it (vlt.de.chm) where there is one. Where
+// no program opens it, the same help as web pages (help/index.html,
+// help/de/index.html) goes to the web browser; where that fails too, a
+// message names the help file and what to install.
 void OpenHelp(QWidget *owner);
 inline constexpr const char *kHelpFile = "vlt.chm";
 // The help file's name for a language ("" for English): "vlt.de.chm".
 QString HelpFileFor(const QString &language);
+// The help's first web page for a language ("" for English): "help/de/index.html".
+QString HelpPagesFor(const QString &language);
+
+// Opens a file (relative names in the program's folder) with the desktop's
+// program for it. Where no program takes it, a message names the file and
+// says `install`: what to install to read it. False when it was not opened.
+bool OpenDocument(QWidget *owner, const QString &file, const QString &install);
 
 // The save dialog, opening in the program's folder with `filter` and its
 // entry `filterIndex` (1-based) chosen and asking before a file is replaced;

@@ -1,8 +1,9 @@
-# cmake -DCHM=<vlt.chm> -DHHP=<vlt.hhp> [-DSAME_FILES_AS=<vlt.hhp>] -P check_help_file.cmake
+# cmake -DCHM=<vlt.chm> -DHHP=<vlt.hhp> [-DSAME_FILES_AS=<vlt.hhp>] [-DPAGES=<folder>] -P check_help_file.cmake
 # Lists the compiled help file with chmls and checks that every file of the
 # project's [FILES] section is inside, with the contents and the index. With
 # SAME_FILES_AS, the help in another language, the project must list the same
 # files as that one (the English help): no page left untranslated or added.
+# With PAGES, the help's web pages: every one of those files must be there too.
 find_program(CHMLS chmls REQUIRED)
 if(NOT EXISTS "${CHM}")
     message(FATAL_ERROR "no help file at ${CHM}")
@@ -54,5 +55,15 @@ foreach(name IN LISTS wanted)
 endforeach()
 if(missing)
     message(FATAL_ERROR "missing from ${CHM}: ${missing}\nlisting:\n${listing}")
+endif()
+if(PAGES)
+    foreach(name IN LISTS listed)
+        if(NOT EXISTS "${PAGES}${name}")
+            list(APPEND missing ${name})
+        endif()
+    endforeach()
+    if(missing)
+        message(FATAL_ERROR "missing from the web pages in ${PAGES}: ${missing}")
+    endif()
 endif()
 message(STATUS "${CHM}: all ${count} files present")

@@ -433,6 +433,14 @@ void TestApp::feedbackTwiceMakesTwoShellCallsAndTheBoxStays()
     QCOMPARE(Registry().loaded<app::AboutBox>(), about);
     QVERIFY(about->isVisible());
     QVERIFY(m_desktop.messages.isEmpty());
+    // Without a mail program the user is told what to install.
+    m_desktop.openAnswers.insert(QStringLiteral("eml"), platform::Opened::NoProgram);
+    QTest::mouseClick(Control<QPushButton>(about, "Command2"), Qt::LeftButton);
+    QCOMPARE(m_desktop.messages.size(), 1);
+    QVERIFY2(m_desktop.messages.at(0).text.contains(QStringLiteral("fdbk.eml"))
+            && m_desktop.messages.at(0).text.contains(QStringLiteral("mail program")),
+        qPrintable(m_desktop.messages.at(0).text));
+    QVERIFY(about->isVisible());
 
     QTest::mouseClick(Control<QPushButton>(about, "cmdOK"), Qt::LeftButton);
     processDeletes();

@@ -22,6 +22,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -339,6 +340,7 @@ private slots:
     void saveOverTheCatalogueIsRefused();
     void lockedCatalogue();
     void garbageCatalogue();
+    void helpAndFeedbackWithoutPrograms();
 
 private:
     QString catalogue() const { return stardb::CataloguePath(m_dir->path()); }
@@ -570,6 +572,44 @@ void TestEndToEnd::garbageCatalogue()
     QVERIFY2(s.failures.isEmpty(), qPrintable(s.failures.join(QLatin1Char('\n'))));
     QVERIFY2(said.contains(QDir::toNativeSeparators(catalogue())), qPrintable(said));
     qInfo("the message came after %lld ms", waited);
+}
+
+void TestEndToEnd::helpAndFeedbackWithoutPrograms()
+{
+    // A desktop where no program opens a help file, a web page or a mail: the
+    // session's folders of programs and associations are empty.
+    QTemporaryDir session;
+    const QByteArray empty = session.path().toLocal8Bit();
+    const char *variables[] = {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"};
+    QList<QByteArray> before;
+    for (const char *variable : variables) {
+        before << qgetenv(variable);
+        qputenv(variable, empty);
+    }
+    const auto restore = qScopeGuard([&] {
+        for (int i = 0; i < 4; ++i)
+            before.at(i).isNull() ? qunsetenv(variables[i]) : qputenv(variables[i], before.at(i));
+    });
+    const QDir program(qEnvironmentVariable("VELTRANE_PROGRAM_DIR"));
+    for (const char *file : {"vlt.chm", "fdbk.eml"})
+        QVERIFY(QFile::copy(program.filePath(QLatin1String(file)), QDir(m_dir->path()).filePath(QLatin1String(file))));
+    Scenario s;
+    openGeneralDiagram(s);
+    s.act(QStringLiteral("Help"), [] { choose("Form1", "Filehelp"); });
+    QString help;
+    answer(s, QStringLiteral("xchm"), QMessageBox::Ok, &help);
+    s.act(QStringLiteral("About"), [] { choose("Form1", "fileabout"); });
+    s.waitFor(QStringLiteral("the about box"), [] { return shown("frmAbout"); });
+    s.act(QStringLiteral("FEEDBACK"), [] { click("frmAbout", "Command2"); });
+    answer(s, QStringLiteral("fdbk.eml"), QMessageBox::Ok);
+    s.act(QStringLiteral("OK, EXIT"), [] {
+        click("frmAbout", "cmdOK");
+        click("Form1", "ARButton2");
+    });
+    QVERIFY(s.runProgram());
+    QVERIFY2(s.failures.isEmpty(), qPrintable(s.failures.join(QLatin1Char('\n'))));
+    QVERIFY2(help.contains(QDir::toNativeSeparators(QDir(m_dir->path()).filePath(QStringLiteral("vlt.chm")))),
+        qPrintable(help));
 }
 
 int main(int argc, char *argv[])

@@ -1,6 +1,7 @@
 // The desktop stand-ins: filters, the scripted dialogs, fonts and the button.
 #include "platform/arbutton.h"
 #include "platform/common_controls.h"
+#include "platform/desktop_programs.h"
 #include "platform/qt_desktop.h"
 #include "platform/save_dialog.h"
 #include "platform/scripted_desktop.h"
@@ -23,6 +24,8 @@ private slots:
     void nameFilters_data();
     void nameFilters();
     void scriptedDesktopAnswersInOrder();
+    void programsForAType_data();
+    void programsForAType();
     void layoutFontsResolveToInstalledTwins_data();
     void layoutFontsResolveToInstalledTwins();
     void buttonCaptionColours();
@@ -66,6 +69,52 @@ void TestPlatform::scriptedDesktopAnswersInOrder()
     QCOMPARE(desktop.saves.size(), 2);
     QCOMPARE(desktop.opens.size(), 1);
     QCOMPARE(desktop.opens.first().file, QString("vlt.chm"));
+}
+
+void TestPlatform::programsForAType_data()
+{
+    // Files of a session's folders, "path=contents", under config/ (the
+    // user's settings) and apps/ (the applications folder).
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("expected"); // for application/vnd.ms-htmlhelp, then text/plain
+    const QString xchm = "apps/xchm.desktop=[Desktop Entry]\nExec=xchm %f\nMimeType=application/vnd.ms-htmlhelp;\n";
+    const QString cache = "apps/mimeinfo.cache=[MIME Cache]\napplication/vnd.ms-htmlhelp=xchm.desktop;\n";
+    QTest::newRow("nothing installed") << QStringList {} << QStringList {};
+    QTest::newRow("a viewer naming the type") << QStringList {xchm} << QStringList {"xchm.desktop"};
+    QTest::newRow("the folder's cache") << QStringList {xchm, cache} << QStringList {"xchm.desktop"};
+    QTest::newRow("a cache naming a program that is gone") << QStringList {cache} << QStringList {};
+    QTest::newRow("a hidden entry") << QStringList {xchm + "Hidden=true\n"} << QStringList {};
+    QTest::newRow("an entry in a subfolder") << QStringList {"apps/kde4/okular.desktop=[Desktop Entry]\n",
+        "apps/mimeinfo.cache=[MIME Cache]\napplication/vnd.ms-htmlhelp=kde4-okular.desktop;\n"}
+                                             << QStringList {"kde4-okular.desktop"};
+    QTest::newRow("removed by the user") << QStringList {xchm,
+        "config/mimeapps.list=[Removed Associations]\napplication/vnd.ms-htmlhelp=xchm.desktop\n"}
+                                         << QStringList {};
+    QTest::newRow("added by the user") << QStringList {"apps/editor.desktop=[Desktop Entry]\n",
+        "config/mimeapps.list=[Added Associations]\ntext/plain=editor.desktop;\n"}
+                                       << QStringList {"editor.desktop"};
+    QTest::newRow("the desktop's default") << QStringList {"apps/editor.desktop=[Desktop Entry]\n",
+        "config/gnome-mimeapps.list=[Default Applications]\ntext/plain=editor.desktop\n"}
+                                           << QStringList {"editor.desktop"};
+    QTest::newRow("another desktop's default") << QStringList {"apps/editor.desktop=[Desktop Entry]\n",
+        "config/kde-mimeapps.list=[Default Applications]\ntext/plain=editor.desktop\n"}
+                                               << QStringList {};
+}
+
+void TestPlatform::programsForAType()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, expected);
+    QTemporaryDir root;
+    for (const QString &file : files) {
+        const QString path = root.filePath(file.section(QLatin1Char('='), 0, 0));
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(file.section(QLatin1Char('='), 1).toUtf8());
+    }
+    const DesktopFolders folders {{root.filePath("config")}, {root.filePath("apps")}, {"gnome"}};
+    QCOMPARE(ProgramsFor({"application/vnd.ms-htmlhelp", "text/plain"}, folders), expected);
 }
 
 void TestPlatform::layoutFontsResolveToInstalledTwins_data()

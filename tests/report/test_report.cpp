@@ -90,6 +90,7 @@ private slots:
     void writesTheChosenFileAndOpensItOnYes_data();
     void writesTheChosenFileAndOpensItOnYes();
     void answerNoOpensNothing();
+    void reportNoProgramOpensIsNamed();
     void cancelWritesNothing();
     void replacesAnExistingFile();
     void bareNameLandsInProgramFolder();
@@ -224,6 +225,20 @@ void TestReport::writesTheChosenFileAndOpensItOnYes()
     QCOMPARE(m_desktop.opens[0].owner.data(), &owner);
     QCOMPARE(m_desktop.opens[0].file, chosen);
     QCOMPARE(m_desktop.opens[0].directory, m_dir->path());
+}
+
+// A desktop without a program for text files: the report is written, and the
+// user learns which file it is and what would open it.
+void TestReport::reportNoProgramOpensIsNamed()
+{
+    m_desktop.fileNames.enqueue(path("a.txt"));
+    m_desktop.answers.enqueue(Answer::Yes);
+    m_desktop.openAnswers.insert(QStringLiteral("txt"), platform::Opened::NoProgram);
+    report::PrintData(nullptr, Variant::General, SunGeneral());
+    QCOMPARE(Contents(path("a.txt")), Expected("general_187_249.txt"));
+    QCOMPARE(m_desktop.messages.size(), 2);
+    const QString text = m_desktop.messages[1].text;
+    QVERIFY2(text.startsWith(path("a.txt")) && text.contains(QStringLiteral("text editor")), qPrintable(text));
 }
 
 void TestReport::answerNoOpensNothing()

@@ -5,6 +5,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+Q_DECLARE_METATYPE(platform::Opened)
+
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -33,6 +35,10 @@ private slots:
     void exitOrderIsTheProgramsToGive();
     void unknownNameIsNoWindow();
     void helpOpensTheHelpFileInTheProgramFolder();
+    void helpWithoutAViewer_data();
+    void helpWithoutAViewer();
+    void documentWithoutAProgram_data();
+    void documentWithoutAProgram();
 };
 
 void TestWindowRegistry::cleanup()
@@ -143,6 +149,79 @@ void TestWindowRegistry::helpOpensTheHelpFileInTheProgramFolder()
         QCOMPARE(call.directory, QString("/opt/veltrane"));
     }
     QCOMPARE(m_desktop.opens.first().owner.data(), static_cast<QWidget *>(w));
+}
+
+using platform::Opened;
+
+void TestWindowRegistry::helpWithoutAViewer_data()
+{
+    QTest::addColumn<Opened>("help"); // what opening vlt.chm comes to
+    QTest::addColumn<Opened>("pages"); // and its web pages
+    QTest::addColumn<QStringList>("opened");
+    QTest::addColumn<QString>("says"); // the message, or "" for none
+    const QStringList both = {"vlt.chm", "help/index.html"};
+    QTest::newRow("a CHM viewer") << Opened::Yes << Opened::Yes << QStringList {"vlt.chm"} << "";
+    QTest::newRow("a browser only") << Opened::NoProgram << Opened::Yes << both << "";
+    QTest::newRow("no viewer, no browser") << Opened::NoProgram << Opened::NoProgram << both << "xchm";
+    QTest::newRow("no viewer, no pages") << Opened::NoProgram << Opened::NoFile << both << "web browser";
+    QTest::newRow("help not installed") << Opened::NoFile << Opened::NoFile << both << "missing";
+}
+
+// Help opens the help file, or its web pages in the browser; when neither
+// opens, the user learns which file it is and what to install.
+void TestWindowRegistry::helpWithoutAViewer()
+{
+    QFETCH(Opened, help);
+    QFETCH(Opened, pages);
+    QFETCH(QStringList, opened);
+    QFETCH(QString, says);
+    useScriptedDesktop();
+    platform::SetProgramFolder("/opt/veltrane");
+    m_desktop.clear();
+    m_desktop.openAnswers = {{"chm", help}, {"html", pages}};
+    windows::OpenHelp(nullptr);
+    restoreDesktop();
+    QStringList files;
+    for (const auto &call : m_desktop.opens) {
+        files << call.file;
+        QCOMPARE(call.directory, QString("/opt/veltrane"));
+    }
+    QCOMPARE(files, opened);
+    QCOMPARE(m_desktop.messages.size(), says.isEmpty() ? 0 : 1);
+    if (!says.isEmpty()) {
+        const QString text = m_desktop.messages.at(0).text;
+        QVERIFY2(text.contains(says) && text.contains(QStringLiteral("/opt/veltrane/vlt.chm")), qPrintable(text));
+        QCOMPARE(m_desktop.messages.at(0).icon, platform::Icon::Exclamation);
+    }
+}
+
+void TestWindowRegistry::documentWithoutAProgram_data()
+{
+    QTest::addColumn<Opened>("result");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("opened") << Opened::Yes << "";
+    QTest::newRow("no program") << Opened::NoProgram << "No program on this computer can open this file. Install one.";
+    QTest::newRow("no file") << Opened::NoFile << "The file does not exist.";
+}
+
+// The feedback message and a saved report: a file no program opens is named,
+// with what to install.
+void TestWindowRegistry::documentWithoutAProgram()
+{
+    QFETCH(Opened, result);
+    QFETCH(QString, says);
+    useScriptedDesktop();
+    platform::SetProgramFolder("/opt/veltrane");
+    m_desktop.clear();
+    m_desktop.openAnswers = {{"eml", result}};
+    QCOMPARE(windows::OpenDocument(nullptr, "fdbk.eml", "Install one."), result == Opened::Yes);
+    restoreDesktop();
+    QCOMPARE(m_desktop.opens.size(), 1);
+    QCOMPARE(m_desktop.messages.size(), says.isEmpty() ? 0 : 1);
+    if (!says.isEmpty())
+        QVERIFY2(m_desktop.messages.at(0).text.startsWith(QStringLiteral("/opt/veltrane/fdbk.eml\n\n"))
+                && m_desktop.messages.at(0).text.endsWith(says),
+            qPrintable(m_desktop.messages.at(0).text));
 }
 
 QTEST_MAIN(TestWindowRegistry)
