@@ -58,6 +58,10 @@
         <source>FEEDBACK</source>
         <translation>FEEDBACK</translation>
     </message>
+    <message>
+        <source>Please install a mail program such as Thunderbird or Evolution.</source>
+        <translation>Bitte installieren Sie ein E-Mail-Programm wie Thunderbird oder Evolution.</translation>
+    </message>
 </context>
 <context>
     <name>app::IntroductionWindow</name>
@@ -489,6 +493,10 @@
         <source>Info</source>
         <translation>Info</translation>
     </message>
+    <message>
+        <source>Please install a text editor such as gedit or Mousepad.</source>
+        <translation>Bitte installieren Sie einen Texteditor wie gedit oder Mousepad.</translation>
+    </message>
 </context>
 <context>
     <name>stardb::CatalogueLocation</name>
@@ -722,6 +730,22 @@ Bitte geben Sie eine Zahl ein, zum Beispiel %1.</translation>
         <source>There is no current record.</source>
         <translation>Es gibt keinen aktuellen Datensatz.</translation>
     </message>
+    <message>
+        <source>%1
+
+The star catalogue cannot be changed: the disk it is on is full (%2). Make room on the disk and try again.</source>
+        <translation>%1
+
+Der Sternkatalog lässt sich nicht ändern: Der Datenträger, auf dem er liegt, ist voll (%2). Schaffen Sie Platz auf dem Datenträger und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link that cannot be followed: its links lead round in a loop.</source>
+        <translation>Das ist eine symbolische Verknüpfung, der sich nicht folgen lässt: Ihre Verknüpfungen führen im Kreis.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link to %1, which does not exist.</source>
+        <translation>Das ist eine symbolische Verknüpfung auf %1, und diese Datei existiert nicht.</translation>
+    </message>
 </context>
 <context>
     <name>tools::AppPictures</name>
@@ -783,6 +807,44 @@ Bitte geben Sie eine Zahl ein, zum Beispiel %1.</translation>
     <message>
         <source>← faint   absolute magnitude   bright →</source>
         <translation>← schwach   absolute Helligkeit   hell →</translation>
+    </message>
+</context>
+<context>
+    <name>windows::OpenDocument</name>
+    <message>
+        <source>%1
+
+The file does not exist.</source>
+        <translation>%1
+
+Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1
+
+No program on this computer can open this file. %2</source>
+        <translation>%1
+
+Kein Programm auf diesem Computer kann diese Datei öffnen. %2</translation>
+    </message>
+</context>
+<context>
+    <name>windows::OpenHelp</name>
+    <message>
+        <source>%1
+
+The help file is missing, and so are its web pages. Please install Veltrane again.</source>
+        <translation>%1
+
+Die Hilfedatei fehlt, und ihre Webseiten fehlen auch. Bitte installieren Sie Veltrane erneut.</translation>
+    </message>
+    <message>
+        <source>%1
+
+No program on this computer can open the help, neither this file nor its web pages in %2. Please install a CHM viewer such as xchm, or a web browser.</source>
+        <translation>%1
+
+Kein Programm auf diesem Computer kann die Hilfe öffnen, weder diese Datei noch ihre Webseiten in %2. Bitte installieren Sie einen CHM-Betrachter wie xchm oder einen Webbrowser.</translation>
     </message>
 </context>
 </TS>

@@ -58,6 +58,10 @@
         <source>FEEDBACK</source>
         <translation>COMENTARIOS</translation>
     </message>
+    <message>
+        <source>Please install a mail program such as Thunderbird or Evolution.</source>
+        <translation>Instale un programa de correo como Thunderbird o Evolution.</translation>
+    </message>
 </context>
 <context>
     <name>app::IntroductionWindow</name>
@@ -489,6 +493,10 @@
         <source>Info</source>
         <translation>Información</translation>
     </message>
+    <message>
+        <source>Please install a text editor such as gedit or Mousepad.</source>
+        <translation>Instale un editor de texto como gedit o Mousepad.</translation>
+    </message>
 </context>
 <context>
     <name>stardb::CatalogueLocation</name>
@@ -722,6 +730,22 @@ Escriba un número, por ejemplo %1.</translation>
         <source>There is no current record.</source>
         <translation>No hay ningún registro actual.</translation>
     </message>
+    <message>
+        <source>%1
+
+The star catalogue cannot be changed: the disk it is on is full (%2). Make room on the disk and try again.</source>
+        <translation>%1
+
+No se puede modificar el catálogo de estrellas: el disco en el que está se ha llenado (%2). Libere espacio en el disco y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link that cannot be followed: its links lead round in a loop.</source>
+        <translation>Es un enlace simbólico que no se puede seguir: sus enlaces forman un bucle.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link to %1, which does not exist.</source>
+        <translation>Es un enlace simbólico a %1, que no existe.</translation>
+    </message>
 </context>
 <context>
     <name>tools::AppPictures</name>
@@ -783,6 +807,44 @@ Escriba un número, por ejemplo %1.</translation>
     <message>
         <source>← faint   absolute magnitude   bright →</source>
         <translation>← débil   magnitud absoluta   brillante →</translation>
+    </message>
+</context>
+<context>
+    <name>windows::OpenDocument</name>
+    <message>
+        <source>%1
+
+The file does not exist.</source>
+        <translation>%1
+
+El archivo no existe.</translation>
+    </message>
+    <message>
+        <source>%1
+
+No program on this computer can open this file. %2</source>
+        <translation>%1
+
+Ningún programa de este ordenador puede abrir este archivo. %2</translation>
+    </message>
+</context>
+<context>
+    <name>windows::OpenHelp</name>
+    <message>
+        <source>%1
+
+The help file is missing, and so are its web pages. Please install Veltrane again.</source>
+        <translation>%1
+
+Falta el archivo de ayuda, y también sus páginas web. Vuelva a instalar Veltrane.</translation>
+    </message>
+    <message>
+        <source>%1
+
+No program on this computer can open the help, neither this file nor its web pages in %2. Please install a CHM viewer such as xchm, or a web browser.</source>
+        <translation>%1
+
+Ningún programa de este ordenador puede abrir la ayuda, ni este archivo ni sus páginas web en %2. Instale un visor de CHM como xchm, o un navegador web.</translation>
     </message>
 </context>
 </TS>

@@ -58,6 +58,10 @@
         <source>FEEDBACK</source>
         <translation>VOTRE AVIS</translation>
     </message>
+    <message>
+        <source>Please install a mail program such as Thunderbird or Evolution.</source>
+        <translation>Veuillez installer un logiciel de messagerie comme Thunderbird ou Evolution.</translation>
+    </message>
 </context>
 <context>
     <name>app::IntroductionWindow</name>
@@ -489,6 +493,10 @@
         <source>Info</source>
         <translation>Info</translation>
     </message>
+    <message>
+        <source>Please install a text editor such as gedit or Mousepad.</source>
+        <translation>Veuillez installer un éditeur de texte comme gedit ou Mousepad.</translation>
+    </message>
 </context>
 <context>
     <name>stardb::CatalogueLocation</name>
@@ -722,6 +730,22 @@ Veuillez saisir un nombre, par exemple %1.</translation>
         <source>There is no current record.</source>
         <translation>Il n&apos;y a pas d&apos;enregistrement courant.</translation>
     </message>
+    <message>
+        <source>%1
+
+The star catalogue cannot be changed: the disk it is on is full (%2). Make room on the disk and try again.</source>
+        <translation>%1
+
+Le catalogue d&apos;étoiles ne peut pas être modifié : le disque qui le contient est plein (%2). Libérez de la place sur le disque et réessayez.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link that cannot be followed: its links lead round in a loop.</source>
+        <translation>C&apos;est un lien symbolique impossible à suivre : ses liens tournent en boucle.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link to %1, which does not exist.</source>
+        <translation>C&apos;est un lien symbolique vers %1, qui n&apos;existe pas.</translation>
+    </message>
 </context>
 <context>
     <name>tools::AppPictures</name>
@@ -783,6 +807,44 @@ Veuillez saisir un nombre, par exemple %1.</translation>
     <message>
         <source>← faint   absolute magnitude   bright →</source>
         <translation>← faible   magnitude absolue   brillant →</translation>
+    </message>
+</context>
+<context>
+    <name>windows::OpenDocument</name>
+    <message>
+        <source>%1
+
+The file does not exist.</source>
+        <translation>%1
+
+Le fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%1
+
+No program on this computer can open this file. %2</source>
+        <translation>%1
+
+Aucun programme de cet ordinateur ne peut ouvrir ce fichier. %2</translation>
+    </message>
+</context>
+<context>
+    <name>windows::OpenHelp</name>
+    <message>
+        <source>%1
+
+The help file is missing, and so are its web pages. Please install Veltrane again.</source>
+        <translation>%1
+
+Le fichier d&apos;aide est absent, et ses pages web aussi. Veuillez réinstaller Veltrane.</translation>
+    </message>
+    <message>
+        <source>%1
+
+No program on this computer can open the help, neither this file nor its web pages in %2. Please install a CHM viewer such as xchm, or a web browser.</source>
+        <translation>%1
+
+Aucun programme de cet ordinateur ne peut ouvrir l&apos;aide, ni ce fichier ni ses pages web dans %2. Veuillez installer une visionneuse CHM comme xchm, ou un navigateur web.</translation>
     </message>
 </context>
 </TS>
