@@ -2,7 +2,8 @@
 // real_stars.csv: the Hipparcos stars of Debian's stellarium-data package
 // (with the 2007 parallaxes), their V and B-V from the Hipparcos main
 // catalogue where its excerpt has them, temperatures from the colour or, where
-// the colour cannot give one, from the spectral type. It reads data files
+// the colour cannot give one, from the spectral type, each such star placed
+// inside the bin of its type by data of its own. It reads data files
 // only. Run by hand when the table is to be made again (see README.md beside
 // this file); the build reads the committed table, never the sources.
 //
@@ -48,6 +49,18 @@ std::string Fixed(double value, int decimals)
     return text;
 }
 
+// Where a star's temperature is read: the B-V, or the type between
+// subtypes ("K4.62"; "D2.00" for a white dwarf's index).
+std::string ReadAt(const Star &star)
+{
+    if (std::string_view(star.temperatureFrom) == "B-V")
+        return Fixed(star.readAt, 3);
+    if (star.classification.luminosityClass == "D")
+        return "D" + Fixed(star.readAt, 2);
+    const int letter = std::clamp(static_cast<int>(star.readAt / 10), 0, 6);
+    return std::string(1, "OBAFGKM"[letter]) + Fixed(star.readAt - 10.0 * letter, 2);
+}
+
 // The temperature the giant scale gives for a type, read as its first
 // spectrum; "II-III" as de Jager & Nieuwenhuijzen's class number 2.5.
 std::string ScaleTemperature(const TypeScales &scales, std::string type)
@@ -72,11 +85,11 @@ std::string ScaleTemperature(const TypeScales &scales, std::string type)
 }
 
 // The well-known cool giants and supergiants the scale is checked against,
-// with the types of both sources.
-void PrintScaleCheck(
-    const Stellarium &stellarium, const std::map<std::uint32_t, HipparcosEntry> &hipparcos, const TypeScales &scales)
+// with the types of both sources, and where the table places those it has.
+void PrintScaleCheck(const Stellarium &stellarium, const std::map<std::uint32_t, HipparcosEntry> &hipparcos,
+    const TypeScales &scales, const std::vector<Star> &stars)
 {
-    std::printf("The giant scale for the types of stellarium-data; of the Hipparcos catalogue:\n");
+    std::printf("The giant scale for the types of stellarium-data; of the Hipparcos catalogue; in the table:\n");
     const std::pair<std::uint32_t, const char *> checks[] = {{21421, "Aldebaran"}, {69673, "Arcturus"},
         {27989, "Betelgeuse"}, {80763, "Antares"}, {113881, "beta Peg"}, {61084, "Gacrux"}};
     for (const auto &[hip, name] : checks) {
@@ -86,8 +99,12 @@ void PrintScaleCheck(
                 stellariumType = stellarium.SpectralType(r);
         const auto entry = hipparcos.find(hip);
         const std::string hipparcosType = entry == hipparcos.end() ? std::string() : entry->second.spectralType;
-        std::printf("  %-10s %s; %s\n", name, ScaleTemperature(scales, stellariumType).c_str(),
-            ScaleTemperature(scales, hipparcosType).c_str());
+        const auto row = std::find_if(stars.begin(), stars.end(), [hip](const Star &s) { return s.hip == hip; });
+        const std::string placed = row == stars.end()
+            ? std::string("not in the table")
+            : Fixed(row->temperature, 0) + " K (" + row->temperatureFrom + " at " + ReadAt(*row) + ")";
+        std::printf("  %-10s %s; %s; %s\n", name, ScaleTemperature(scales, stellariumType).c_str(),
+            ScaleTemperature(scales, hipparcosType).c_str(), placed.c_str());
     }
 }
 
@@ -105,13 +122,15 @@ int main(int argc, char *argv[])
     std::vector<long> dropped;
     const std::vector<std::string> reasons = DropReasons(Brightness::NakedEyeOrNear);
     std::size_t records = 0;
+    Placement placement;
     try {
         const Stellarium stellarium(argv[1]);
         const auto hipparcos = ReadHipparcos(argv[2]);
         const TypeScales scales(argv[3]);
         stars = SelectStars(stellarium, hipparcos, scales, Brightness::NakedEyeOrNear, dropped);
+        placement = PlaceWithinBins(stars, scales);
         records = stellarium.records.size();
-        PrintScaleCheck(stellarium, hipparcos, scales);
+        PrintScaleCheck(stellarium, hipparcos, scales, stars);
     } catch (const SourceError &error) {
         Fail(error.what());
     }
@@ -145,13 +164,19 @@ int main(int argc, char *argv[])
            "#   F0-K5 and de Jager & Nieuwenhuijzen (1987, A&A 177, 217) for O-B and, raised by 5 %, M0-M5\n"
            "#   (tools/diagram/README.md); white dwarfs 50400 K / the index of the type (Sion et al. 1983,\n"
            "#   ApJ 269, 253), and no white dwarf brighter than mv 8.\n"
+           "# teff_read_at: where the relation or the scale was read. A type is a bin one subtype wide (O-B7,\n"
+           "#   classes V and IV: halfway to the dwarf sequence's neighbouring rows), stellarium-data's B-V one\n"
+           "#   4/127 mag wide;\n"
+           "#   inside it the stars of one type and class are ranked, hotter first, by their Hipparcos B-V (error\n"
+           "#   0.05 mag or less), else, class V, by mv, and stellarium-data's B-V by mv (class V), and read at\n"
+           "#   the bin's start + (rank + 1/2) / count of its width (tools/diagram/README.md).\n"
            "# mv: V + 5 log10(parallax in arcsec) + 5, no extinction correction.\n"
            "# class: V main sequence, IV subgiants, III giants, II bright giants, I supergiants, D white dwarfs.\n";
     out += "# " + std::to_string(stars.size()) + " stars:";
     for (const char *c : {"V", "IV", "III", "II", "I", "D"})
         out += std::string(" ") + c + " " + std::to_string(perClass[c]);
     out += "\nhip,name,v,b_v,b_v_error,photometry,parallax_mas,parallax_error_mas,spectral_type,class,teff_k,"
-           "teff_from,mv\n";
+           "teff_from,teff_read_at,mv\n";
     for (const Star &s : stars) {
         std::string type = s.spectralType;
         std::replace(type.begin(), type.end(), ',', ';');
@@ -159,7 +184,8 @@ int main(int argc, char *argv[])
             + (s.bvError ? Fixed(*s.bvError, 3) : std::string()) + ','
             + (s.hipparcosPhotometry ? "Hipparcos" : "stellarium") + ',' + Fixed(s.parallax, 2) + ','
             + Fixed(s.parallaxError, 4) + ',' + type + ',' + s.classification.luminosityClass + ','
-            + Fixed(s.temperature, 0) + ',' + s.temperatureFrom + ',' + Fixed(s.absMagnitude, 2) + '\n';
+            + Fixed(s.temperature, 0) + ',' + s.temperatureFrom + ',' + ReadAt(s) + ',' + Fixed(s.absMagnitude, 2)
+            + '\n';
     }
 
     // Written beside the target and renamed over it, never left half-written.
@@ -184,6 +210,9 @@ int main(int argc, char *argv[])
         std::printf(" %s %d (%d by type)", c, perClass[c], byType[c]);
     std::printf("\n  V and B-V from the Hipparcos catalogue: %d; from stellarium-data: %zu\n", hipparcosPhotometry,
         stars.size() - static_cast<std::size_t>(hipparcosPhotometry));
+    std::printf("  placed inside their bin by B-V: %d, by Mv: %d; by stepped B-V, placed by Mv: %d;"
+                " by type, at their type: %d\n",
+        placement.byBv, placement.byMagnitude, placement.steppedByMagnitude, placement.byTypeAtType);
     for (std::size_t k = 0; k < reasons.size(); ++k) {
         std::printf("%8ld left out: %s\n", dropped[k], reasons[k].c_str());
         total += dropped[k];

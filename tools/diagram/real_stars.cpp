@@ -11,8 +11,8 @@
 namespace real_stars {
 namespace {
 
-constexpr std::string_view kHeader
-    = "hip,name,v,b_v,b_v_error,photometry,parallax_mas,parallax_error_mas,spectral_type,class,teff_k,teff_from,mv";
+constexpr std::string_view kHeader = "hip,name,v,b_v,b_v_error,photometry,parallax_mas,parallax_error_mas,spectral_"
+                                     "type,class,teff_k,teff_from,teff_read_at,mv";
 
 std::vector<std::string_view> split(std::string_view line)
 {
@@ -60,8 +60,8 @@ std::vector<RealStar> ReadTable(const std::string &path)
             continue;
         }
         const std::vector<std::string_view> f = split(line);
-        if (f.size() != 13)
-            fail("13 fields expected, found " + std::to_string(f.size()));
+        if (f.size() != 14)
+            fail("14 fields expected, found " + std::to_string(f.size()));
         auto number = [&](std::size_t i, const char *what) {
             double value = 0;
             const std::string_view s = f[i];
@@ -102,7 +102,8 @@ std::vector<RealStar> ReadTable(const std::string &path)
         star.temperatureFrom = f[11];
         if (star.temperatureFrom != "B-V" && star.temperatureFrom != "type")
             fail("teff_from must be B-V or type");
-        star.absMagnitude = number(12, "mv");
+        star.temperatureReadAt = f[12];
+        star.absMagnitude = number(13, "mv");
         stars.push_back(std::move(star));
     }
     if (!header)

@@ -20,6 +20,7 @@ struct RealStar {
     std::string luminosityClass; // V, IV, III, II, I or D
     double temperature = 0; // K
     std::string temperatureFrom; // "B-V" or "type"
+    std::string temperatureReadAt; // the B-V ("1.013") or the type between subtypes ("K4.62") read
     double absMagnitude = 0; // absolute visual magnitude
 };
 

@@ -439,6 +439,28 @@ std::optional<double> TypeScales::Dwarf(double type) const
     return interpolate(m_dwarfs, type);
 }
 
+TypeScales::Bin TypeScales::TypeBin(double type, bool dwarfRows) const
+{
+    double before = std::floor(type), after = std::ceil(type);
+    if (before == type)
+        --before;
+    if (after == type)
+        ++after;
+    if (dwarfRows) {
+        // The nearest rows on either side; beyond the table's ends, the
+        // whole subtype.
+        const auto next = std::upper_bound(
+            m_dwarfs.begin(), m_dwarfs.end(), type, [](double t, const Point &p) { return t < p.type; });
+        const auto at = std::lower_bound(
+            m_dwarfs.begin(), m_dwarfs.end(), type, [](const Point &p, double t) { return p.type < t; });
+        if (at != m_dwarfs.begin())
+            before = std::prev(at)->type;
+        if (next != m_dwarfs.end())
+            after = next->type;
+    }
+    return {(before + type) / 2, (type + after) / 2};
+}
+
 std::optional<double> TypeScales::spectralNumber(double type) const
 {
     for (const Stretch &s : m_stretches)
@@ -590,16 +612,10 @@ std::map<std::uint32_t, HipparcosEntry> ReadHipparcos(const fs::path &path)
 Temperature TemperatureOf(
     const Classification &classification, double bv, std::optional<double> bvError, const TypeScales &scales)
 {
-    const std::string &luminosityClass = classification.luminosityClass;
-    const bool whiteDwarf = luminosityClass == "D";
-    auto byType = [&]() -> std::optional<double> {
-        if (luminosityClass == "V" || luminosityClass == "IV")
-            return scales.Dwarf(classification.type);
-        if (luminosityClass == "III" || luminosityClass == "II" || luminosityClass == "I")
-            return scales.Giant(classification.type, classification.classNumber);
-        return std::nullopt;
-    };
+    const bool whiteDwarf = classification.luminosityClass == "D";
+    auto byType = [&]() { return TypeTemperature(classification, classification.type, scales); };
     Temperature result;
+    result.readAt = classification.type;
     if (whiteDwarf && classification.type > 0) {
         // The white dwarf's type gives its temperature directly; the B-V of
         // these faint stars is poor.
@@ -623,8 +639,19 @@ Temperature TemperatureOf(
     } else {
         result.kelvin = t;
         result.from = "B-V";
+        result.readAt = bv;
     }
     return result;
+}
+
+std::optional<double> TypeTemperature(const Classification &classification, double type, const TypeScales &scales)
+{
+    const std::string &luminosityClass = classification.luminosityClass;
+    if (luminosityClass == "V" || luminosityClass == "IV")
+        return scales.Dwarf(type);
+    if (luminosityClass == "III" || luminosityClass == "II" || luminosityClass == "I")
+        return scales.Giant(type, classification.classNumber);
+    return std::nullopt;
 }
 
 std::vector<std::string> DropReasons(Brightness brightness)
@@ -738,11 +765,91 @@ std::vector<Star> SelectStars(const Stellarium &stellarium, const std::map<std::
         star.classification = *classification;
         star.temperature = *temperature.kelvin;
         star.temperatureFrom = temperature.from;
+        star.readAt = temperature.readAt;
+        star.colourTooUncertain = temperature.colourTooUncertain;
         star.absMagnitude = absMagnitude;
         stars.push_back(std::move(star));
     }
     std::sort(stars.begin(), stars.end(), [](const Star &a, const Star &b) { return a.hip < b.hip; });
     return stars;
+}
+
+Placement PlaceWithinBins(std::vector<Star> &stars, const TypeScales &scales)
+{
+    // A bin: what the star's place was read from (its type and class, or
+    // its stored B-V), and what orders the stars inside it.
+    enum class Order { Bv, Magnitude, SteppedByMagnitude };
+    struct Bin {
+        std::string luminosityClass;
+        double readAt, classNumber;
+        Order order;
+        auto operator<=>(const Bin &) const = default;
+    };
+    std::map<Bin, std::vector<Star *>> bins;
+    Placement placement;
+    for (Star &star : stars) {
+        const Classification &c = star.classification;
+        const bool byType = std::string_view(star.temperatureFrom) == "type";
+        const bool mainSequence = c.luminosityClass == "V";
+        const bool orderingColour = star.hipparcosPhotometry && !star.colourTooUncertain && star.bvError
+            && *star.bvError <= kMaxOrderingBvError;
+        std::optional<Order> order;
+        if (byType && c.luminosityClass != "D")
+            order = orderingColour ? std::optional(Order::Bv)
+                : mainSequence     ? std::optional(Order::Magnitude)
+                                   : std::nullopt;
+        else if (!byType && !star.hipparcosPhotometry && mainSequence)
+            order = Order::SteppedByMagnitude;
+        if (order)
+            bins[{c.luminosityClass, star.readAt, c.classNumber, *order}].push_back(&star);
+        else
+            placement.byTypeAtType += byType;
+    }
+
+    constexpr double kBvStep = 4.0 / 127.0;
+    for (auto &[bin, members] : bins) {
+        const bool stepped = bin.order == Order::SteppedByMagnitude;
+        const Classification &c = members.front()->classification;
+        auto temperatureAt = [&](double at) -> std::optional<double> {
+            if (stepped)
+                return at >= kBvLow && at <= kBvHigh ? std::optional(BallesterosTemperature(at)) : std::nullopt;
+            return TypeTemperature(c, at, scales);
+        };
+        // The subtype's bin (half a step on either side of a stored B-V), as
+        // far as the scale or the colour relation reaches.
+        const TypeScales::Bin whole = stepped
+            ? TypeScales::Bin {bin.readAt - kBvStep / 2, bin.readAt + kBvStep / 2}
+            : scales.TypeBin(
+                bin.readAt, bin.readAt < kFirstTypeByColour && (c.luminosityClass == "V" || c.luminosityClass == "IV"));
+        const double from = temperatureAt(whole.from) ? whole.from : bin.readAt;
+        const double to = temperatureAt(whole.to) ? whole.to : bin.readAt;
+        // Hotter first: the bluer B-V, the brighter Mv; hotter is the earlier
+        // type and the bluer colour alike.
+        auto key = [&bin](const Star *s) { return bin.order == Order::Bv ? s->bv : s->absMagnitude; };
+        std::stable_sort(
+            members.begin(), members.end(), [&key](const Star *a, const Star *b) { return key(a) < key(b); });
+        const double n = static_cast<double>(members.size());
+        for (std::size_t first = 0; first < members.size();) {
+            std::size_t last = first;
+            while (last + 1 < members.size() && key(members[last + 1]) == key(members[first]))
+                ++last;
+            const double rank = (static_cast<double>(first) + static_cast<double>(last)) / 2;
+            const double at = from + (rank + 0.5) / n * (to - from);
+            for (std::size_t k = first; k <= last; ++k) {
+                Star &star = *members[k];
+                if (const auto t = temperatureAt(at)) {
+                    star.readAt = at;
+                    star.temperature = *t;
+                }
+            }
+            first = last + 1;
+        }
+        int &count = bin.order == Order::Bv ? placement.byBv
+            : bin.order == Order::Magnitude ? placement.byMagnitude
+                                            : placement.steppedByMagnitude;
+        count += static_cast<int>(members.size());
+    }
+    return placement;
 }
 
 } // namespace star_sources

@@ -70,6 +70,15 @@ public:
     std::optional<double> Giant(double type, double classNumber) const;
     // de Jager & Nieuwenhuijzen (1987), the 20-term Chebyshev sum, O1 ... M10.
     std::optional<double> DeJager(double type, double classNumber) const;
+    // The stretch of types a type stands for: from halfway to the subtype
+    // before it to halfway to the one after it, on a grid of whole subtypes
+    // or on the finer grid of the dwarf sequence's rows (half subtypes for
+    // O, B0 ... B2.5, B9.5, F9.5 and M). K5 is K4.5 ... K5.5 and K1.5
+    // K1.25 ... K1.75 on the whole grid; B1 is B0.75 ... B1.25 on the rows.
+    struct Bin {
+        double from, to;
+    };
+    Bin TypeBin(double type, bool dwarfRows) const;
 
 private:
     struct Point {
@@ -133,11 +142,16 @@ std::map<std::uint32_t, HipparcosEntry> ReadHipparcos(const std::filesystem::pat
 // the colour is certain enough, else from its type where a scale covers it.
 struct Temperature {
     std::optional<double> kelvin;
+    double readAt = 0; // the type (or the white dwarf's index) or the B-V it is read at
     const char *from = "type"; // or "B-V"
     bool colourTooUncertain = false; // the B-V error moves it by more than 3 %
 };
 Temperature TemperatureOf(
     const Classification &classification, double bv, std::optional<double> bvError, const TypeScales &scales);
+// The temperature of the class's scale at a type that may lie between
+// subtypes (read at classification.type by TemperatureOf); nothing for
+// white dwarfs and where the scale gives nothing.
+std::optional<double> TypeTemperature(const Classification &classification, double type, const TypeScales &scales);
 
 // A star with everything the pictures need.
 struct Star {
@@ -151,6 +165,12 @@ struct Star {
     Classification classification;
     double temperature = 0;
     const char *temperatureFrom = "B-V"; // or "type"
+    // Where the temperature is read: the spectral type as a number
+    // (Classification::type, the index for white dwarfs) for "type", the
+    // B-V for "B-V". PlaceWithinBins moves it inside the bin the type or
+    // the stored B-V stands for.
+    double readAt = 0;
+    bool colourTooUncertain = false;
     double absMagnitude = 0;
 };
 
@@ -166,5 +186,30 @@ std::vector<std::string> DropReasons(Brightness brightness);
 // (indices into DropReasons).
 std::vector<Star> SelectStars(const Stellarium &stellarium, const std::map<std::uint32_t, HipparcosEntry> &hipparcos,
     const TypeScales &scales, Brightness brightness, std::vector<long> &dropped);
+
+// Stars whose type or whose stepped B-V is all that places them, spread
+// honestly over the bin their type or colour stands for: a spectral subtype
+// is a bin one subtype wide, and stellarium-data's B-V one 4/127 mag wide.
+// The O to B7 stars of classes V and IV, whose B-V is mostly reddening and
+// whose Mv within one subtype mostly age, so that their order says little,
+// stay within the narrower bins of the dwarf sequence's rows
+// (TypeScales::TypeBin), where half a subtype is up to 11 % in temperature
+// (B0.5 V 29000 K, B1 V 26000 K).
+// Inside each bin (same class, type and class number; or same stored B-V,
+// class V) the stars are ranked by data of their own, hotter first:
+// - by type, with a Hipparcos B-V known to kMaxOrderingBvError (a bin's
+//   B-V spreads over 0.1 to 0.2 mag): by B-V;
+// - by type, class V, with a stepped or uncertain B-V: by Mv (along the
+//   main sequence brighter means hotter);
+// - by stellarium-data's stepped B-V, class V: by Mv;
+// and a star of rank r (ties share their mean rank) among n is read at the
+// bin's start + (r + 1/2) / n of its width, never outside the bin. Where the
+// scale ends inside the bin, the bin ends there. Others keep their place.
+inline constexpr double kMaxOrderingBvError = 0.05;
+struct Placement {
+    int byBv = 0, byMagnitude = 0, steppedByMagnitude = 0; // stars moved inside their bin
+    int byTypeAtType = 0; // by type, nothing of their own to order them by
+};
+Placement PlaceWithinBins(std::vector<Star> &stars, const TypeScales &scales);
 
 } // namespace star_sources
