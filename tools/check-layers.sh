@@ -1,8 +1,8 @@
 #!/bin/sh
 # Fails when a folder of the program includes a folder above it. The layers,
-# bottom to top: model; platform; windows; report, relsize and stardb side by
-# side; diagram (which may use report and relsize); app, which uses them all
-# and the resources. Each line below names a folder and what it may include.
+# bottom to top: model; evolution; platform; windows; report, relsize and
+# stardb side by side; diagram (which may use report and relsize); app, which
+# uses them all and the resources. Each line below names a folder and what it may include.
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -19,12 +19,13 @@ check() {
 }
 
 check model 'model'
-check platform 'platform|model'
-check windows 'windows|platform|model'
-check report 'report|windows|platform|model'
-check relsize 'relsize|windows|platform|model'
-check stardb 'stardb|windows|platform|model'
-check diagram 'diagram|report|relsize|windows|platform|model'
+check evolution 'evolution|model'
+check platform 'platform|evolution|model'
+check windows 'windows|platform|evolution|model'
+check report 'report|windows|platform|evolution|model'
+check relsize 'relsize|windows|platform|evolution|model'
+check stardb 'stardb|windows|platform|evolution|model'
+check diagram 'diagram|report|relsize|windows|platform|evolution|model'
 check resources 'resources'
-check app 'app|diagram|stardb|relsize|report|windows|platform|model|resources'
+check app 'app|diagram|stardb|relsize|report|windows|platform|evolution|model|resources'
 exit $status
