@@ -7,8 +7,8 @@
 #include "diagram/general_diagram_window.h"
 #include "diagram/main_sequence_window.h"
 #include "relsize/relative_size_window.h"
-#include "stardb/diagram_link.h"
 #include "stardb/star_database_window.h"
+#include "windows/diagram_link.h"
 #include "windows/window_registry.h"
 
 #include <QPointer>
@@ -33,22 +33,23 @@ QList<DiagramWindow *> LoadedDiagrams()
     return loaded;
 }
 
-// The star database's view of the diagram windows.
-class Diagrams final : public stardb::DiagramLink {
+// What the star database (and any window that works out a star) asks of the
+// diagram windows.
+class Diagrams final : public windows::DiagramLink {
 public:
     void showGeneralDiagram() override { Registry().show<GeneralDiagramWindow>(); }
 
-    void plotOnBoth(const QString &temperatureText, const QString &magnitudeText) override
+    void plotOnBoth(const model::GivenStar &star) override
     {
         auto *general = Registry().window<GeneralDiagramWindow>();
         auto *mainSequence = Registry().window<MainSequenceWindow>(); // loaded, not shown
         general->clearMarks();
         mainSequence->clearMarks();
-        general->plotTyped(temperatureText, magnitudeText);
+        general->plot(star);
         // Looked up again: a message box about the general window's plot runs
         // an event loop of its own.
         if (auto *again = Registry().loaded<MainSequenceWindow>())
-            again->plotTyped(temperatureText, magnitudeText);
+            again->plot(star);
     }
 
     void clearLoadedDiagrams() override

@@ -25,7 +25,6 @@
 
 #include <algorithm>
 
-using model::Pattern;
 using model::Stage;
 
 namespace diagram {
@@ -128,9 +127,7 @@ QGroupBox *DiagramWindow::addFrame(const char *name, const QString &caption, con
 
 void DiagramWindow::addReadOuts(QGroupBox *frame, std::span<const ReadOutRow> rows, const ReadOutColumns &columns)
 {
-    QLineEdit **quantities[] = {&m_boxes.temperatureBox, &m_boxes.magnitudeBox, &m_boxes.luminosityBox,
-        &m_boxes.radiusBox, &m_boxes.radiusKmBox, &m_boxes.massBox, &m_boxes.massKgBox, &m_boxes.lifetimeBox};
-    const std::size_t count = std::min(rows.size(), std::size(quantities));
+    const std::size_t count = std::min(rows.size(), m_boxes.size());
     for (std::size_t i = 0; i < count; ++i) {
         const ReadOutRow &row = rows[i];
         auto *label = new QLabel(tr(row.caption), frame);
@@ -144,7 +141,7 @@ void DiagramWindow::addReadOuts(QGroupBox *frame, std::span<const ReadOutRow> ro
         QPalette palette = box->palette();
         palette.setColor(QPalette::Base, palette.color(QPalette::Button));
         box->setPalette(palette);
-        *quantities[i] = box;
+        m_boxes[i] = box;
     }
 }
 
@@ -220,23 +217,17 @@ void DiagramWindow::createStatusBar()
     clock->start(1000);
 }
 
-void DiagramWindow::write(QLineEdit *box, double value, Pattern pattern) const
-{
-    if (box)
-        box->setText(QString::fromStdString(model::FormatNumber(value, pattern, platform::DecimalSeparator())));
-}
-
 void DiagramWindow::readStarAt(double x, double y)
 {
-    model::StarPoint star = m_star.value_or(model::StarPoint {});
-    const model::Progress progress = model::ClickStar(star, x, y, m_picture->scaleHeight(), m_design.mainSequence);
-    if (progress.failed()) {
+    const model::StarReading reading = model::ClickStar(m_design.kind, m_star ? m_star->point : model::StarPoint {}, x,
+        y, m_picture->scaleHeight(), platform::DecimalSeparator());
+    if (reading.progress.failed()) {
         // Not from the picture: every column of it reads a temperature.
         forgetStar();
-        windows::MsgBox(this, platform::ModelErrorText(progress.error));
+        windows::MsgBox(this, platform::ModelErrorText(reading.progress.error));
         return;
     }
-    m_star = star;
+    m_star = reading.star;
     showSelectedStar();
 }
 
@@ -250,25 +241,20 @@ void DiagramWindow::followPointer(double x, double y)
     }
 }
 
-void DiagramWindow::plotTyped(const QString &temperatureText, const QString &magnitudeText)
+void DiagramWindow::plot(const model::GivenStar &star)
 {
-    model::StarPoint star;
-    star.PlotColumn = m_plotColumn;
-    const model::Progress progress = model::PlotStar(star, temperatureText.toStdString(), magnitudeText.toStdString(),
-        platform::DecimalSeparator(), m_picture->scaleHeight(), m_design.columnRule, m_design.mainSequence);
-    m_plotColumn = star.PlotColumn;
-    if (progress.reachedAtLeast(Stage::Position))
-        drawMarks(star);
-    if (progress.failed()) {
+    const model::StarReading reading
+        = model::PlotStar(m_design.kind, star, m_plotColumn, m_picture->scaleHeight(), platform::DecimalSeparator());
+    m_plotColumn = reading.point.PlotColumn;
+    if (reading.progress.reachedAtLeast(Stage::Position))
+        drawMarks(reading.point);
+    if (reading.progress.failed()) {
         forgetStar();
-        windows::MsgBox(this, platform::ModelErrorText(progress.error));
+        windows::MsgBox(this, platform::ModelErrorText(reading.progress.error));
         return;
     }
-    m_star = star;
-    // The general window leaves the typed magnitude as it is; the
-    // main-sequence window writes it in its pattern.
-    const TypedTexts typed {temperatureText, m_design.mainSequence ? std::nullopt : std::optional(magnitudeText)};
-    showSelectedStar(&typed);
+    m_star = reading.star;
+    showSelectedStar();
 }
 
 void DiagramWindow::drawMarks(const model::StarPoint &star)
@@ -281,23 +267,13 @@ void DiagramWindow::drawMarks(const model::StarPoint &star)
         column, row, static_cast<float>(m_picture->scaleHeight() / 100), m_design.ring, m_design.ring, false);
 }
 
-void DiagramWindow::showSelectedStar(const TypedTexts *typed)
+void DiagramWindow::showSelectedStar()
 {
-    const model::StarPoint &star = *m_star;
-    if (typed)
-        m_boxes.temperatureBox->setText(typed->temperature);
-    else
-        write(m_boxes.temperatureBox, star.Temperature, Pattern::Whole);
-    if (typed && typed->magnitude)
-        m_boxes.magnitudeBox->setText(*typed->magnitude);
-    else
-        write(m_boxes.magnitudeBox, star.AbsMagnitude, Pattern::Fixed2);
-    write(m_boxes.luminosityBox, star.Luminosity, Pattern::Fixed2);
-    write(m_boxes.massBox, star.Mass, Pattern::Fixed2);
-    write(m_boxes.massKgBox, star.MassKg, Pattern::Scientific3);
-    write(m_boxes.lifetimeBox, star.Lifetime, Pattern::Scientific2);
-    write(m_boxes.radiusBox, star.Radius, Pattern::Fixed4);
-    write(m_boxes.radiusKmBox, star.RadiusKm, Pattern::Fixed3);
+    const model::ReadOuts none;
+    const model::ReadOuts &shown = m_star ? m_star->readOuts : none;
+    for (std::size_t i = 0; i < m_boxes.size(); ++i)
+        if (m_boxes[i])
+            m_boxes[i]->setText(QString::fromStdString(shown.*model::kReadOutRows[i]));
 }
 
 void DiagramWindow::forgetStar()
@@ -306,29 +282,17 @@ void DiagramWindow::forgetStar()
     // temperature and the old star's other values: the relative size view and
     // the report then ask for a star. The plot column stays for the next plot.
     m_star.reset();
-    for (QLineEdit *box : {m_boxes.temperatureBox, m_boxes.magnitudeBox, m_boxes.luminosityBox, m_boxes.radiusBox,
-             m_boxes.radiusKmBox, m_boxes.massBox, m_boxes.massKgBox, m_boxes.lifetimeBox})
-        if (box)
-            box->clear();
+    showSelectedStar();
 }
 
 void DiagramWindow::showRelativeSize()
 {
-    relsize::ShowRelativeSize(
-        this, m_star, m_design.mainSequence ? relsize::DiagramKind::MainSequence : relsize::DiagramKind::General);
+    relsize::ShowRelativeSize(this, m_star);
 }
 
 void DiagramWindow::printData()
 {
-    // The report copies the boxes as they show the selected star.
-    std::optional<report::ReadOuts> readOuts;
-    if (m_star) {
-        auto text = [](const QLineEdit *box) { return box ? box->text() : QString(); };
-        readOuts = report::ReadOuts {text(m_boxes.temperatureBox), text(m_boxes.magnitudeBox),
-            text(m_boxes.luminosityBox), text(m_boxes.radiusBox), text(m_boxes.radiusKmBox), text(m_boxes.massBox),
-            text(m_boxes.massKgBox), text(m_boxes.lifetimeBox)};
-    }
-    report::PrintData(this, m_design.mainSequence ? report::Variant::MainSequence : report::Variant::General, readOuts);
+    report::PrintData(this, m_design.kind, m_star);
 }
 
 void DiagramWindow::openHelp()

@@ -5,14 +5,14 @@
 
 #include "diagram/diagram_picture.h"
 #include "model/diagram_steps.h"
-#include "model/number_format.h"
-#include "model/stellar_model.h"
+#include "model/star_value.h"
 #include "platform/arbutton.h"
 
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -37,8 +37,7 @@ struct ReadOutColumns {
 struct WindowDesign {
     QSize client; // client area below the menu bar, status bar included
     QImage picture; // the diagram picture
-    bool mainSequence; // mass, mass in kg and lifetime; the magnitude rewritten by a plot
-    model::ColumnRule columnRule;
+    model::DiagramKind kind;
     QColor ring;
     QString statusText;
     QString pictureName; // the picture as a screen reader names it
@@ -50,17 +49,15 @@ class DiagramWindow : public QMainWindow {
     Q_OBJECT
 public:
     // The selected star, if any: what the last click read or the last plot
-    // computed. The read-out boxes display it; the relative size view and the
-    // report ask it whether a star is selected.
-    const std::optional<model::StarPoint> &selectedStar() const { return m_star; }
+    // computed, with its read-outs. The boxes display it; the relative size
+    // view and the report read it.
+    const std::optional<model::StarValue> &selectedStar() const { return m_star; }
 
-    // Plots a star whose temperature and absolute magnitude were typed
-    // elsewhere (the star database), in the user's decimal separator: marks
-    // it on the picture over earlier marks and shows its values. The
-    // temperature box keeps the typed text, and so does the magnitude box on
-    // the general window. A text that cannot be plotted is reported and
-    // leaves no star selected.
-    void plotTyped(const QString &temperatureText, const QString &magnitudeText);
+    // Plots a star given by its temperature and absolute magnitude (typed in
+    // the star database, or worked out elsewhere): marks it on the picture
+    // over earlier marks and selects it. A star that cannot be plotted is
+    // reported and leaves no star selected.
+    void plot(const model::GivenStar &star);
     // Back to the bare diagram: every mark drawn so far disappears.
     void clearMarks();
     // The live read-out of the point under the mouse pointer.
@@ -110,26 +107,15 @@ protected:
     void exitProgram();
 
 private:
-    // The boxes each quantity goes to; the main-sequence ones only there.
-    struct ReadOutBoxes {
-        QLineEdit *temperatureBox = nullptr, *magnitudeBox = nullptr, *luminosityBox = nullptr, *radiusBox = nullptr,
-                  *radiusKmBox = nullptr, *massBox = nullptr, *massKgBox = nullptr, *lifetimeBox = nullptr;
-    };
-    // Texts a plot keeps in the boxes as they were typed.
-    struct TypedTexts {
-        QString temperature;
-        std::optional<QString> magnitude;
-    };
-
     void createStatusBar();
     // A press with any button reads the star under the pointer; nothing is drawn.
     void readStarAt(double x, double y);
     // The live read-out follows the pointer, also while dragging out of the picture.
     void followPointer(double x, double y);
     void drawMarks(const model::StarPoint &star);
-    void showSelectedStar(const TypedTexts *typed = nullptr);
+    // The boxes show the selected star's read-outs, or nothing.
+    void showSelectedStar();
     void forgetStar();
-    void write(QLineEdit *box, double value, model::Pattern pattern) const;
 
     WindowDesign m_design;
     QWidget *m_client = nullptr;
@@ -138,8 +124,10 @@ private:
     // The live read-out's captions in the user's language, looked up once.
     const std::pair<std::string, std::string> m_liveCaptions {
         tr("TEMPERATURE(K) = ").toStdString(), tr("ABS. MAGNITUDE = ").toStdString()};
-    ReadOutBoxes m_boxes;
-    std::optional<model::StarPoint> m_star;
+    // The box of each read-out row, in the order of model::kReadOutRows; the
+    // mass, mass in kg and lifetime rows only on the main-sequence window.
+    std::array<QLineEdit *, std::size(model::kReadOutRows)> m_boxes {};
+    std::optional<model::StarValue> m_star;
     // The column of the last plot, which the general window keeps for a star
     // hotter than the calibration reaches; it outlives the selected star.
     double m_plotColumn = 0;

@@ -29,7 +29,7 @@ constexpr ReadOutColumns kColumns {8, 129, 17, 144, 153, 25};
 } // namespace
 
 GeneralDiagramWindow::GeneralDiagramWindow()
-    : DiagramWindow({QSize(660, 505), GeneralDiagramPicture(), false, model::ColumnRule::KeepPrevious, kGeneralRing,
+    : DiagramWindow({QSize(660, 505), GeneralDiagramPicture(), model::DiagramKind::General, kGeneralRing,
         tr("VELTRANE - click the diagram to read a star"), tr("Stellar diagram")})
 {
     QGroupBox *frame1 = addFrame("Frame1", tr("FOR SUN T = 5946K , M = 4.78"), {344, 16, 305, 201});

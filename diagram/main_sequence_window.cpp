@@ -31,9 +31,9 @@ constexpr ReadOutColumns kColumns {Px(120), Px(2055), Px(255), Px(2400), Px(2055
 } // namespace
 
 MainSequenceWindow::MainSequenceWindow()
-    : DiagramWindow({QSize(Px(9900), Px(7545)), MainSequenceDiagramPicture(), true, model::ColumnRule::StartAtZero,
-        kMainSequenceRing, tr("Main sequence: mass and lifetime follow from the luminosity"),
-        tr("Main-sequence diagram")})
+    : DiagramWindow(
+        {QSize(Px(9900), Px(7545)), MainSequenceDiagramPicture(), model::DiagramKind::MainSequence, kMainSequenceRing,
+            tr("Main sequence: mass and lifetime follow from the luminosity"), tr("Main-sequence diagram")})
 {
     QGroupBox *frame1 = addFrame("Frame1", tr("FOR SUN T = 5946K , M = 4.78"), TwipsRect(5160, 240, 4575, 3975));
     addReadOuts(frame1, kReadOuts, kColumns);

@@ -11,16 +11,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size == 0)
         return 0;
-    const auto variant = (data[0] & 1) ? report::Variant::MainSequence : report::Variant::General;
+    const auto kind = (data[0] & 1) ? model::DiagramKind::MainSequence : model::DiagramKind::General;
     const QList<QByteArray> parts
         = QByteArray::fromRawData(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)).split('\0');
     QString fields[8];
     for (int i = 0; i < 8 && i < parts.size(); ++i)
         fields[i] = QString::fromUtf8(parts[i]);
-    const report::ReadOuts readOuts {
-        fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6], fields[7]};
+    model::StarValue star {kind, {}, {}};
+    for (int i = 0; i < 8; ++i)
+        star.readOuts.*model::kReadOutRows[i] = fields[i].toStdString();
 
-    const QByteArray text = report::ReportText(variant, readOuts);
+    const QByteArray text = report::ReportText(star);
     if (!text.startsWith("  *^*^*^*^*^*^*^*^* VELTRANE DATA *^*^*^*^*^*^*^*^* \r\n")
         || !text.endsWith("**********\r\n"))
         std::abort();
@@ -28,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QString &f : fields)
         breaksInFields |= f.contains(QLatin1Char('\r')) || f.contains(QLatin1Char('\n'));
     if (!breaksInFields) {
-        const int expected = variant == report::Variant::General ? 15 : 21;
+        const int expected = kind == model::DiagramKind::General ? 15 : 21;
         if (text.count("\r\n") != expected || text.count('\n') != expected)
             std::abort();
         const QList<QByteArray> lines = text.split('\n');

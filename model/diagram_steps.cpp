@@ -7,10 +7,10 @@ namespace {
 
 // Luminosity, then the main-sequence quantities that follow from it, then the
 // radius and its kilometres; `progress.reached` advances after each.
-void starFromLuminosity(StarPoint &star, Progress &progress, ConstantSet set, bool mainSequence)
+void starFromLuminosity(StarPoint &star, Progress &progress, ConstantSet set, DiagramKind kind)
 {
     star.Luminosity = LuminosityFromMagnitude(star.AbsMagnitude, set);
-    if (mainSequence) {
+    if (kind == DiagramKind::MainSequence) {
         star.Mass = MassFromLuminosity(star.Luminosity);
         star.MassKg = MassKgFromMass(star.Mass);
         star.Lifetime = LifetimeFromMass(star.Mass, set);
@@ -22,11 +22,37 @@ void starFromLuminosity(StarPoint &star, Progress &progress, ConstantSet set, bo
     progress.reached = Stage::RadiusKm;
 }
 
+// The one place a star's read-outs are written: each quantity in its
+// pattern, except the texts a plot keeps as they were typed (the
+// temperature, and on the general diagram the magnitude).
+StarValue valueOf(DiagramKind kind, const StarPoint &point, char separator, const GivenStar *typed)
+{
+    const auto show = [separator](double value, Pattern pattern) { return FormatNumber(value, pattern, separator); };
+    const bool mainSequence = kind == DiagramKind::MainSequence;
+    ReadOuts readOuts;
+    readOuts.temperature
+        = typed && typed->temperatureText ? *typed->temperatureText : show(point.Temperature, Pattern::Whole);
+    readOuts.magnitude = typed && typed->magnitudeText && !mainSequence ? *typed->magnitudeText
+                                                                        : show(point.AbsMagnitude, Pattern::Fixed2);
+    readOuts.luminosity = show(point.Luminosity, Pattern::Fixed2);
+    readOuts.radius = show(point.Radius, Pattern::Fixed4);
+    readOuts.radiusKm = show(point.RadiusKm, Pattern::Fixed3);
+    if (mainSequence) {
+        readOuts.mass = show(point.Mass, Pattern::Fixed2);
+        readOuts.massKg = show(point.MassKg, Pattern::Scientific3);
+        readOuts.lifetime = show(point.Lifetime, Pattern::Scientific2);
+    }
+    return {kind, point, readOuts};
+}
+
 } // namespace
 
-Progress ClickStar(StarPoint &star, double x, double y, double scaleHeight, bool mainSequence)
+StarReading ClickStar(
+    DiagramKind kind, const StarPoint &previous, double x, double y, double scaleHeight, char decimalSeparator)
 {
-    Progress progress;
+    StarReading reading {{}, previous, std::nullopt};
+    StarPoint &star = reading.point;
+    Progress &progress = reading.progress;
     try {
         if (const auto t = TemperatureFromColumn(x)) {
             star.Temperature = *t;
@@ -37,57 +63,62 @@ Progress ClickStar(StarPoint &star, double x, double y, double scaleHeight, bool
         progress.reached = Stage::Magnitude;
         // A click does not plot: the plot fields stay as they are.
         progress.reached = Stage::Position;
-        starFromLuminosity(star, progress, ConstantSet::Click, mainSequence);
+        starFromLuminosity(star, progress, ConstantSet::Click, kind);
+        reading.star = valueOf(kind, star, decimalSeparator, nullptr);
     } catch (const ModelError &e) {
         // Unreachable from the picture (every column reads at least 2703 K),
         // but a click beyond column 340 before any other would divide by zero.
         progress.error = e.what();
     }
-    return progress;
+    return reading;
 }
 
-Progress PlotStar(StarPoint &star, std::string_view temperatureText, std::string_view magnitudeText,
-    char decimalSeparator, double scaleHeight, ColumnRule rule, bool mainSequence)
+StarReading PlotStar(
+    DiagramKind kind, const GivenStar &given, double previousColumn, double scaleHeight, char decimalSeparator)
 {
-    Progress progress;
+    StarReading reading;
+    StarPoint &star = reading.point;
+    Progress &progress = reading.progress;
+    star.PlotColumn = kind == DiagramKind::MainSequence ? 0 : previousColumn;
     try {
-        star.Temperature = ReadNumber(temperatureText, decimalSeparator);
+        star.Temperature = given.temperature;
         progress.temperatureChanged = true;
         progress.reached = Stage::Temperature;
-        star.AbsMagnitude = ReadNumber(magnitudeText, decimalSeparator);
+        star.AbsMagnitude = given.absMagnitude;
         progress.reached = Stage::Magnitude;
-        if (rule == ColumnRule::StartAtZero)
-            star.PlotColumn = 0;
         if (const auto column = ColumnFromTemperature(star.Temperature))
             star.PlotColumn = *column;
         star.PlotHeight = HeightFromMagnitude(star.AbsMagnitude);
         star.PlotRow = RowFromHeight(star.PlotHeight, scaleHeight);
         progress.reached = Stage::Position;
-        starFromLuminosity(star, progress, ConstantSet::Plot, mainSequence);
+        starFromLuminosity(star, progress, ConstantSet::Plot, kind);
+        reading.star = valueOf(kind, star, decimalSeparator, &given);
     } catch (const ModelError &e) {
         progress.error = e.what();
     }
-    return progress;
+    return reading;
 }
 
-PlotCheck CheckPlottable(std::string_view temperatureText, std::string_view magnitudeText, char decimalSeparator)
+PlotCheck CheckPlottable(const TypedNumber &temperature, const TypedNumber &magnitude)
 {
-    // The main-sequence plot runs every step the general one does, and more.
-    const auto failure = [decimalSeparator](std::string_view temperature, std::string_view magnitude) {
-        StarPoint scratch;
-        return PlotStar(
-            scratch, temperature, magnitude, decimalSeparator, kDiagramHeight, ColumnRule::StartAtZero, true)
-            .error;
+    // The main-sequence plot runs every step the general one does, and more;
+    // a text that is no number fails where the plot takes it.
+    const auto failure = [](const TypedNumber &t, const TypedNumber &m) {
+        if (!t.value)
+            return t.error;
+        if (!m.value)
+            return m.error;
+        return PlotStar(DiagramKind::MainSequence, {*t.value, *m.value}, 0, kDiagramHeight, '.').progress.error;
     };
-    const std::string both = failure(temperatureText, magnitudeText);
+    const std::string both = failure(temperature, magnitude);
     if (both.empty())
         return {};
-    // Each text beside the Sun's other value tells which one is at fault.
-    const std::string sunTemperature = "5772";
-    const std::string sunMagnitude = FormatNumber(4.83, Pattern::Fixed2, decimalSeparator);
-    if (std::string alone = failure(temperatureText, sunMagnitude); !alone.empty())
+    // Each beside the Sun's other value tells which one is at fault.
+    const TypedNumber sunTemperature {{}, kSunTemperature, {}};
+    const TypedNumber sunMagnitude {{}, kSunAbsMagnitude, {}};
+    if (std::string alone = failure(temperature, sunMagnitude); !alone.empty())
         return {PlotCheck::Fault::Temperature, alone};
-    if (std::string alone = failure(sunTemperature, magnitudeText); !alone.empty())
+    if (std::string alone = failure(sunTemperature, magnitude); !alone.empty())
         return {PlotCheck::Fault::Magnitude, alone};
     return {PlotCheck::Fault::Both, both};
 }

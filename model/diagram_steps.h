@@ -3,6 +3,8 @@
 // no Qt; a failure is described in the words the user sees.
 #pragma once
 
+#include "model/number_format.h"
+#include "model/star_value.h"
 #include "model/stellar_model.h"
 
 #include <optional>
@@ -15,10 +17,10 @@ namespace model {
 // what it did before, so the window shows exactly the stages reached.
 enum class Stage {
     None,
-    Temperature, // temperature read (plot) or left as it was (click beyond column 340)
-    Magnitude, // absolute magnitude read
+    Temperature, // temperature taken (plot) or left as it was (click beyond column 340)
+    Magnitude, // absolute magnitude taken
     Position, // plot column and row known: the marks can be drawn
-    Luminosity, // luminosity, and on the main-sequence window mass, mass in kg and lifetime
+    Luminosity, // luminosity, and on the main-sequence diagram mass, mass in kg and lifetime
     Radius,
     RadiusKm,
 };
@@ -35,26 +37,36 @@ struct Progress {
 // Both diagram pictures are 320 x 472 pixels.
 inline constexpr double kDiagramHeight = 472;
 
-// The general window keeps the last plot column for stars hotter than the
-// calibration (80000 K); the main-sequence window starts every plot at column 0.
-enum class ColumnRule { KeepPrevious, StartAtZero };
+// What a click or a plot computed: the star point as far as the steps got
+// (a failed plot may still have its position, and so its marks), and the
+// diagram's star with its read-outs when every step ran.
+struct StarReading {
+    Progress progress;
+    StarPoint point;
+    std::optional<StarValue> star;
+};
 
-// Point to star, click set. `mainSequence` adds mass, mass in kg and lifetime.
-Progress ClickStar(StarPoint &star, double x, double y, double scaleHeight, bool mainSequence);
+// Point to star, click set. A click starts from the diagram's previous star:
+// beyond column 340 it keeps that temperature, and it never touches the plot
+// fields.
+StarReading ClickStar(
+    DiagramKind kind, const StarPoint &previous, double x, double y, double scaleHeight, char decimalSeparator);
 
-// Star to point, plot set, from the texts of the temperature and magnitude boxes.
-Progress PlotStar(StarPoint &star, std::string_view temperatureText, std::string_view magnitudeText,
-    char decimalSeparator, double scaleHeight, ColumnRule rule, bool mainSequence);
+// Star to point, plot set. `previousColumn` is the general diagram's last
+// plot column, which a star hotter than the calibration (80000 K) keeps.
+StarReading PlotStar(
+    DiagramKind kind, const GivenStar &given, double previousColumn, double scaleHeight, char decimalSeparator);
 
-// Whether a star typed with these texts plots on both diagram windows, and
-// if not, which of the two texts is at fault and the model's description.
+// Whether a star typed with these numbers plots on both diagrams, and if
+// not, which of the two is at fault and the model's description. A text that
+// read as no number fails where the plot would take it.
 struct PlotCheck {
     enum class Fault { None, Temperature, Magnitude, Both };
     Fault fault = Fault::None;
     std::string error;
     bool plottable() const { return fault == Fault::None; }
 };
-PlotCheck CheckPlottable(std::string_view temperatureText, std::string_view magnitudeText, char decimalSeparator);
+PlotCheck CheckPlottable(const TypedNumber &temperature, const TypedNumber &magnitude);
 
 // The live read-out under the pointer; nothing beyond column 340, where the
 // label keeps what it shows. The two captions come in the user's language.

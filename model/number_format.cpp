@@ -229,4 +229,15 @@ double ReadNumber(std::string_view text, char decimalSeparator)
     return value;
 }
 
+TypedNumber ReadTypedNumber(std::string_view text, char decimalSeparator)
+{
+    TypedNumber number {std::string(text), std::nullopt, {}};
+    try {
+        number.value = ReadNumber(text, decimalSeparator);
+    } catch (const ModelError &e) {
+        number.error = e.what();
+    }
+    return number;
+}
+
 } // namespace model

@@ -3,6 +3,7 @@
 // value that rounds to zero under "#" is the empty text. Pure, no Qt.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,14 @@ std::string FormatNumber(double value, Pattern pattern, char decimalSeparator = 
 double ReadNumber(std::string_view text, char decimalSeparator = '.');
 
 inline constexpr const char *kTypeMismatch = "Type mismatch";
+
+// A number as the user typed it: the text, and the number it reads as, or
+// the description of why it reads as none (as ReadNumber would throw it).
+struct TypedNumber {
+    std::string text;
+    std::optional<double> value;
+    std::string error;
+};
+TypedNumber ReadTypedNumber(std::string_view text, char decimalSeparator = '.');
 
 } // namespace model

@@ -16,6 +16,13 @@ struct StarPoint {
            PlotRow = 0, Mass = 0, MassKg = 0, Lifetime = 0;
 };
 
+// The Sun as the star catalogue lists it (tools/stardb/stars.csv): the nominal
+// effective temperature of IAU 2015 Resolution B3 and the absolute visual
+// magnitude of Allen's Astrophysical Quantities (Cox 2000). A star that plots
+// on both diagrams, and the example the star database gives.
+inline constexpr double kSunTemperature = 5772;
+inline constexpr double kSunAbsMagnitude = 4.83;
+
 class ModelError : public std::runtime_error {
     using runtime_error::runtime_error;
 };

@@ -150,6 +150,13 @@ void RelativeSizeWindow::circle(float x, float y, float radius, const QColor &fi
     update();
 }
 
+void RelativeSizeWindow::drawStar(const model::StarValue &star)
+{
+    const auto appearance = ClassifyStar(star.point.Temperature, star.point.AbsMagnitude, star.kind);
+    if (appearance)
+        drawStarAndSun(*appearance, star.point.Radius);
+}
+
 void RelativeSizeWindow::drawStarAndSun(const StarAppearance &appearance, double radius)
 {
     const auto discs = DiscsFor(appearance, radius, scaleWidth(), scaleHeight());

@@ -3,6 +3,7 @@
 // bitmap), HELP and EXIT.
 #pragma once
 
+#include "model/star_value.h"
 #include "relsize/star_appearance.h"
 #include "relsize/twip_surface.h"
 
@@ -26,6 +27,10 @@ public:
     float scaleHeight() const { return m_surface.scaleHeight(); }
     const QImage &image() const { return m_surface.image(); }
 
+    // A diagram's star beside the Sun, in the colour and to the scale of its
+    // temperature and magnitude on that diagram; a star hotter than the
+    // colours reach draws nothing.
+    void drawStar(const model::StarValue &star);
     // The star's disc, then the Sun's over it, on what is already drawn; the
     // window's accessible description then says what was drawn last.
     void drawStarAndSun(const StarAppearance &appearance, double radius);

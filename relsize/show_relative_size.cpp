@@ -8,7 +8,7 @@
 
 namespace relsize {
 
-void ShowRelativeSize(QWidget *caller, const std::optional<model::StarPoint> &star, DiagramKind kind)
+void ShowRelativeSize(QWidget *caller, const std::optional<model::StarValue> &star)
 {
     if (!star) {
         windows::MsgBox(caller, QCoreApplication::translate("relsize::ShowRelativeSize", "Click The Image First !"),
@@ -16,12 +16,8 @@ void ShowRelativeSize(QWidget *caller, const std::optional<model::StarPoint> &st
             QCoreApplication::translate("relsize::ShowRelativeSize", "Error"));
         return;
     }
-    // Shown before classifying: a star too hot to draw still brings the window up.
-    RelativeSizeWindow *window = windows::Registry().show<RelativeSizeWindow>();
-    const auto appearance = ClassifyStar(star->Temperature, star->AbsMagnitude, kind);
-    if (!appearance)
-        return;
-    window->drawStarAndSun(*appearance, star->Radius);
+    // Shown first: a star too hot to draw still brings the window up.
+    windows::Registry().show<RelativeSizeWindow>()->drawStar(*star);
 }
 
 } // namespace relsize

@@ -1,8 +1,7 @@
 // The Click of ARButton3 ("&SHOW RELATIVE SIZE AND COLOUR") on both diagram windows.
 #pragma once
 
-#include "model/stellar_model.h"
-#include "relsize/star_appearance.h"
+#include "model/star_value.h"
 
 #include <optional>
 
@@ -12,6 +11,6 @@ namespace relsize {
 
 // Draws the caller's selected star beside the Sun on the relative size
 // window; without a selected star the user is asked to click first.
-void ShowRelativeSize(QWidget *caller, const std::optional<model::StarPoint> &star, DiagramKind kind);
+void ShowRelativeSize(QWidget *caller, const std::optional<model::StarValue> &star);
 
 } // namespace relsize

@@ -29,9 +29,9 @@ int BandOf(double m)
 // The faint band draws its red dwarfs from a lower bound on the general
 // diagram than on the main-sequence one, and splits blue from deep blue at a
 // slightly lower temperature than the other bands do.
-std::optional<ColourClass> ClassOf(double t, int band, DiagramKind kind)
+std::optional<ColourClass> ClassOf(double t, int band, model::DiagramKind kind)
 {
-    const double redBound = (band == 1 && kind == DiagramKind::General) ? 2620 : 3625.71;
+    const double redBound = (band == 1 && kind == model::DiagramKind::General) ? 2620 : 3625.71;
     const double blueBound = band == 1 ? 31189 : 31189.38;
     if (t <= redBound)
         return ColourClass::Red;
@@ -100,7 +100,7 @@ const char *ColourName(const StarAppearance &appearance)
     return "coloured";
 }
 
-std::optional<StarAppearance> ClassifyStar(double temperature, double absMagnitude, DiagramKind kind)
+std::optional<StarAppearance> ClassifyStar(double temperature, double absMagnitude, model::DiagramKind kind)
 {
     const int band = BandOf(absMagnitude);
     const auto colour = ClassOf(temperature, band, kind);

@@ -1,13 +1,12 @@
 // The colour and scale of a star drawn beside the Sun: pure rules, no window.
 #pragma once
 
+#include "model/star_value.h"
+
 #include <optional>
 #include <string>
 
 namespace relsize {
-
-// Which diagram window asks; it moves one bound of the colour classes only.
-enum class DiagramKind { General, MainSequence };
 
 struct StarAppearance {
     int red = 0, green = 0, blue = 0; // fill colour of the star's disc
@@ -21,8 +20,9 @@ struct StarAppearance {
 // Colour of the Sun's disc; the yellow class has the same colour.
 inline constexpr int kSunRed = 251, kSunGreen = 251, kSunBlue = 0;
 
-// Nothing for a star hotter than 75700 K.
-std::optional<StarAppearance> ClassifyStar(double temperature, double absMagnitude, DiagramKind kind);
+// Nothing for a star hotter than 75700 K. The kind of diagram that read the
+// star moves one bound of the colour classes only.
+std::optional<StarAppearance> ClassifyStar(double temperature, double absMagnitude, model::DiagramKind kind);
 
 // One disc on the drawing surface, in the surface's units (twips).
 struct Disc {

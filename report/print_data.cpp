@@ -8,18 +8,18 @@
 #include <QCoreApplication>
 
 namespace report {
-void PrintData(QWidget *owner, Variant variant, const std::optional<ReadOuts> &readOuts)
+void PrintData(QWidget *owner, model::DiagramKind kind, const std::optional<model::StarValue> &star)
 {
-    if (!readOuts) {
+    if (!star) {
         // The main-sequence window's text ends in a blank; the general one's does not.
-        const QString text = variant == Variant::General
+        const QString text = kind == model::DiagramKind::General
             ? QCoreApplication::translate("report::PrintData", "Click The Image First To Get Data")
             : QCoreApplication::translate("report::PrintData", "Click The Image First To Get Data ");
         windows::MsgBox(owner, text, platform::Buttons::Ok, platform::Icon::Critical,
             QCoreApplication::translate("report::PrintData", "Error"));
         return;
     }
-    const QByteArray text = ReportText(variant, *readOuts);
+    const QByteArray text = ReportText(*star);
     const QString path = windows::SaveInProgramFolder(owner,
         QCoreApplication::translate("report::PrintData", " Text files(*.txt)|*.txt"), 1,
         [&text](const QString &chosen) { return platform::WriteWholeFile(chosen, text); });

@@ -16,7 +16,19 @@ QString Blanks(int count)
 const QString kHeading = QStringLiteral("  *^*^*^*^*^*^*^*^* VELTRANE DATA *^*^*^*^*^*^*^*^* ");
 const QString kClosing = QStringLiteral("**********|||||||||||||||||||||||||||||**********");
 
-QStringList GeneralLines(const ReadOuts &v)
+// The read-outs as the report's lines take them.
+struct Texts {
+    QString temperature, magnitude, luminosity, radius, radiusKm, mass, massKg, lifetime;
+};
+
+Texts TextsOf(const model::ReadOuts &r)
+{
+    const auto text = [](const std::string &utf8) { return QString::fromStdString(utf8); };
+    return {text(r.temperature), text(r.magnitude), text(r.luminosity), text(r.radius), text(r.radiusKm), text(r.mass),
+        text(r.massKg), text(r.lifetime)};
+}
+
+QStringList GeneralLines(const Texts &v)
 {
     return {kHeading, kBlankLine, kBlankLine,
         QStringLiteral("AVERAGE SURFACE TEMPERATURE (K)= ") + v.temperature + Blanks(7), kBlankLine,
@@ -26,7 +38,7 @@ QStringList GeneralLines(const ReadOuts &v)
         QStringLiteral("RADIUS (km) = ") + v.radiusKm, kBlankLine, kBlankLine, Blanks(13) + kClosing};
 }
 
-QStringList MainSequenceLines(const ReadOuts &v)
+QStringList MainSequenceLines(const Texts &v)
 {
     return {kHeading, kBlankLine, kBlankLine,
         QStringLiteral("AVERAGE SURFACE TEMPERATURE (K)= ") + v.temperature + Blanks(7), kBlankLine,
@@ -41,9 +53,10 @@ QStringList MainSequenceLines(const ReadOuts &v)
 
 } // namespace
 
-QByteArray ReportText(Variant variant, const ReadOuts &readOuts)
+QByteArray ReportText(const model::StarValue &star)
 {
-    const QStringList lines = variant == Variant::General ? GeneralLines(readOuts) : MainSequenceLines(readOuts);
+    const Texts texts = TextsOf(star.readOuts);
+    const QStringList lines = star.kind == model::DiagramKind::General ? GeneralLines(texts) : MainSequenceLines(texts);
     QByteArray text;
     for (const QString &line : lines)
         text += line.toLatin1() + "\r\n";

@@ -1,21 +1,16 @@
-// The text of the data report: fixed lines around the read-out texts, pure.
+// The text of the data report: fixed lines around the selected star's
+// read-outs, pure.
 #pragma once
 
+#include "model/star_value.h"
+
 #include <QByteArray>
-#include <QString>
 
 namespace report {
 
-enum class Variant { General, MainSequence };
-
-// The read-out texts exactly as the boxes show them; mass, massKg and
-// lifetime are used by the main-sequence variant only.
-struct ReadOuts {
-    QString temperature, magnitude, luminosity, radius, radiusKm, mass, massKg, lifetime;
-};
-
-// The whole file: 15 lines (general) or 21 lines (main sequence), each ending
-// in CR LF, in the single-byte code page (Latin-1).
-QByteArray ReportText(Variant variant, const ReadOuts &readOuts);
+// The whole file: 15 lines for a star of the general diagram, 21 for one of
+// the main-sequence diagram, each ending in CR LF, in the single-byte code
+// page (Latin-1); the read-outs exactly as the boxes show them.
+QByteArray ReportText(const model::StarValue &star);
 
 } // namespace report

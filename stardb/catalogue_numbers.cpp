@@ -1,19 +1,13 @@
 #include "stardb/catalogue_numbers.h"
 
 #include "model/number_format.h"
-#include "model/stellar_model.h"
 
 namespace stardb {
 namespace {
 
 bool readsAsNumber(const QString &text, char decimalSeparator)
 {
-    try {
-        (void)model::ReadNumber(text.toStdString(), decimalSeparator);
-        return true;
-    } catch (const model::ModelError &) {
-        return false;
-    }
+    return model::ReadTypedNumber(text.toStdString(), decimalSeparator).value.has_value();
 }
 
 // The number grammar allows one separator at most, so swapping every one is safe.
@@ -24,11 +18,21 @@ QString withSeparator(QString text, char from, char to)
 
 } // namespace
 
+model::TypedNumber CatalogueNumber(const QString &stored, char decimalSeparator)
+{
+    const std::string text = stored.toStdString();
+    model::TypedNumber number = model::ReadTypedNumber(text, '.');
+    if (decimalSeparator == '.')
+        return number;
+    if (!number.value)
+        return model::ReadTypedNumber(text, decimalSeparator);
+    number.text = withSeparator(stored, '.', decimalSeparator).toStdString();
+    return number;
+}
+
 QString ShownNumber(const QString &stored, char decimalSeparator)
 {
-    if (decimalSeparator == '.' || !readsAsNumber(stored, '.'))
-        return stored;
-    return withSeparator(stored, '.', decimalSeparator);
+    return QString::fromStdString(CatalogueNumber(stored, decimalSeparator).text);
 }
 
 QString StoredNumber(const QString &typed, char decimalSeparator)

@@ -4,6 +4,8 @@
 // with the user's own separator. Texts that are not numbers pass unchanged.
 #pragma once
 
+#include "model/number_format.h"
+
 #include <QString>
 
 namespace stardb {
@@ -11,6 +13,12 @@ namespace stardb {
 // A stored text as the user reads it: "4.83" is "4,83" where the comma is the
 // separator. A text that does not read as a number with a point is kept.
 QString ShownNumber(const QString &stored, char decimalSeparator);
+
+// A stored text as a number, read once: the text as the user reads it
+// (ShownNumber), and its value, read with a point or, failing that, with the
+// user's separator (another program may have written "4,83"), or why it
+// reads as no number.
+model::TypedNumber CatalogueNumber(const QString &stored, char decimalSeparator);
 
 // A typed text as the catalogue keeps it: "4,78" typed with the comma as the
 // separator is "4.78", and " 5800 " is "5800". A text that does not read as a

@@ -7,7 +7,7 @@
 #include "platform/widget_helpers.h"
 #include "stardb/catalogue_location.h"
 #include "stardb/catalogue_numbers.h"
-#include "stardb/diagram_link.h"
+#include "windows/diagram_link.h"
 #include "windows/dialogs.h"
 #include "windows/window_registry.h"
 
@@ -67,7 +67,7 @@ template <class W> W *named(W *widget, const char *name)
 
 } // namespace
 
-StarDatabaseWindow::StarDatabaseWindow(DiagramLink &diagrams)
+StarDatabaseWindow::StarDatabaseWindow(windows::DiagramLink &diagrams)
     : m_diagrams(diagrams)
 {
     // Form_Initialize.
@@ -299,7 +299,7 @@ void StarDatabaseWindow::saveNewStar()
     const char separator = platform::DecimalSeparator();
     // A star is stored only if it can be plotted; the pending record stays
     // for the user to correct. An empty name is left to the table to refuse.
-    if (!m_nameBox->text().trimmed().isEmpty() && !acceptsNumbers())
+    if (!m_nameBox->text().trimmed().isEmpty() && !acceptsTyped(typedStar()))
         return;
     const StarRecord typed {m_nameBox->text(), StoredNumber(m_temperatureBox->text(), separator),
         StoredNumber(m_magnitudeBox->text(), separator)};
@@ -321,11 +321,30 @@ void StarDatabaseWindow::saveNewStar()
     m_exitUpdateButton->show();
 }
 
-bool StarDatabaseWindow::acceptsNumbers()
+StarDatabaseWindow::ShownStar StarDatabaseWindow::typedStar() const
 {
     const char separator = platform::DecimalSeparator();
-    const model::PlotCheck check = model::CheckPlottable(
-        m_temperatureBox->text().toStdString(), m_magnitudeBox->text().toStdString(), separator);
+    return {std::nullopt, model::ReadTypedNumber(m_temperatureBox->text().toStdString(), separator),
+        model::ReadTypedNumber(m_magnitudeBox->text().toStdString(), separator)};
+}
+
+StarDatabaseWindow::ShownStar StarDatabaseWindow::shownStar() const
+{
+    if (m_catalogue.hasCurrent()) {
+        const StarRecord record = m_catalogue.current();
+        const char separator = platform::DecimalSeparator();
+        ShownStar stored {
+            record.name, CatalogueNumber(record.temperature, separator), CatalogueNumber(record.magnitude, separator)};
+        if (m_temperatureBox->text() == QString::fromStdString(stored.temperature.text)
+            && m_magnitudeBox->text() == QString::fromStdString(stored.magnitude.text))
+            return stored;
+    }
+    return typedStar();
+}
+
+bool StarDatabaseWindow::acceptsTyped(const ShownStar &typed)
+{
+    const model::PlotCheck check = model::CheckPlottable(typed.temperature, typed.magnitude);
     if (check.plottable())
         return true;
     using Fault = model::PlotCheck::Fault;
@@ -336,15 +355,17 @@ bool StarDatabaseWindow::acceptsNumbers()
     } else {
         const bool temperature = check.fault == Fault::Temperature;
         const QString field = temperature ? m_temperatureLabel->text() : m_magnitudeLabel->text();
-        const QString typed = (temperature ? m_temperatureBox : m_magnitudeBox)->text();
-        text = typed.trimmed().isEmpty()
+        const QString shown = QString::fromStdString((temperature ? typed.temperature : typed.magnitude).text);
+        text = shown.trimmed().isEmpty()
             ? tr("The %1 is empty.").arg(field)
-            : tr("The %1 \"%2\" cannot be plotted (%3).")
-                  .arg(field, typed, platform::ModelErrorText(check.error, platform::ErrorPlace::InSentence));
-        text += temperature
-            ? tr("\n\nPlease type a number above zero, for example 5772.")
-            : tr("\n\nPlease type a number, for example %1.")
-                  .arg(QString::fromStdString(model::FormatNumber(4.83, model::Pattern::Fixed2, separator)));
+            : tr("The %1 \"%2\" cannot be plotted (%3).").arg(field, shown, platform::ModelErrorText(check.error, platform::ErrorPlace::InSentence));
+        const char separator = platform::DecimalSeparator();
+        text += temperature ? tr("\n\nPlease type a number above zero, for example %1.")
+                                  .arg(QString::fromStdString(
+                                      model::FormatNumber(model::kSunTemperature, model::Pattern::Whole, separator)))
+                            : tr("\n\nPlease type a number, for example %1.")
+                                  .arg(QString::fromStdString(
+                                      model::FormatNumber(model::kSunAbsMagnitude, model::Pattern::Fixed2, separator)));
         (temperature ? m_temperatureBox : m_magnitudeBox)->setFocus();
     }
     windows::MsgBox(this, text, Buttons::Ok, Icon::Exclamation);
@@ -417,25 +438,30 @@ void StarDatabaseWindow::plotStar()
         windows::MsgBox(this, tr("Please Choose A Star First to Plot"), Buttons::Ok, Icon::Information);
         return;
     }
-    // A record another program wrote with values that cannot be plotted is
-    // reported once, by name, before anything is cleared or drawn.
-    const model::PlotCheck check = model::CheckPlottable(
-        m_temperatureBox->text().toStdString(), m_magnitudeBox->text().toStdString(), platform::DecimalSeparator());
-    if (!check.plottable()) {
+    const ShownStar star = shownStar();
+    if (!star.storedName) {
+        // Typed values are refused as OK refuses them, by their field.
+        if (!acceptsTyped(star))
+            return;
+    } else if (const model::PlotCheck check = model::CheckPlottable(star.temperature, star.magnitude);
+               !check.plottable()) {
+        // A record another program wrote with values that cannot be plotted
+        // is reported once, by name, before anything is cleared or drawn.
         using Fault = model::PlotCheck::Fault;
-        const QString what = check.fault == Fault::Temperature
-            ? tr("its %1 \"%2\"").arg(m_temperatureLabel->text(), m_temperatureBox->text())
-            : check.fault == Fault::Magnitude
-            ? tr("its %1 \"%2\"").arg(m_magnitudeLabel->text(), m_magnitudeBox->text())
-            : tr("its temperature and absolute magnitude together");
+        const auto quoted = [](const QLabel *field, const model::TypedNumber &number) {
+            return tr("its %1 \"%2\"").arg(field->text(), QString::fromStdString(number.text));
+        };
+        const QString what = check.fault == Fault::Temperature ? quoted(m_temperatureLabel, star.temperature)
+            : check.fault == Fault::Magnitude                  ? quoted(m_magnitudeLabel, star.magnitude)
+                                                               : tr("its temperature and absolute magnitude together");
         windows::MsgBox(this,
             tr("The star \"%1\" cannot be plotted: %2 cannot be used (%3).")
-                .arg(m_nameBox->text(), what, platform::ModelErrorText(check.error, platform::ErrorPlace::InSentence)),
+                .arg(*star.storedName, what, platform::ModelErrorText(check.error, platform::ErrorPlace::InSentence)),
             Buttons::Ok, Icon::Exclamation);
         return;
     }
-    // The texts go over as they are typed.
-    m_diagrams.plotOnBoth(m_temperatureBox->text(), m_magnitudeBox->text());
+    // The numbers go over with the texts they were shown as.
+    m_diagrams.plotOnBoth({*star.temperature.value, *star.magnitude.value, star.temperature.text, star.magnitude.text});
 }
 
 void StarDatabaseWindow::closeDatabase()

@@ -4,10 +4,13 @@
 // (browse, update, adding) live only in which buttons are visible.
 #pragma once
 
+#include "model/number_format.h"
 #include "stardb/star_catalogue.h"
 
 #include <QScopedValueRollback>
 #include <QWidget>
+
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -15,16 +18,18 @@ class QListView;
 class QModelIndex;
 class QPushButton;
 
-namespace stardb {
-
+namespace windows {
 class DiagramLink;
+}
+
+namespace stardb {
 
 class StarDatabaseWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr const char *kDesignerName = "Form6";
 
-    explicit StarDatabaseWindow(DiagramLink &diagrams);
+    explicit StarDatabaseWindow(windows::DiagramLink &diagrams);
     ~StarDatabaseWindow() override;
 
     // Update mode's buttons: add and del shown, ok and cancel hidden.
@@ -36,14 +41,24 @@ public:
     static constexpr int kBookmarkRole = stardb::kBookmarkRole;
 
 private:
+    // The star the boxes hold, its numbers read once: the current record's
+    // stored values, under its name, while the boxes show them as stored;
+    // otherwise what the user typed.
+    struct ShownStar {
+        std::optional<QString> storedName;
+        model::TypedNumber temperature, magnitude;
+    };
+
     void createControls();
     void connectControls();
     void load();
     void openCatalogue();
     void reopenIfItWasInUse();
+    ShownStar shownStar() const;
+    ShownStar typedStar() const;
     // Whether the typed temperature and magnitude can be plotted; if not, says
     // which one is wrong and puts the cursor there.
-    bool acceptsNumbers();
+    bool acceptsTyped(const ShownStar &typed);
 
     // The handlers of the buttons and the list.
     void addStar();
@@ -68,7 +83,7 @@ private:
     void refreshData();
     void reportCatalogueError();
 
-    DiagramLink &m_diagrams;
+    windows::DiagramLink &m_diagrams;
 
     QListView *m_starList = nullptr; // each row carries its record's bookmark
     QLabel *m_nameLabel = nullptr, *m_temperatureLabel = nullptr, *m_magnitudeLabel = nullptr;

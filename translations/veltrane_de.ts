@@ -630,10 +630,10 @@
     <message>
         <source>
 
-Please type a number above zero, for example 5772.</source>
+Please type a number above zero, for example %1.</source>
         <translation>
 
-Bitte geben Sie eine Zahl über null ein, zum Beispiel 5772.</translation>
+Bitte geben Sie eine Zahl über null ein, zum Beispiel %1.</translation>
     </message>
     <message>
         <source>

@@ -630,10 +630,10 @@
     <message>
         <source>
 
-Please type a number above zero, for example 5772.</source>
+Please type a number above zero, for example %1.</source>
         <translation>
 
-Escriba un número mayor que cero, por ejemplo 5772.</translation>
+Escriba un número mayor que cero, por ejemplo %1.</translation>
     </message>
     <message>
         <source>

@@ -630,10 +630,10 @@
     <message>
         <source>
 
-Please type a number above zero, for example 5772.</source>
+Please type a number above zero, for example %1.</source>
         <translation>
 
-Veuillez saisir un nombre supérieur à zéro, par exemple 5772.</translation>
+Veuillez saisir un nombre supérieur à zéro, par exemple %1.</translation>
     </message>
     <message>
         <source>

@@ -466,7 +466,7 @@ void TestAccessibility::cursorIsDrawnOnlyOnTheScreen()
     QCOMPARE(QColor(shown.pixel(at + QPoint(0, -5))), QColor(255, 255, 0));
     QCOMPARE(shown.pixel(at), bare.pixel(picture->cursorPosition()));
     // A plot and a clear know nothing of the cursor.
-    form->plotTyped(QStringLiteral("5963"), QStringLiteral("4.78"));
+    form->plot({5963, 4.78});
     QVERIFY(picture->image() != bare);
     form->clearMarks();
     QCOMPARE(picture->image(), bare);

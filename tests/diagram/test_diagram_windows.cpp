@@ -25,6 +25,13 @@ using diagram::GeneralDiagramWindow;
 using diagram::MainSequenceWindow;
 using windows::Registry;
 
+// A star as the star database hands it over: the numbers and the texts they
+// were typed as.
+model::GivenStar Typed(const char *temperature, const char *magnitude, char separator = '.')
+{
+    return {model::ReadNumber(temperature, separator), model::ReadNumber(magnitude, separator), temperature, magnitude};
+}
+
 // A stand-in for a window of another library, open beside the diagrams.
 class StandIn : public QWidget { };
 
@@ -193,7 +200,7 @@ void TestDiagramWindows::clickOnTheSun()
     QCOMPARE(Picture(form)->image(), m_generalBare); // a click draws nothing
     QCOMPARE(Control<QLabel>(form, "Label1")->text(), QStringLiteral("unchanged"));
     QVERIFY(form->selectedStar());
-    QCOMPARE(form->selectedStar()->PlotColumn, 0.0);
+    QCOMPARE(form->selectedStar()->point.PlotColumn, 0.0);
 }
 
 void TestDiagramWindows::clickReadOutsFollowTheLocale()
@@ -204,7 +211,7 @@ void TestDiagramWindows::clickReadOutsFollowTheLocale()
     QCOMPARE(Texts(form, {"Text1", "Text2", "Text5", "Text3", "Text4"}),
         QStringList({"5963", "4,78", "1,00", ",9941", "691407,728"}));
     // The star database writes the values with the same separator.
-    form->plotTyped(QStringLiteral("5963"), QStringLiteral("4,78"));
+    form->plot(Typed("5963", "4,78", ','));
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(Texts(form, {"Text1", "Text2", "Text3"}), QStringList({"5963", "4,78", ",9943"}));
 }
@@ -212,7 +219,7 @@ void TestDiagramWindows::clickReadOutsFollowTheLocale()
 void TestDiagramWindows::drawMarksAndRecomputes()
 {
     GeneralDiagramWindow *form = Registry().window<GeneralDiagramWindow>();
-    form->plotTyped(QStringLiteral("5963"), QStringLiteral("4.78"));
+    form->plot(Typed("5963", "4.78"));
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(Texts(form, {"Text1", "Text2", "Text5", "Text3", "Text4"}),
         QStringList({"5963", "4.78", "1.00", ".9943", "691515.672"}));
@@ -232,12 +239,12 @@ void TestDiagramWindows::drawMarksAndRecomputes()
 void TestDiagramWindows::twoPlotsLeaveTwoMarks()
 {
     GeneralDiagramWindow *form = Registry().window<GeneralDiagramWindow>();
-    form->plotTyped(QStringLiteral("5963"), QStringLiteral("4.78"));
-    form->plotTyped(QStringLiteral("10000"), QStringLiteral("1.4"));
+    form->plot(Typed("5963", "4.78"));
+    form->plot(Typed("10000", "1.4"));
     const QImage &image = Picture(form)->image();
     const QPointF first(186.46, 249.64);
     QVERIFY(form->selectedStar());
-    const QPointF second(form->selectedStar()->PlotColumn, form->selectedStar()->PlotRow);
+    const QPointF second(form->selectedStar()->point.PlotColumn, form->selectedStar()->point.PlotRow);
     QVERIFY(std::fabs(second.x() - 90.77) < 0.01);
     QVERIFY(countPixels(image, diagram::kDotColour, first, 3.5) >= 12);
     QVERIFY(countPixels(image, diagram::kDotColour, second, 3.5) >= 12);
@@ -246,19 +253,19 @@ void TestDiagramWindows::twoPlotsLeaveTwoMarks()
 void TestDiagramWindows::drawHotterThanTheCalibration()
 {
     GeneralDiagramWindow *form1 = Registry().window<GeneralDiagramWindow>();
-    form1->plotTyped(QStringLiteral("90000"), QStringLiteral("4.78")); // no plot before: the left edge
+    form1->plot(Typed("90000", "4.78")); // no plot before: the left edge
     QVERIFY(form1->selectedStar());
-    QCOMPARE(form1->selectedStar()->PlotColumn, 0.0);
-    form1->plotTyped(QStringLiteral("5963"), QStringLiteral("4.78"));
-    form1->plotTyped(QStringLiteral("95000"), QStringLiteral("4.78"));
-    QVERIFY(std::fabs(form1->selectedStar()->PlotColumn - 186.46) < 0.01);
+    QCOMPARE(form1->selectedStar()->point.PlotColumn, 0.0);
+    form1->plot(Typed("5963", "4.78"));
+    form1->plot(Typed("95000", "4.78"));
+    QVERIFY(std::fabs(form1->selectedStar()->point.PlotColumn - 186.46) < 0.01);
 
     MainSequenceWindow *form2 = Registry().window<MainSequenceWindow>();
-    form2->plotTyped(QStringLiteral("5963"), QStringLiteral("4.78"));
+    form2->plot(Typed("5963", "4.78"));
     form2->clearMarks();
-    form2->plotTyped(QStringLiteral("95000"), QStringLiteral("4.78"));
+    form2->plot(Typed("95000", "4.78"));
     QVERIFY(form2->selectedStar());
-    QCOMPARE(form2->selectedStar()->PlotColumn, 0.0);
+    QCOMPARE(form2->selectedStar()->point.PlotColumn, 0.0);
     QCOMPARE(QColor(Picture(form2)->image().pixel(0, 249)), diagram::kDotColour);
     QCOMPARE(countPixels(Picture(form2)->image(), diagram::kDotColour, {186.46, 249.64}, 3.5), 0);
     QVERIFY(m_desktop.messages.isEmpty());
@@ -266,44 +273,29 @@ void TestDiagramWindows::drawHotterThanTheCalibration()
 
 void TestDiagramWindows::drawFailures_data()
 {
-    QTest::addColumn<QString>("temperature");
-    QTest::addColumn<QString>("magnitude");
+    QTest::addColumn<double>("temperature");
+    QTest::addColumn<double>("magnitude");
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("marked");
-    QTest::newRow("empty temperature") << ""
-                                       << "4.78"
-                                       << "Type mismatch" << false;
-    QTest::newRow("temperature not a number") << "warm"
-                                              << "4.78"
-                                              << "Type mismatch" << false;
-    QTest::newRow("zero kelvin") << "0"
-                                 << "4.78"
-                                 << "Invalid procedure call or argument" << false;
-    QTest::newRow("negative temperature") << "-300"
-                                          << "4.78"
-                                          << "Invalid procedure call or argument" << false;
-    QTest::newRow("magnitude not a number") << "7000"
-                                            << "x"
-                                            << "Type mismatch" << false;
-    QTest::newRow("luminosity overflows") << "7000"
-                                          << "-1000"
-                                          << "Overflow" << true;
+    QTest::newRow("zero kelvin") << 0.0 << 4.78 << "Invalid procedure call or argument" << false;
+    QTest::newRow("negative temperature") << -300.0 << 4.78 << "Invalid procedure call or argument" << false;
+    QTest::newRow("luminosity overflows") << 7000.0 << -1000.0 << "Overflow" << true;
 }
 
 void TestDiagramWindows::drawFailures()
 {
-    QFETCH(QString, temperature);
-    QFETCH(QString, magnitude);
+    QFETCH(double, temperature);
+    QFETCH(double, magnitude);
     QFETCH(QString, message);
     QFETCH(bool, marked);
     GeneralDiagramWindow *form = Registry().window<GeneralDiagramWindow>();
     PressPicture(form, 187, 249); // a star selected before
-    form->plotTyped(temperature, magnitude);
+    form->plot({temperature, magnitude});
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages[0].text, message);
     QCOMPARE(m_desktop.messages[0].title, QStringLiteral("Veltrane"));
     QCOMPARE(m_desktop.messages[0].buttons, platform::Buttons::Ok);
-    // No mix of the new texts and the old star: nothing is selected any more,
+    // No mix of the new values and the old star: nothing is selected any more,
     // so the relative size view and the report ask for a click.
     QVERIFY(!form->selectedStar());
     QCOMPARE(Texts(form, {"Text1", "Text2", "Text5", "Text3", "Text4"}), QStringList(5, QString()));
@@ -420,7 +412,7 @@ void TestDiagramWindows::mainSequenceClick()
 void TestDiagramWindows::draw2()
 {
     MainSequenceWindow *form = Registry().window<MainSequenceWindow>();
-    form->plotTyped(QStringLiteral("5963"), QStringLiteral("4.780"));
+    form->plot(Typed("5963", "4.780"));
     QVERIFY(m_desktop.messages.isEmpty());
     QCOMPARE(Texts(form, {"Text1", "Text2", "Text8", "Text5", "Text6", "Text7"}),
         QStringList({"5963", "4.78", "1.00", "1.00", "1.989 E+30", "1.00 E+10"}));
@@ -434,9 +426,9 @@ void TestDiagramWindows::draw2FailureLeavesNoStar()
 {
     MainSequenceWindow *form = Registry().window<MainSequenceWindow>();
     PressPicture(form, 187, 249);
-    form->plotTyped(QStringLiteral("6000"), QStringLiteral("dim"));
+    form->plot({-6000, 4.78});
     QCOMPARE(m_desktop.messages.size(), 1);
-    QCOMPARE(m_desktop.messages[0].text, QStringLiteral("Type mismatch"));
+    QCOMPARE(m_desktop.messages[0].text, QStringLiteral("Invalid procedure call or argument"));
     QVERIFY(!form->selectedStar());
     QCOMPARE(Texts(form, {"Text1", "Text2", "Text8", "Text3", "Text4", "Text5", "Text6", "Text7"}),
         QStringList(8, QString()));

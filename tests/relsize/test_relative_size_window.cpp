@@ -22,8 +22,8 @@
 #include <csignal>
 #include <sys/resource.h>
 
+using model::DiagramKind;
 using platform::Icon;
-using relsize::DiagramKind;
 
 namespace {
 
@@ -40,7 +40,7 @@ model::StarPoint Star(double t, double m, double r)
 
 void Show(const model::StarPoint &star, DiagramKind kind = DiagramKind::General)
 {
-    relsize::ShowRelativeSize(nullptr, star, kind);
+    relsize::ShowRelativeSize(nullptr, model::StarValue {kind, star, {}});
 }
 
 } // namespace
@@ -156,7 +156,7 @@ void TestRelativeSizeWindow::designState()
 void TestRelativeSizeWindow::noStarSelected()
 {
     QWidget caller;
-    relsize::ShowRelativeSize(&caller, std::nullopt, DiagramKind::MainSequence);
+    relsize::ShowRelativeSize(&caller, std::nullopt);
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages[0].text, QStringLiteral("Click The Image First !"));
     QCOMPARE(m_desktop.messages[0].title, QStringLiteral("Error"));

@@ -4,11 +4,11 @@
 
 #include <QTest>
 
+using model::DiagramKind;
 using relsize::ClassifyStar;
-using relsize::DiagramKind;
 using relsize::StarAppearance;
 
-Q_DECLARE_METATYPE(relsize::DiagramKind)
+Q_DECLARE_METATYPE(model::DiagramKind)
 
 namespace {
 

@@ -15,14 +15,14 @@
 #include <csignal>
 #include <sys/resource.h>
 
+using model::DiagramKind;
+using model::ReadOuts;
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
-using report::ReadOuts;
-using report::Variant;
 
-Q_DECLARE_METATYPE(report::Variant)
-Q_DECLARE_METATYPE(report::ReadOuts)
+Q_DECLARE_METATYPE(model::DiagramKind)
+Q_DECLARE_METATYPE(model::ReadOuts)
 
 namespace {
 
@@ -34,6 +34,12 @@ ReadOuts SunGeneral()
 ReadOuts SunMainSequence()
 {
     return {"5963", "4.78", "1.00", ".9941", "691407.728", "1.00", "1.990 E+30", "1.01 E+10"};
+}
+
+// The selected star of a diagram of this kind, with these read-outs.
+model::StarValue Star(DiagramKind kind, const ReadOuts &readOuts)
+{
+    return {kind, {}, readOuts};
 }
 
 QByteArray Expected(const char *name)
@@ -119,44 +125,45 @@ void TestReport::cleanupTestCase()
 
 void TestReport::reportText_data()
 {
-    QTest::addColumn<Variant>("variant");
+    QTest::addColumn<DiagramKind>("kind");
     QTest::addColumn<ReadOuts>("readOuts");
     QTest::addColumn<QString>("expected");
 
-    // The general variant ignores the main-sequence boxes even when they are filled.
-    QTest::newRow("general, Sun") << Variant::General << SunMainSequence() << "general_187_249.txt";
-    QTest::newRow("main sequence, Sun") << Variant::MainSequence << SunMainSequence() << "main_sequence_187_249.txt";
+    // The general kind ignores the main-sequence boxes even when they are filled.
+    QTest::newRow("general, Sun") << DiagramKind::General << SunMainSequence() << "general_187_249.txt";
+    QTest::newRow("main sequence, Sun") << DiagramKind::MainSequence << SunMainSequence()
+                                        << "main_sequence_187_249.txt";
     ReadOuts emptyRadius = SunGeneral();
     emptyRadius.radius.clear();
-    QTest::newRow("general, empty radius box") << Variant::General << emptyRadius << "general_empty_radius.txt";
+    QTest::newRow("general, empty radius box") << DiagramKind::General << emptyRadius << "general_empty_radius.txt";
 }
 
 void TestReport::reportText()
 {
-    QFETCH(Variant, variant);
+    QFETCH(DiagramKind, kind);
     QFETCH(ReadOuts, readOuts);
     QFETCH(QString, expected);
-    const QByteArray actual = report::ReportText(variant, readOuts);
+    const QByteArray actual = report::ReportText(Star(kind, readOuts));
     const QByteArray wanted = Expected(expected.toLatin1().constData());
     QVERIFY2(actual == wanted, FirstDifference(actual, wanted).constData());
 }
 
 void TestReport::everyLineEndsInCrLf_data()
 {
-    QTest::addColumn<Variant>("variant");
+    QTest::addColumn<DiagramKind>("kind");
     QTest::addColumn<int>("lines");
-    QTest::newRow("general") << Variant::General << 15;
-    QTest::newRow("main sequence") << Variant::MainSequence << 21;
+    QTest::newRow("general") << DiagramKind::General << 15;
+    QTest::newRow("main sequence") << DiagramKind::MainSequence << 21;
 }
 
 void TestReport::everyLineEndsInCrLf()
 {
-    QFETCH(Variant, variant);
+    QFETCH(DiagramKind, kind);
     QFETCH(int, lines);
     // An empty temperature box: the label runs straight into its blanks.
     ReadOuts values = SunMainSequence();
     values.temperature.clear();
-    const QByteArray text = report::ReportText(variant, values);
+    const QByteArray text = report::ReportText(Star(kind, values));
     QVERIFY(text.endsWith("\r\n"));
     QCOMPARE(text.count("\r\n"), lines);
     QCOMPARE(text.count('\n'), lines);
@@ -166,18 +173,18 @@ void TestReport::everyLineEndsInCrLf()
 
 void TestReport::noStarSelected_data()
 {
-    QTest::addColumn<Variant>("variant");
+    QTest::addColumn<DiagramKind>("kind");
     QTest::addColumn<QString>("text");
-    QTest::newRow("general") << Variant::General << "Click The Image First To Get Data";
-    QTest::newRow("main sequence, trailing blank") << Variant::MainSequence << "Click The Image First To Get Data ";
+    QTest::newRow("general") << DiagramKind::General << "Click The Image First To Get Data";
+    QTest::newRow("main sequence, trailing blank") << DiagramKind::MainSequence << "Click The Image First To Get Data ";
 }
 
 void TestReport::noStarSelected()
 {
-    QFETCH(Variant, variant);
+    QFETCH(DiagramKind, kind);
     QFETCH(QString, text);
     m_desktop.fileNames.enqueue(path("never.txt"));
-    report::PrintData(nullptr, variant, std::nullopt);
+    report::PrintData(nullptr, kind, std::nullopt);
     QCOMPARE(m_desktop.messages.size(), 1);
     QCOMPARE(m_desktop.messages[0].text, text);
     QCOMPARE(m_desktop.messages[0].title, QStringLiteral("Error"));
@@ -189,22 +196,22 @@ void TestReport::noStarSelected()
 
 void TestReport::writesTheChosenFileAndOpensItOnYes_data()
 {
-    QTest::addColumn<Variant>("variant");
+    QTest::addColumn<DiagramKind>("kind");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("general") << Variant::General << "general_187_249.txt";
-    QTest::newRow("main sequence") << Variant::MainSequence << "main_sequence_187_249.txt";
+    QTest::newRow("general") << DiagramKind::General << "general_187_249.txt";
+    QTest::newRow("main sequence") << DiagramKind::MainSequence << "main_sequence_187_249.txt";
 }
 
 void TestReport::writesTheChosenFileAndOpensItOnYes()
 {
-    QFETCH(Variant, variant);
+    QFETCH(DiagramKind, kind);
     QFETCH(QString, expected);
     QWidget owner;
     // Typed without ".txt": used exactly as typed.
     const QString chosen = path("sun report");
     m_desktop.fileNames.enqueue(chosen);
     m_desktop.answers.enqueue(Answer::Yes);
-    report::PrintData(&owner, variant, SunMainSequence());
+    report::PrintData(&owner, kind, Star(kind, SunMainSequence()));
 
     QCOMPARE(m_desktop.saves.size(), 1);
     QCOMPARE(m_desktop.saves[0].filter, QStringLiteral(" Text files(*.txt)|*.txt"));
@@ -245,7 +252,7 @@ void TestReport::answerNoOpensNothing()
 {
     m_desktop.fileNames.enqueue(path("a.txt"));
     m_desktop.answers.enqueue(Answer::No);
-    report::PrintData(nullptr, Variant::General, SunGeneral());
+    report::PrintData(nullptr, DiagramKind::General, Star(DiagramKind::General, SunGeneral()));
     QCOMPARE(Contents(path("a.txt")), Expected("general_187_249.txt"));
     QCOMPARE(m_desktop.messages.size(), 1);
     QVERIFY(m_desktop.opens.isEmpty());
@@ -253,7 +260,7 @@ void TestReport::answerNoOpensNothing()
 
 void TestReport::cancelWritesNothing()
 {
-    report::PrintData(nullptr, Variant::MainSequence, SunMainSequence());
+    report::PrintData(nullptr, DiagramKind::MainSequence, Star(DiagramKind::MainSequence, SunMainSequence()));
     QCOMPARE(m_desktop.saves.size(), 1);
     QVERIFY2(m_desktop.messages.isEmpty(), "a cancelled dialog asks nothing more");
     QVERIFY(m_desktop.opens.isEmpty());
@@ -265,7 +272,7 @@ void TestReport::replacesAnExistingFile()
     // Longer than the report: a file that was only overwritten, not truncated, would keep its tail.
     WriteFile(path("old.txt"), QByteArray(4096, 'x'));
     m_desktop.fileNames.enqueue(path("old.txt"));
-    report::PrintData(nullptr, Variant::General, SunGeneral());
+    report::PrintData(nullptr, DiagramKind::General, Star(DiagramKind::General, SunGeneral()));
     QCOMPARE(Contents(path("old.txt")), Expected("general_187_249.txt"));
 }
 
@@ -273,7 +280,7 @@ void TestReport::bareNameLandsInProgramFolder()
 {
     m_desktop.fileNames.enqueue(QStringLiteral("bare"));
     m_desktop.answers.enqueue(Answer::Yes);
-    report::PrintData(nullptr, Variant::General, SunGeneral());
+    report::PrintData(nullptr, DiagramKind::General, Star(DiagramKind::General, SunGeneral()));
     QCOMPARE(Contents(path("bare")), Expected("general_187_249.txt"));
     QCOMPARE(m_desktop.opens.size(), 1);
     QCOMPARE(m_desktop.opens[0].file, path("bare"));
@@ -296,7 +303,7 @@ void TestReport::unwritablePathIsReported()
     WriteFile(path("plain"), "not a folder");
     m_desktop.fileNames.enqueue(path(name));
     m_desktop.answers.enqueue(Answer::Yes);
-    report::PrintData(nullptr, Variant::General, SunGeneral());
+    report::PrintData(nullptr, DiagramKind::General, Star(DiagramKind::General, SunGeneral()));
 
     QCOMPARE(m_desktop.messages.size(), 1);
     const auto &message = m_desktop.messages[0];
@@ -322,7 +329,7 @@ void TestReport::failingWriteLeavesExistingFileIntact()
     small.rlim_cur = 100;
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    report::PrintData(nullptr, Variant::MainSequence, SunMainSequence());
+    report::PrintData(nullptr, DiagramKind::MainSequence, Star(DiagramKind::MainSequence, SunMainSequence()));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 

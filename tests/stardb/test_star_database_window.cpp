@@ -199,6 +199,7 @@ private slots:
     void plotDrawsOnBothDiagrams();
     void unplottableRecordIsNamedOnce_data();
     void unplottableRecordIsNamedOnce();
+    void typedValuesAreRefusedByTheirField();
     void everyShippedStarPlots();
 
     // An installed copy: the program's folder cannot be written
@@ -758,8 +759,8 @@ void TestStarDatabaseWindow::plotDrawsOnBothDiagrams()
     QCOMPARE(Box(general, "Text1")->text(), QStringLiteral("9940"));
     QCOMPARE(Box(mainSequence, "Text1")->text(), QStringLiteral("9940"));
     QVERIFY(general->selectedStar() && mainSequence->selectedStar());
-    QCOMPARE(general->selectedStar()->Temperature, 9940.0);
-    QCOMPARE(mainSequence->selectedStar()->Temperature, 9940.0);
+    QCOMPARE(general->selectedStar()->point.Temperature, 9940.0);
+    QCOMPARE(mainSequence->selectedStar()->point.Temperature, 9940.0);
     QVERIFY(differingPixels(Marked(general), diagram::GeneralDiagramPicture()) > 0);
     QVERIFY(differingPixels(Marked(mainSequence), diagram::MainSequenceDiagramPicture()) > 0);
 
@@ -811,6 +812,26 @@ void TestStarDatabaseWindow::unplottableRecordIsNamedOnce()
     QCOMPARE(Box(general, "Text1")->text(), QStringLiteral("5963")); // the clicked star is still there
     QCOMPARE(Marked(general), diagram::GeneralDiagramPicture().convertToFormat(QImage::Format_RGB32));
     QVERIFY(!Registry().loaded<MainSequenceWindow>());
+}
+
+// Values typed over a stored star are the user's, not the star's: Plot
+// refuses them by the field at fault, as OK does, without naming the star.
+void TestStarDatabaseWindow::typedValuesAreRefusedByTheirField()
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
+    StarDatabaseWindow *form = openForm();
+    choose(form, QStringLiteral("Sun"));
+    Box(form, "Text1")->setText(QStringLiteral("9940"));
+    Box(form, "Text2")->setText(QStringLiteral("1.42"));
+    press(Button(form, "plot"));
+    QCOMPARE(m_desktop.messages.size(), 1);
+    QCOMPARE(m_desktop.messages.at(0).text,
+        QStringLiteral("The Absolute Magnitude \"1.42\" cannot be plotted (Type mismatch).\n\n"
+                       "Please type a number, for example 4,83."));
+    QCOMPARE(form->focusWidget(), Box(form, "Text2"));
+    QVERIFY(!Registry().loaded<MainSequenceWindow>()); // nothing cleared or plotted
 }
 
 void TestStarDatabaseWindow::okRefusesNumbersThatCannotBePlotted()
@@ -1024,9 +1045,9 @@ void TestStarDatabaseWindow::commaLocaleAddsAndPlots()
     auto *mainSequence = Registry().loaded<MainSequenceWindow>();
     QVERIFY(general && mainSequence);
     QVERIFY(general->selectedStar() && mainSequence->selectedStar());
-    QCOMPARE(general->selectedStar()->Temperature, 5963.5);
-    QCOMPARE(general->selectedStar()->AbsMagnitude, 4.78);
-    QCOMPARE(mainSequence->selectedStar()->Temperature, 5963.5);
+    QCOMPARE(general->selectedStar()->point.Temperature, 5963.5);
+    QCOMPARE(general->selectedStar()->point.AbsMagnitude, 4.78);
+    QCOMPARE(mainSequence->selectedStar()->point.Temperature, 5963.5);
     QVERIFY(differingPixels(Marked(general), diagram::GeneralDiagramPicture()) > 0);
     QVERIFY(differingPixels(Marked(mainSequence), diagram::MainSequenceDiagramPicture()) > 0);
     QCOMPARE(Box(general, "Text1")->text(), QStringLiteral("5963,5"));
