@@ -78,7 +78,7 @@ void AboutBox::createControls()
 
 void AboutBox::leave()
 {
-    windows::Registry().unload<AboutBox>();
+    windows::Registry().unload(this);
 }
 
 void AboutBox::openFeedback()

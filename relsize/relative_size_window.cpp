@@ -182,7 +182,7 @@ void RelativeSizeWindow::openHelp()
 
 void RelativeSizeWindow::leave()
 {
-    windows::Registry().unload<RelativeSizeWindow>();
+    windows::Registry().unload(this);
 }
 
 void RelativeSizeWindow::paintEvent(QPaintEvent *)

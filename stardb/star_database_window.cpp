@@ -469,10 +469,7 @@ void StarDatabaseWindow::closeDatabase()
     // Only windows that are there are cleared: creating one just to clear it
     // would be pointless.
     m_diagrams.clearLoadedDiagrams();
-    if (windows::Registry().loaded<StarDatabaseWindow>() == this)
-        windows::Registry().unload<StarDatabaseWindow>();
-    else
-        close();
+    windows::Registry().unload(this);
     m_diagrams.setLiveReadoutsVisible(true);
 }
 

@@ -2,14 +2,36 @@
 
 #include "platform/common_controls.h"
 #include "platform/language.h"
+#include "platform/qt_desktop.h"
 #include "platform/save_dialog.h"
-#include "windows/window_registry.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace windows {
+namespace {
+
+platform::Desktop *&installedDesktop()
+{
+    static platform::Desktop *desktop = nullptr;
+    return desktop;
+}
+
+} // namespace
+
+platform::Desktop &Desktop()
+{
+    if (platform::Desktop *installed = installedDesktop())
+        return *installed;
+    static platform::QtDesktop real;
+    return real;
+}
+
+void SetDesktop(platform::Desktop *desktop)
+{
+    installedDesktop() = desktop;
+}
 
 platform::Answer MsgBox(
     QWidget *owner, const QString &text, platform::Buttons buttons, platform::Icon icon, const QString &title)

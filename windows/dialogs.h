@@ -1,6 +1,6 @@
-// The dialogs and shell calls every window makes, through the registry's
-// desktop: a message box, the help file, and saving into a file the user
-// names.
+// The dialog service: the desktop every window asks for message boxes, the
+// save dialog and the shell, and the calls made through it everywhere (a
+// message box, the help file, saving into a file the user names).
 #pragma once
 
 #include "platform/desktop.h"
@@ -12,6 +12,11 @@
 class QWidget;
 
 namespace windows {
+
+// The real desktop, unless a test installed a scripted one (nullptr puts the
+// real one back).
+platform::Desktop &Desktop();
+void SetDesktop(platform::Desktop *desktop);
 
 // Message box; the title is the program's unless the caller names one.
 platform::Answer MsgBox(QWidget *owner, const QString &text, platform::Buttons buttons = platform::Buttons::Ok,

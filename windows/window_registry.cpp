@@ -1,7 +1,6 @@
 #include "windows/window_registry.h"
 
 #include "platform/accessibility.h"
-#include "platform/qt_desktop.h"
 
 namespace windows {
 
@@ -21,8 +20,10 @@ QWidget *WindowRegistry::window(const QString &name)
     if (QWidget *w = loaded(name))
         return w;
     const auto factory = m_factories.constFind(name);
-    if (factory == m_factories.constEnd())
+    if (factory == m_factories.constEnd()) {
+        qWarning("No window is registered as %s", qPrintable(name));
         return nullptr;
+    }
     QWidget *w = (*factory)();
     w->setObjectName(name);
     platform::NameControlsForAccessibility(w);
@@ -65,6 +66,18 @@ void WindowRegistry::unload(const QString &name)
         emit lastVisibleWindowGone();
 }
 
+void WindowRegistry::unload(QWidget *window)
+{
+    for (auto it = m_windows.constBegin(); it != m_windows.constEnd(); ++it) {
+        if (it.value() == window) {
+            unload(it.key());
+            return;
+        }
+    }
+    if (window)
+        window->close();
+}
+
 bool WindowRegistry::anyVisible() const
 {
     for (const QPointer<QWidget> &w : m_windows)
@@ -104,20 +117,6 @@ QStringList WindowRegistry::loadedNames() const
             names << it.key();
     names.sort();
     return names;
-}
-
-platform::Desktop &WindowRegistry::desktop()
-{
-    if (!m_desktop) {
-        static platform::QtDesktop qtDesktop;
-        m_desktop = &qtDesktop;
-    }
-    return *m_desktop;
-}
-
-void WindowRegistry::setDesktop(platform::Desktop *desktop)
-{
-    m_desktop = desktop;
 }
 
 void WindowRegistry::forget(const QString &name, QWidget *window)

@@ -5,8 +5,6 @@
 // the program hands it the order in which the exit path unloads them.
 #pragma once
 
-#include "platform/desktop.h"
-
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -14,7 +12,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <type_traits>
 
 namespace windows {
 
@@ -26,8 +23,9 @@ public:
     static WindowRegistry &instance();
 
     // Registration by designer name. A window class names itself with
-    // `static constexpr const char *kDesignerName`; typed access registers a
-    // class that needs no arguments by itself when nobody registered it.
+    // `static constexpr const char *kDesignerName`. Only a registered window
+    // is ever created: the program's composition registers them all, wired
+    // to each other, before the first is shown.
     void add(const QString &name, Factory factory);
     template <class T> void add()
     {
@@ -37,35 +35,28 @@ public:
     // Every registered designer name, sorted.
     QStringList registeredNames() const;
 
-    // The window, created (loaded, not shown) if it is not loaded; nullptr for
-    // a name nobody registered. Its objectName is its designer name.
+    // The window, created (loaded, not shown) if it is not loaded; nullptr,
+    // and a warning, for a name nobody registered (or a window of another
+    // class under that name). Its objectName is its designer name.
     QWidget *window(const QString &name);
-    template <class T> T *window()
-    {
-        if constexpr (std::is_default_constructible_v<T>) {
-            if (!isRegistered(nameOf<T>()))
-                add<T>();
-        }
-        return static_cast<T *>(window(nameOf<T>()));
-    }
+    template <class T> T *window() { return qobject_cast<T *>(window(nameOf<T>())); }
 
     // The window if it is loaded, else nullptr; never creates one.
     QWidget *loaded(const QString &name) const;
-    template <class T> T *loaded() const { return static_cast<T *>(loaded(nameOf<T>())); }
+    template <class T> T *loaded() const { return qobject_cast<T *>(loaded(nameOf<T>())); }
 
     // Show non-modally (creating if needed) and bring to the front.
     QWidget *show(const QString &name);
-    template <class T> T *show()
-    {
-        window<T>();
-        return static_cast<T *>(show(nameOf<T>()));
-    }
+    template <class T> T *show() { return qobject_cast<T *>(show(nameOf<T>())); }
 
     // Unload: the window disappears now and is destroyed once control returns
     // to the event loop, so a window may unload itself from its own handler.
     // Emits lastVisibleWindowGone when it was the last window on screen.
     void unload(const QString &name);
     template <class T> void unload() { unload(nameOf<T>()); }
+    // A window leaving by its own control ("OK", "&EXIT", "Clo&se"): unloaded
+    // if it is the loaded one, else (a window nobody loaded) just closed.
+    void unload(QWidget *window);
 
     // The exit path: unload every loaded window, those named here first and
     // in this order, then any other by name. Emits allUnloaded afterwards.
@@ -73,10 +64,6 @@ public:
     void unloadAll();
 
     QStringList loadedNames() const;
-
-    // Dialogs and the shell go through this desktop; tests install a scripted one.
-    platform::Desktop &desktop();
-    void setDesktop(platform::Desktop *desktop);
 
     template <class T> static QString nameOf() { return QString::fromLatin1(T::kDesignerName); }
 
@@ -94,17 +81,11 @@ private:
     QHash<QString, Factory> m_factories;
     QHash<QString, QPointer<QWidget>> m_windows;
     QStringList m_exitOrder;
-    platform::Desktop *m_desktop = nullptr;
 };
 
-// The registry, and the desktop its windows ask for dialogs and the shell.
 inline WindowRegistry &Registry()
 {
     return WindowRegistry::instance();
-}
-inline platform::Desktop &Desktop()
-{
-    return WindowRegistry::instance().desktop();
 }
 
 } // namespace windows

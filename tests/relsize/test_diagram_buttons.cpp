@@ -63,6 +63,9 @@ private:
 void TestDiagramButtons::initTestCase()
 {
     useScriptedDesktop();
+    windows::Registry().add<diagram::GeneralDiagramWindow>();
+    windows::Registry().add<diagram::MainSequenceWindow>();
+    windows::Registry().add<relsize::RelativeSizeWindow>();
 }
 
 void TestDiagramButtons::init()

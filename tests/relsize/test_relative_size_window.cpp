@@ -81,6 +81,7 @@ private:
 void TestRelativeSizeWindow::initTestCase()
 {
     useScriptedDesktop();
+    windows::Registry().add<relsize::RelativeSizeWindow>();
 }
 
 void TestRelativeSizeWindow::init()

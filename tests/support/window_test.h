@@ -5,6 +5,7 @@
 
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
+#include "windows/dialogs.h"
 #include "windows/window_registry.h"
 
 #include <QCoreApplication>
@@ -20,7 +21,7 @@
 class WindowTest : public QObject {
 protected:
     // For initTestCase.
-    void useScriptedDesktop() { windows::Registry().setDesktop(&m_desktop); }
+    void useScriptedDesktop() { windows::SetDesktop(&m_desktop); }
     // For init: a clean script and a new, empty program folder.
     bool freshProgramFolder()
     {
@@ -40,7 +41,7 @@ protected:
     // For cleanupTestCase.
     void restoreDesktop()
     {
-        windows::Registry().setDesktop(nullptr);
+        windows::SetDesktop(nullptr);
         platform::SetProgramFolder({});
     }
     static void processDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

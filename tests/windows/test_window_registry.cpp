@@ -24,16 +24,24 @@ public:
     static constexpr const char *kDesignerName = "Form3";
 };
 
+// Never registered.
+class Form7 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr const char *kDesignerName = "Form7";
+};
+
 class TestWindowRegistry : public WindowTest {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void cleanup();
     void createdOnFirstReferenceOnly();
     void unloadedWindowComesBackFresh();
     void titleBarCloseUnloads();
     void unloadAllEndsWithNothingLoaded();
     void exitOrderIsTheProgramsToGive();
-    void unknownNameIsNoWindow();
+    void unregisteredWindowIsRefused();
     void helpOpensTheHelpFileInTheProgramFolder();
     void helpWithoutAViewer_data();
     void helpWithoutAViewer();
@@ -41,11 +49,17 @@ private slots:
     void documentWithoutAProgram();
 };
 
+void TestWindowRegistry::initTestCase()
+{
+    windows::Registry().add<Form1>();
+    windows::Registry().add<Form3>();
+}
+
 void TestWindowRegistry::cleanup()
 {
     unloadEveryWindow();
     windows::Registry().setExitOrder({});
-    windows::Registry().setDesktop(nullptr);
+    windows::SetDesktop(nullptr);
 }
 
 void TestWindowRegistry::createdOnFirstReferenceOnly()
@@ -128,8 +142,15 @@ void TestWindowRegistry::exitOrderIsTheProgramsToGive()
     QVERIFY(!windows::Registry().window("Never loaded"));
 }
 
-void TestWindowRegistry::unknownNameIsNoWindow()
+// A window nobody registered would come up unwired: it is not created.
+void TestWindowRegistry::unregisteredWindowIsRefused()
 {
+    QTest::ignoreMessage(QtWarningMsg, "No window is registered as Form7");
+    QVERIFY(!windows::Registry().window<Form7>());
+    QTest::ignoreMessage(QtWarningMsg, "No window is registered as Form7");
+    QVERIFY(!windows::Registry().show<Form7>());
+    QVERIFY(!windows::Registry().isRegistered(QStringLiteral("Form7")));
+    QVERIFY(windows::Registry().loadedNames().isEmpty());
     QVERIFY(!windows::Registry().window("Form6"));
     QVERIFY(!windows::Registry().show("frmAbout"));
     windows::Registry().unload("Form6"); // nothing to do, nothing breaks
