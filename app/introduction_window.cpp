@@ -1,14 +1,11 @@
 #include "app/introduction_window.h"
 
-#include "app/other_aspects_window.h"
 #include "app/window_look.h"
-#include "diagram/general_diagram_window.h"
 #include "platform/arbutton.h"
 #include "platform/common_controls.h"
 #include "platform/language.h"
 #include "platform/widget_helpers.h"
 #include "resources/app/app_resources.h"
-#include "windows/window_registry.h"
 
 #include <QFile>
 #include <QLabel>
@@ -59,23 +56,11 @@ void IntroductionWindow::createControls()
 
     auto *further = new platform::ARButton(QStringLiteral("ARButton1"), tr("&Further Proceed"), this);
     further->setGeometry(211, 432, 145, 33);
-    connect(further, &QPushButton::clicked, this, &IntroductionWindow::showOtherAspects);
+    connect(further, &QPushButton::clicked, this, &IntroductionWindow::otherAspectsRequested);
     auto *ok = new platform::ARButton(QStringLiteral("ARButton2"), tr("&OK"), this);
     ok->setGeometry(443, 432, 121, 33);
     ok->setToolTip(tr("Go to program"));
-    connect(ok, &QPushButton::clicked, this, &IntroductionWindow::showGeneralDiagram);
-}
-
-void IntroductionWindow::showOtherAspects()
-{
-    windows::Registry().show<OtherAspectsWindow>();
-    windows::Registry().unload<IntroductionWindow>();
-}
-
-void IntroductionWindow::showGeneralDiagram()
-{
-    windows::Registry().show<diagram::GeneralDiagramWindow>();
-    windows::Registry().unload<IntroductionWindow>();
+    connect(ok, &QPushButton::clicked, this, &IntroductionWindow::generalDiagramRequested);
 }
 
 } // namespace app

@@ -16,10 +16,13 @@ public:
     // The introduction document of the resources (rich text as HTML).
     static QString IntroductionDocument();
 
+signals:
+    // "&Further Proceed" and "&OK": the window asked for takes this one's place.
+    void otherAspectsRequested();
+    void generalDiagramRequested();
+
 private:
     void createControls();
-    void showOtherAspects();
-    void showGeneralDiagram();
 };
 
 } // namespace app

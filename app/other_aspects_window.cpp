@@ -1,13 +1,11 @@
 #include "app/other_aspects_window.h"
 
 #include "app/window_look.h"
-#include "diagram/general_diagram_window.h"
 #include "platform/arbutton.h"
 #include "platform/common_controls.h"
 #include "platform/language.h"
 #include "platform/widget_helpers.h"
 #include "resources/app/app_resources.h"
-#include "windows/window_registry.h"
 
 #include <QLabel>
 
@@ -45,13 +43,7 @@ void OtherAspectsWindow::createControls()
     lifetimePicture->setAccessibleDescription(tr("Graph of the mass and lifetime of main-sequence stars"));
     auto *ok = new platform::ARButton(QStringLiteral("ARButton1"), tr("&OK"), this);
     ok->setGeometry(251, 296, 161, 33);
-    connect(ok, &QPushButton::clicked, this, &OtherAspectsWindow::showGeneralDiagram);
-}
-
-void OtherAspectsWindow::showGeneralDiagram()
-{
-    windows::Registry().show<diagram::GeneralDiagramWindow>();
-    windows::Registry().unload<OtherAspectsWindow>();
+    connect(ok, &QPushButton::clicked, this, &OtherAspectsWindow::generalDiagramRequested);
 }
 
 } // namespace app

@@ -13,9 +13,12 @@ public:
 
     OtherAspectsWindow();
 
+signals:
+    // "&OK": the general diagram window takes this one's place.
+    void generalDiagramRequested();
+
 private:
     void createControls();
-    void showGeneralDiagram();
 };
 
 } // namespace app

@@ -1,13 +1,10 @@
 #include "app/startup_window.h"
 
-#include "app/introduction_window.h"
 #include "app/window_look.h"
-#include "diagram/general_diagram_window.h"
 #include "platform/arbutton.h"
 #include "platform/common_controls.h"
 #include "platform/widget_helpers.h"
 #include "resources/app/app_resources.h"
-#include "windows/window_registry.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -79,12 +76,10 @@ void StartupWindow::paintEvent(QPaintEvent *)
 
 void StartupWindow::goOn()
 {
-    // The startup window goes for good once the next window is up.
     if (m_skipIntroduction->isChecked())
-        windows::Registry().show<diagram::GeneralDiagramWindow>();
+        emit generalDiagramRequested();
     else
-        windows::Registry().show<IntroductionWindow>();
-    windows::Registry().unload<StartupWindow>();
+        emit introductionRequested();
 }
 
 } // namespace app

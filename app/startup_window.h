@@ -16,13 +16,17 @@ public:
 
     StartupWindow();
 
+signals:
+    // "&OK": the general diagram when the introduction is not wanted, else
+    // the introduction, takes this window's place for good.
+    void generalDiagramRequested();
+    void introductionRequested();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void createControls();
-    // "&OK": the general diagram when the introduction is not wanted, else
-    // the introduction; the startup window goes for good.
     void goOn();
 
     QPixmap m_background;

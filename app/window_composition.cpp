@@ -65,7 +65,7 @@ public:
     }
 };
 
-Diagrams &DiagramsOfTheStarDatabase()
+Diagrams &TheDiagrams()
 {
     static Diagrams diagrams;
     return diagrams;
@@ -84,19 +84,33 @@ void ImportData(GeneralDiagramWindow *general)
     Registry().window<MainSequenceWindow>()->setLiveReadoutVisible(false);
 }
 
-void ShowAboutBox()
+// A window's request to go on to another: the other comes up, then the
+// asking window goes for good.
+template <class To, class From, class Request> void GoesOn(From *from, Request request)
 {
-    Registry().show<AboutBox>();
+    QObject::connect(from, request, from, [from] {
+        Registry().show<To>();
+        Registry().unload(from);
+    });
 }
 
-template <class Window> void AddDiagramWindow(WindowRegistry &registry)
+// What both diagram windows ask of the others.
+void WireDiagram(DiagramWindow *window)
 {
-    registry.add(WindowRegistry::nameOf<Window>(), [] {
+    QObject::connect(window, &DiagramWindow::relativeSizeRequested, window, [](const model::StarValue &star) {
+        // Shown first: a star too hot to draw still brings the window up.
+        Registry().show<relsize::RelativeSizeWindow>()->drawStar(star);
+    });
+    QObject::connect(window, &DiagramWindow::aboutRequested, window, [] { Registry().show<AboutBox>(); });
+    QObject::connect(window, &DiagramWindow::exitRequested, window, [] { Registry().unloadAll(); });
+}
+
+// Registers a window class; `wire` connects each new window's requests.
+template <class Window, class Wire> void Add(WindowRegistry &registry, Wire wire)
+{
+    registry.add(WindowRegistry::nameOf<Window>(), [wire] {
         auto *window = new Window;
-        QObject::connect(window, &DiagramWindow::aboutRequested, window, &ShowAboutBox);
-        if constexpr (std::is_same_v<Window, GeneralDiagramWindow>)
-            QObject::connect(
-                window, &GeneralDiagramWindow::importDataRequested, window, [window] { ImportData(window); });
+        wire(window);
         return window;
     });
 }
@@ -106,14 +120,28 @@ template <class Window> void AddDiagramWindow(WindowRegistry &registry)
 void RegisterWindows()
 {
     WindowRegistry &registry = Registry();
-    AddDiagramWindow<GeneralDiagramWindow>(registry);
-    AddDiagramWindow<MainSequenceWindow>(registry);
+    Add<StartupWindow>(registry, [](StartupWindow *w) {
+        GoesOn<GeneralDiagramWindow>(w, &StartupWindow::generalDiagramRequested);
+        GoesOn<IntroductionWindow>(w, &StartupWindow::introductionRequested);
+    });
+    Add<IntroductionWindow>(registry, [](IntroductionWindow *w) {
+        GoesOn<OtherAspectsWindow>(w, &IntroductionWindow::otherAspectsRequested);
+        GoesOn<GeneralDiagramWindow>(w, &IntroductionWindow::generalDiagramRequested);
+    });
+    Add<OtherAspectsWindow>(registry,
+        [](OtherAspectsWindow *w) { GoesOn<GeneralDiagramWindow>(w, &OtherAspectsWindow::generalDiagramRequested); });
+    Add<GeneralDiagramWindow>(registry, [](GeneralDiagramWindow *w) {
+        WireDiagram(w);
+        GoesOn<MainSequenceWindow>(w, &GeneralDiagramWindow::mainSequenceRequested);
+        QObject::connect(w, &GeneralDiagramWindow::importDataRequested, w, [w] { ImportData(w); });
+    });
+    Add<MainSequenceWindow>(registry, [](MainSequenceWindow *w) {
+        WireDiagram(w);
+        GoesOn<GeneralDiagramWindow>(w, &MainSequenceWindow::generalDiagramRequested);
+    });
     registry.add<relsize::RelativeSizeWindow>();
     registry.add(WindowRegistry::nameOf<stardb::StarDatabaseWindow>(),
-        [] { return new stardb::StarDatabaseWindow(DiagramsOfTheStarDatabase()); });
-    registry.add<StartupWindow>();
-    registry.add<IntroductionWindow>();
-    registry.add<OtherAspectsWindow>();
+        [] { return new stardb::StarDatabaseWindow(TheDiagrams()); });
     registry.add<AboutBox>();
     // "&EXIT" and "Exit" of both diagram windows unload every window in this order.
     registry.setExitOrder({WindowRegistry::nameOf<GeneralDiagramWindow>(), WindowRegistry::nameOf<MainSequenceWindow>(),

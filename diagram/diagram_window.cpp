@@ -6,10 +6,8 @@
 #include "platform/common_controls.h"
 #include "platform/language.h"
 #include "platform/widget_helpers.h"
-#include "relsize/show_relative_size.h"
 #include "report/print_data.h"
 #include "windows/dialogs.h"
-#include "windows/window_registry.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -287,7 +285,12 @@ void DiagramWindow::forgetStar()
 
 void DiagramWindow::showRelativeSize()
 {
-    relsize::ShowRelativeSize(this, m_star);
+    if (!m_star) {
+        windows::MsgBox(
+            this, tr("Click The Image First !"), platform::Buttons::Ok, platform::Icon::Critical, tr("Error"));
+        return;
+    }
+    emit relativeSizeRequested(*m_star);
 }
 
 void DiagramWindow::printData()
@@ -302,7 +305,7 @@ void DiagramWindow::openHelp()
 
 void DiagramWindow::exitProgram()
 {
-    windows::Registry().unloadAll();
+    emit exitRequested();
 }
 
 } // namespace diagram

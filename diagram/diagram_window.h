@@ -64,8 +64,12 @@ public:
     void setLiveReadoutVisible(bool visible);
 
 signals:
-    // "About" in the Help menu.
+    // What the window asks of the program, which the composition carries out:
+    // the relative-size button with a star selected, "About" in the Help
+    // menu, and "&EXIT" or "Exit".
+    void relativeSizeRequested(const model::StarValue &star);
     void aboutRequested();
+    void exitRequested();
 
 protected:
     explicit DiagramWindow(WindowDesign design);

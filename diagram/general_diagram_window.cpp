@@ -1,10 +1,8 @@
 #include "diagram/general_diagram_window.h"
 
 #include "diagram/diagram_colours.h"
-#include "diagram/main_sequence_window.h"
 #include "platform/common_controls.h"
 #include "platform/widget_helpers.h"
-#include "windows/window_registry.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -47,7 +45,7 @@ GeneralDiagramWindow::GeneralDiagramWindow()
     // the window has room up to its edge.
     m_prompt->setGeometry(376, 392, std::max(249, m_prompt->sizeHint().width()), 25);
     platform::SetTextColour(m_prompt, QColor(255, 0, 0)); // design colour, replaced at initialisation
-    addButton("ARButton1", tr("&OK"), {376, 440, 97, 25}, this, &GeneralDiagramWindow::showMainSequence);
+    addButton("ARButton1", tr("&OK"), {376, 440, 97, 25}, this, &GeneralDiagramWindow::mainSequenceRequested);
     addButton("ARButton2", tr("&EXIT"), {520, 440, 97, 25}, this, &GeneralDiagramWindow::exitProgram);
 
     QMenu *file = addMenu("FileMenu", tr("File"));
@@ -70,12 +68,6 @@ GeneralDiagramWindow::GeneralDiagramWindow()
 void GeneralDiagramWindow::blinkPrompt()
 {
     platform::SetTextColour(m_prompt, NextPromptColour(m_prompt->palette().color(QPalette::WindowText)));
-}
-
-void GeneralDiagramWindow::showMainSequence()
-{
-    windows::Registry().show<MainSequenceWindow>();
-    windows::Registry().unload<GeneralDiagramWindow>();
 }
 
 } // namespace diagram

@@ -22,10 +22,11 @@ signals:
     // "Import Data": the star database opens, and both diagram windows hide
     // their live read-outs until it is left with "Clo&se".
     void importDataRequested();
+    // "&OK": the main-sequence diagram window takes this one's place.
+    void mainSequenceRequested();
 
 private:
     void blinkPrompt();
-    void showMainSequence();
 
     QLabel *m_prompt = nullptr; // "FOR MAIN-SEQUENCE STARS CLICK OK", blinking
     QTimer *m_promptTimer = nullptr;

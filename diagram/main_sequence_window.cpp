@@ -1,9 +1,7 @@
 #include "diagram/main_sequence_window.h"
 
 #include "diagram/diagram_colours.h"
-#include "diagram/general_diagram_window.h"
 #include "platform/widget_helpers.h"
-#include "windows/window_registry.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -43,23 +41,17 @@ MainSequenceWindow::MainSequenceWindow()
     QGroupBox *frame2 = addFrame("Frame2", tr("DISPLAY"), TwipsRect(5160, 5160, 4575, 1215));
     addLiveReadout(frame2, "Label10", TwipsRect(840, 360, 2655, 615));
     addButton(
-        "ARButton1", tr("&BACK"), TwipsRect(5400, 6720, 1575, 375), this, &MainSequenceWindow::backToGeneralDiagram);
+        "ARButton1", tr("&BACK"), TwipsRect(5400, 6720, 1575, 375), this, &MainSequenceWindow::generalDiagramRequested);
     addButton("ARButton2", tr("&EXIT"), TwipsRect(7680, 6720, 1575, 375), this, &MainSequenceWindow::exitProgram);
 
     QMenu *file = addMenu("FileMenu", tr("File"));
     addMenuItem(file, "Fileprint", tr("Print Data"), this, &MainSequenceWindow::printData);
-    addMenuItem(file, "Back", tr("Back"), this, &MainSequenceWindow::backToGeneralDiagram);
+    addMenuItem(file, "Back", tr("Back"), this, &MainSequenceWindow::generalDiagramRequested);
     addMenuItem(file, "Exit", tr("Exit"), this, &MainSequenceWindow::exitProgram);
     finishWithHelpMenu();
 
     // Form_Load.
     setWindowTitle(tr("Veltrane [Main - Sequence]"));
-}
-
-void MainSequenceWindow::backToGeneralDiagram()
-{
-    windows::Registry().show<GeneralDiagramWindow>();
-    windows::Registry().unload<MainSequenceWindow>();
 }
 
 } // namespace diagram

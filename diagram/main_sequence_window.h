@@ -14,8 +14,9 @@ public:
 
     MainSequenceWindow();
 
-private:
-    void backToGeneralDiagram();
+signals:
+    // "&BACK" and "Back": the general diagram window takes this one's place.
+    void generalDiagramRequested();
 };
 
 } // namespace diagram

@@ -204,6 +204,14 @@
         <source>LIFE EXPECTENCY</source>
         <translation>LEBENSDAUER (JAHRE)</translation>
     </message>
+    <message>
+        <source>Click The Image First !</source>
+        <translation>Klicken Sie zuerst in das Diagramm!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
 </context>
 <context>
     <name>diagram::GeneralDiagramWindow</name>
@@ -454,17 +462,6 @@
     <message>
         <source> All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp</source>
         <translation> Alle Dateien(*.*)|*.*|Bitmap-Dateien(*.bmp)|*.bmp</translation>
-    </message>
-</context>
-<context>
-    <name>relsize::ShowRelativeSize</name>
-    <message>
-        <source>Click The Image First !</source>
-        <translation>Klicken Sie zuerst in das Diagramm!</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,14 @@
         <source>LIFE EXPECTENCY</source>
         <translation>TIEMPO DE VIDA (AÑOS)</translation>
     </message>
+    <message>
+        <source>Click The Image First !</source>
+        <translation>¡Haga clic primero en el diagrama!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
 </context>
 <context>
     <name>diagram::GeneralDiagramWindow</name>
@@ -454,17 +462,6 @@
     <message>
         <source> All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp</source>
         <translation> Todos los archivos(*.*)|*.*|Archivos de mapa de bits(*.bmp)|*.bmp</translation>
-    </message>
-</context>
-<context>
-    <name>relsize::ShowRelativeSize</name>
-    <message>
-        <source>Click The Image First !</source>
-        <translation>¡Haga clic primero en el diagrama!</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Error</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,14 @@
         <source>LIFE EXPECTENCY</source>
         <translation>DURÉE DE VIE (ANS)</translation>
     </message>
+    <message>
+        <source>Click The Image First !</source>
+        <translation>Cliquez d&apos;abord sur le diagramme !</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
 </context>
 <context>
     <name>diagram::GeneralDiagramWindow</name>
@@ -454,17 +462,6 @@
     <message>
         <source> All files(*.*)|*.*|Bitmap files(*.bmp)|*.bmp</source>
         <translation> Tous les fichiers(*.*)|*.*|Fichiers bitmap(*.bmp)|*.bmp</translation>
-    </message>
-</context>
-<context>
-    <name>relsize::ShowRelativeSize</name>
-    <message>
-        <source>Click The Image First !</source>
-        <translation>Cliquez d&apos;abord sur le diagramme !</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
     </message>
 </context>
 <context>

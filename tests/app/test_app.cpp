@@ -199,6 +199,9 @@ private slots:
     void introductionPathsEndInTheGeneralDiagram();
     void closingTheStartupWindowEndsTheProgram();
     void exitUnloadsEveryWindow();
+    void exitFromEitherDiagram_data();
+    void exitFromEitherDiagram();
+    void okAndBackStartEmpty();
     void windowsComeBackAtTheirDesignState();
     void importDataHidesTheLiveReadouts();
     void programEnds_data();
@@ -338,6 +341,65 @@ void TestApp::exitUnloadsEveryWindow()
     const bool anyLeft = std::any_of(alive.cbegin(), alive.cend(),
         [&open](QWidget *w) { return open.contains(w->objectName()) || w->objectName() == QLatin1String("Form2"); });
     QVERIFY2(!anyLeft, "an unloaded window is still alive");
+}
+
+void TestApp::exitFromEitherDiagram_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("general, EXIT") << "Form1"
+                                   << "ARButton2";
+    QTest::newRow("general, Exit") << "Form1"
+                                   << "FileExit";
+    QTest::newRow("main sequence, EXIT") << "Form2"
+                                         << "ARButton2";
+    QTest::newRow("main sequence, Exit") << "Form2"
+                                         << "Exit";
+}
+
+void TestApp::exitFromEitherDiagram()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    Registry().show<diagram::GeneralDiagramWindow>();
+    Registry().window<diagram::MainSequenceWindow>();
+    Registry().show<app::AboutBox>();
+    QWidget *w = Registry().loaded(window);
+    if (auto *action = w->findChild<QAction *>(control))
+        action->trigger();
+    else
+        Control<QPushButton>(w, qPrintable(control))->click();
+    processDeletes();
+    QVERIFY(Registry().loadedNames().isEmpty());
+}
+
+// OK and BACK put the other diagram window in the one's place, each time
+// afresh: no star selected, the prompt at its first colour.
+void TestApp::okAndBackStartEmpty()
+{
+    auto *form1 = Registry().show<diagram::GeneralDiagramWindow>();
+    PressPicture(form1, 187, 249);
+    Control<QPushButton>(form1, "ARButton1")->click();
+    processDeletes();
+    QCOMPARE(VisibleWindows(), QStringList {"Form2"});
+    auto *form2 = Registry().loaded<diagram::MainSequenceWindow>();
+    QCOMPARE(Texts(form2, {"Text1"}), QStringList {QString()});
+    QVERIFY(!form2->selectedStar());
+    PressPicture(form2, 100, 100);
+    form2->findChild<QAction *>(QStringLiteral("Back"))->trigger();
+    processDeletes();
+    QCOMPARE(Registry().loadedNames(), QStringList {"Form1"});
+    form1 = Registry().loaded<diagram::GeneralDiagramWindow>();
+    QVERIFY(form1->isVisible());
+    QCOMPARE(Texts(form1, {"Text1"}), QStringList {QString()});
+    QVERIFY(!form1->selectedStar());
+    QCOMPARE(Control<QLabel>(form1, "Label7")->palette().color(QPalette::WindowText), QColor(252, 3, 47));
+    Control<QPushButton>(form1, "ARButton1")->click();
+    processDeletes();
+    Control<QPushButton>(Registry().loaded<diagram::MainSequenceWindow>(), "ARButton1")->click();
+    processDeletes();
+    QCOMPARE(Registry().loadedNames(), QStringList {"Form1"});
+    QCOMPARE(VisibleWindows(), QStringList {"Form1"});
 }
 
 void TestApp::windowsComeBackAtTheirDesignState()

@@ -1,6 +1,7 @@
 // From a click on a diagram picture to the discs on the relative size window
 // and the report file: the diagram windows' relative-size button and "Print
 // Data" with the dialogs answered by a script.
+#include "app/window_composition.h"
 #include "diagram/general_diagram_window.h"
 #include "diagram/main_sequence_window.h"
 #include "relsize/relative_size_window.h"
@@ -63,9 +64,8 @@ private:
 void TestDiagramButtons::initTestCase()
 {
     useScriptedDesktop();
-    windows::Registry().add<diagram::GeneralDiagramWindow>();
-    windows::Registry().add<diagram::MainSequenceWindow>();
-    windows::Registry().add<relsize::RelativeSizeWindow>();
+    // The relative size view comes up as the program composes the windows.
+    app::RegisterWindows();
 }
 
 void TestDiagramButtons::init()
@@ -165,6 +165,11 @@ void TestDiagramButtons::nothingClickedYet()
     window->findChild<QAction *>(QStringLiteral("Fileprint"))->trigger();
     QCOMPARE(m_desktop.messages.size(), 2);
     QCOMPARE(m_desktop.messages[0].text, QStringLiteral("Click The Image First !"));
+    for (const platform::MessageRequest &message : m_desktop.messages) {
+        QCOMPARE(message.title, QStringLiteral("Error"));
+        QCOMPARE(message.icon, platform::Icon::Critical);
+        QCOMPARE(message.buttons, platform::Buttons::Ok);
+    }
     QCOMPARE(m_desktop.messages[1].text, printMessage);
     QVERIFY(!windows::Registry().loaded<relsize::RelativeSizeWindow>());
     QVERIFY(m_desktop.saves.isEmpty());

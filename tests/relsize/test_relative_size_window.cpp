@@ -3,7 +3,6 @@
 #include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
 #include "relsize/relative_size_window.h"
-#include "relsize/show_relative_size.h"
 #include "tests/support/in_language.h"
 #include "tests/support/pixel_check.h"
 #include "tests/support/window_test.h"
@@ -38,9 +37,10 @@ model::StarPoint Star(double t, double m, double r)
     return star;
 }
 
+// The relative size view of a diagram's star, as the program brings it up.
 void Show(const model::StarPoint &star, DiagramKind kind = DiagramKind::General)
 {
-    relsize::ShowRelativeSize(nullptr, model::StarValue {kind, star, {}});
+    windows::Registry().show<relsize::RelativeSizeWindow>()->drawStar({kind, star, {}});
 }
 
 } // namespace
@@ -54,7 +54,6 @@ private slots:
     void cleanupTestCase();
 
     void designState();
-    void noStarSelected();
     void workedGeometryInTheSavedBitmap();
     void drawingsAccumulate();
     void radiusNotPositiveDrawsOnlyTheSun_data();
@@ -152,18 +151,6 @@ void TestRelativeSizeWindow::designState()
     QCOMPARE(Control<QPushButton>(form, "Command1")->toolTip(), QStringLiteral("Save picture to a bitmap file"));
     QCOMPARE(Control(form, "Command1")->nextInFocusChain(), Control(form, "Command2"));
     QCOMPARE(Control(form, "Command2")->nextInFocusChain(), Control(form, "Command3"));
-}
-
-void TestRelativeSizeWindow::noStarSelected()
-{
-    QWidget caller;
-    relsize::ShowRelativeSize(&caller, std::nullopt);
-    QCOMPARE(m_desktop.messages.size(), 1);
-    QCOMPARE(m_desktop.messages[0].text, QStringLiteral("Click The Image First !"));
-    QCOMPARE(m_desktop.messages[0].title, QStringLiteral("Error"));
-    QCOMPARE(m_desktop.messages[0].icon, Icon::Critical);
-    QCOMPARE(m_desktop.messages[0].buttons, platform::Buttons::Ok);
-    QVERIFY2(!windows::Registry().loaded<relsize::RelativeSizeWindow>(), "no window without a star");
 }
 
 void TestRelativeSizeWindow::workedGeometryInTheSavedBitmap()
