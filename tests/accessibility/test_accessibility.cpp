@@ -7,6 +7,7 @@
 #include "diagram/main_sequence_window.h"
 #include "platform/accessibility.h"
 #include "tests/support/window_test.h"
+#include "windows/window_registry.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -97,7 +98,7 @@ class TestAccessibility : public WindowTest {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanup();
+    void init();
 
     // The naming rule by itself
     void spokenCaption_data();
@@ -127,22 +128,16 @@ private slots:
 
 void TestAccessibility::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
+    WindowTest::initTestCase();
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    // The star database works on its own copy of the starting catalogue.
-    QVERIFY(freshProgramFolder());
-    QVERIFY(QFile::copy(qEnvironmentVariable("VELTRANE_PROGRAM_DIR") + QStringLiteral("/stars.vlt"),
-        m_dir->filePath(QStringLiteral("stars.vlt"))));
-    QFile::setPermissions(
-        m_dir->filePath(QStringLiteral("stars.vlt")), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     app::RegisterWindows();
-    useScriptedDesktop();
 }
 
-void TestAccessibility::cleanup()
+void TestAccessibility::init()
 {
-    unloadEveryWindow();
-    m_desktop.clear();
+    WindowTest::init();
+    // The star database works on its own copy of the starting catalogue.
+    useShippedCatalogue();
 }
 
 void TestAccessibility::spokenCaption_data()

@@ -10,12 +10,14 @@
 #include "diagram/general_diagram_window.h"
 #include "diagram/main_sequence_window.h"
 #include "platform/accessibility.h"
+#include "platform/common_controls.h"
 #include "platform/language.h"
 #include "resources/app/app_resources.h"
 #include "stardb/star_database_window.h"
 #include "tests/support/in_language.h"
 #include "tests/support/window_test.h"
 #include "windows/dialogs.h"
+#include "windows/window_registry.h"
 
 #include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
@@ -188,7 +190,6 @@ class TestApp : public WindowTest {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanup();
 
     // Navigation
     void everyWindowReachedByNameIsRegistered_data();
@@ -231,16 +232,9 @@ private slots:
 
 void TestApp::initTestCase()
 {
+    WindowTest::initTestCase();
     platform::InitCommonControls();
-    useScriptedDesktop();
     app::RegisterWindows();
-}
-
-void TestApp::cleanup()
-{
-    unloadEveryWindow();
-    QVERIFY2(Registry().loadedNames().isEmpty(), qPrintable(Registry().loadedNames().join(", ")));
-    m_desktop.clear();
 }
 
 void TestApp::everyWindowReachedByNameIsRegistered_data()

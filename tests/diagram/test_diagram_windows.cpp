@@ -5,6 +5,7 @@
 #include "diagram/main_sequence_window.h"
 #include "tests/diagram/diagram_tests.h"
 #include "tests/support/window_test.h"
+#include "windows/window_registry.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -73,7 +74,6 @@ class TestDiagramWindows : public WindowTest {
 private slots:
     void initTestCase();
     void init();
-    void cleanup();
 
     void layout_data();
     void layout();
@@ -105,7 +105,7 @@ private:
 
 void TestDiagramWindows::initTestCase()
 {
-    useScriptedDesktop();
+    WindowTest::initTestCase();
     Registry().add<GeneralDiagramWindow>();
     Registry().add<MainSequenceWindow>();
     m_generalBare = diagram::GeneralDiagramPicture().convertToFormat(QImage::Format_RGB32);
@@ -114,14 +114,8 @@ void TestDiagramWindows::initTestCase()
 
 void TestDiagramWindows::init()
 {
+    WindowTest::init();
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    m_desktop.clear();
-}
-
-void TestDiagramWindows::cleanup()
-{
-    unloadEveryWindow();
-    QVERIFY(Registry().loadedNames().isEmpty());
 }
 
 void TestDiagramWindows::layout_data()

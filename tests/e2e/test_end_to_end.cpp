@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "platform/common_controls.h"
 #include "stardb/star_catalogue.h"
+#include "tests/support/window_test.h"
 #include "windows/window_registry.h"
 
 #include <QAbstractButton>
@@ -327,8 +328,14 @@ int holdLock(int argc, char *argv[])
 
 } // namespace
 
-class TestEndToEnd : public QObject {
+// The real program with the real dialogs.
+class TestEndToEnd : public WindowTest {
     Q_OBJECT
+public:
+    TestEndToEnd()
+        : WindowTest(Dialogs::Real)
+    { }
+
 private slots:
     void initTestCase();
     void init();
@@ -344,35 +351,31 @@ private slots:
 
 private:
     QString catalogue() const { return stardb::CataloguePath(m_dir->path()); }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 void TestEndToEnd::initTestCase()
 {
+    WindowTest::initTestCase();
     QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"),
         "run under an X server with the xcb platform (xvfb-run), not offscreen");
     // The session's locale as Qt set it for the C library from LC_ALL.
     const std::string numeric = std::setlocale(LC_NUMERIC, nullptr);
     QVERIFY2(numeric != "C", "LC_ALL names no installed locale: generate it (see tests/CMakeLists.txt)");
     QCOMPARE(std::localeconv()->decimal_point, std::string(","));
-    QStandardPaths::setTestModeEnabled(true);
 }
 
 void TestEndToEnd::init()
 {
     // A program folder of its own with the shipped catalogue beside the program.
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    platform::SetProgramFolder(m_dir->path());
-    QVERIFY(QFile::copy(stardb::CataloguePath(qEnvironmentVariable("VELTRANE_PROGRAM_DIR")), catalogue()));
-    QVERIFY(QFile::setPermissions(catalogue(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    WindowTest::init();
+    useShippedCatalogue();
 }
 
 void TestEndToEnd::cleanup()
 {
-    platform::SetProgramFolder({});
+    // The program ended by itself, leaving no window behind.
     QVERIFY(windows::Registry().loadedNames().isEmpty());
+    WindowTest::cleanup();
 }
 
 void TestEndToEnd::commaLocalePlot()

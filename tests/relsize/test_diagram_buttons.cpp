@@ -48,9 +48,6 @@ class TestDiagramButtons : public WindowTest {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void init();
-    void cleanup();
-    void cleanupTestCase();
 
     void sunClickedOnEitherDiagram_data();
     void sunClickedOnEitherDiagram();
@@ -63,24 +60,9 @@ private:
 
 void TestDiagramButtons::initTestCase()
 {
-    useScriptedDesktop();
+    WindowTest::initTestCase();
     // The relative size view comes up as the program composes the windows.
     app::RegisterWindows();
-}
-
-void TestDiagramButtons::init()
-{
-    QVERIFY(freshProgramFolder());
-}
-
-void TestDiagramButtons::cleanup()
-{
-    unloadEveryWindow();
-}
-
-void TestDiagramButtons::cleanupTestCase()
-{
-    restoreDesktop();
 }
 
 void TestDiagramButtons::sunClickedOnEitherDiagram_data()

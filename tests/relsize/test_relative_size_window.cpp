@@ -49,9 +49,6 @@ class TestRelativeSizeWindow : public WindowTest {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void init();
-    void cleanup();
-    void cleanupTestCase();
 
     void designState();
     void workedGeometryInTheSavedBitmap();
@@ -79,23 +76,8 @@ private:
 
 void TestRelativeSizeWindow::initTestCase()
 {
-    useScriptedDesktop();
+    WindowTest::initTestCase();
     windows::Registry().add<relsize::RelativeSizeWindow>();
-}
-
-void TestRelativeSizeWindow::init()
-{
-    QVERIFY(freshProgramFolder());
-}
-
-void TestRelativeSizeWindow::cleanup()
-{
-    unloadEveryWindow();
-}
-
-void TestRelativeSizeWindow::cleanupTestCase()
-{
-    restoreDesktop();
 }
 
 // Saves the window's drawing through SAVE under `name` and reads it back.

@@ -80,10 +80,6 @@ QByteArray FirstDifference(const QByteArray &actual, const QByteArray &expected)
 class TestReport : public WindowTest {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanupTestCase();
-
     // The text.
     void reportText_data();
     void reportText();
@@ -107,21 +103,6 @@ private slots:
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
 };
-
-void TestReport::initTestCase()
-{
-    useScriptedDesktop();
-}
-
-void TestReport::init()
-{
-    QVERIFY(freshProgramFolder());
-}
-
-void TestReport::cleanupTestCase()
-{
-    restoreDesktop();
-}
 
 void TestReport::reportText_data()
 {

@@ -8,6 +8,7 @@
 #include "stardb/star_catalogue.h"
 #include "stardb/star_database_window.h"
 #include "tests/support/window_test.h"
+#include "windows/window_registry.h"
 
 #include <QAction>
 #include <QFile>
@@ -229,15 +230,14 @@ void TestStarDatabaseWindow::initTestCase()
 {
     // The user's data folder of these tests lies under ~/.qttest, not in the
     // user's own ~/.local/share.
-    QStandardPaths::setTestModeEnabled(true);
-    useScriptedDesktop();
+    WindowTest::initTestCase();
     // The star database plots on the diagram windows as the program composes them.
     app::RegisterWindows();
 }
 
 void TestStarDatabaseWindow::init()
 {
-    QVERIFY(freshProgramFolder());
+    WindowTest::init();
     m_path = stardb::CataloguePath(m_dir->path());
     QString error;
     QVERIFY2(stardb::WriteCatalogue(m_path, kFixture, &error), qPrintable(error));
@@ -245,8 +245,7 @@ void TestStarDatabaseWindow::init()
 
 void TestStarDatabaseWindow::cleanup()
 {
-    unloadEveryWindow();
-    QVERIFY(Registry().loadedNames().isEmpty());
+    WindowTest::cleanup();
     QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
 }
@@ -932,8 +931,7 @@ void TestStarDatabaseWindow::catalogueInUseIsOpenedAgainLater()
 
 void TestStarDatabaseWindow::everyShippedStarPlots()
 {
-    QVERIFY(QFile::remove(m_path));
-    QVERIFY(QFile::copy(stardb::CataloguePath(qEnvironmentVariable("VELTRANE_PROGRAM_DIR")), m_path));
+    useShippedCatalogue();
     StarDatabaseWindow *form = openForm();
     QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
     QVERIFY(Rows(form) >= 30);
@@ -1069,8 +1067,7 @@ void TestStarDatabaseWindow::commaLocalePlotsTheShippedCatalogue()
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
-    QVERIFY(QFile::remove(m_path));
-    QVERIFY(QFile::copy(stardb::CataloguePath(qEnvironmentVariable("VELTRANE_PROGRAM_DIR")), m_path));
+    useShippedCatalogue();
     StarDatabaseWindow *form = openForm();
     choose(form, QStringLiteral("Sun"));
     QCOMPARE(boxes(form), (StarRecord {"Sun", "5772", "4,83"}));

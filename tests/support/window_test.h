@@ -1,17 +1,26 @@
-// What every window suite shares: a scripted desktop answers every dialog,
-// each test function can run in a fresh temporary program folder, and
-// controls are found by their designer names as the user's tools find them.
+// What every window suite shares, as a base class whose slots QtTest runs
+// around the suite and around each of its test functions:
+//
+//   initTestCase     tests stay away from the user's own files (QStandardPaths'
+//                    test mode), and a scripted desktop answers every dialog
+//                    (the end-to-end suite keeps the real one);
+//   init             a clean script and a new, empty program folder (m_dir);
+//   cleanup          every window unloaded and destroyed, and the default
+//                    locale back to what the test function found;
+//   cleanupTestCase  the real desktop and the program's own folder back.
+//
+// A suite with more to do declares the slot itself and calls the fixture's
+// first (initTestCase, init) or last (cleanup, cleanupTestCase). Controls are
+// found by their designer names, as the user's tools find them.
 #pragma once
 
-#include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
-#include "windows/dialogs.h"
-#include "windows/window_registry.h"
 
-#include <QCoreApplication>
 #include <QFrame>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
+#include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -19,35 +28,29 @@
 #include <memory>
 
 class WindowTest : public QObject {
+    Q_OBJECT
+public:
+    enum class Dialogs { Scripted, Real };
+    explicit WindowTest(Dialogs dialogs = Dialogs::Scripted);
+
+protected slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
 protected:
-    // For initTestCase.
-    void useScriptedDesktop() { windows::SetDesktop(&m_desktop); }
-    // For init: a clean script and a new, empty program folder.
-    bool freshProgramFolder()
-    {
-        m_desktop.clear();
-        m_dir = std::make_unique<QTemporaryDir>();
-        if (!m_dir->isValid())
-            return false;
-        platform::SetProgramFolder(m_dir->path());
-        return true;
-    }
-    // For cleanup: every window unloaded and destroyed.
-    static void unloadEveryWindow()
-    {
-        windows::Registry().unloadAll();
-        processDeletes();
-    }
-    // For cleanupTestCase.
-    void restoreDesktop()
-    {
-        windows::SetDesktop(nullptr);
-        platform::SetProgramFolder({});
-    }
-    static void processDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    // The catalogue the build put beside the program, copied into m_dir for
+    // the test to change as it likes.
+    void useShippedCatalogue();
+    static void processDeletes();
 
     platform::ScriptedDesktop m_desktop;
     std::unique_ptr<QTemporaryDir> m_dir;
+
+private:
+    Dialogs m_dialogs;
+    QLocale m_locale;
 };
 
 // A control of `window` by its designer name (its objectName); nullptr if
@@ -58,36 +61,10 @@ template <class T = QWidget> T *Control(const QObject *window, const char *name)
 }
 
 // The texts of the named boxes of `window`, in the order given.
-inline QStringList Texts(const QWidget *window, std::initializer_list<const char *> boxes)
-{
-    QStringList texts;
-    for (const char *name : boxes) {
-        const auto *box = Control<QLineEdit>(window, name);
-        texts << (box ? box->text() : QStringLiteral("<no %1>").arg(QLatin1String(name)));
-    }
-    return texts;
-}
+QStringList Texts(const QWidget *window, std::initializer_list<const char *> boxes);
 
 // The diagram picture Picture1 of `window`, pressed or passed over at column
 // x, row y of its drawing area (inside the sunken border), as the mouse does.
-inline void PressPicture(const QWidget *window, int x, int y, Qt::MouseButton button = Qt::LeftButton,
-    Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    auto *picture = Control<QFrame>(window, "Picture1");
-    if (!picture)
-        return;
-    const QPointF at = QPointF(picture->contentsRect().topLeft() + QPoint(x, y));
-    QMouseEvent press(QEvent::MouseButtonPress, at, picture->mapToGlobal(at), button, button, modifiers);
-    QCoreApplication::sendEvent(picture, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, picture->mapToGlobal(at), button, Qt::NoButton, modifiers);
-    QCoreApplication::sendEvent(picture, &release);
-}
-inline void MovePointer(const QWidget *window, int x, int y, Qt::MouseButtons buttons = Qt::NoButton)
-{
-    auto *picture = Control<QFrame>(window, "Picture1");
-    if (!picture)
-        return;
-    const QPointF at = QPointF(picture->contentsRect().topLeft() + QPoint(x, y));
-    QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, buttons, Qt::NoModifier);
-    QCoreApplication::sendEvent(picture, &move);
-}
+void PressPicture(const QWidget *window, int x, int y, Qt::MouseButton button = Qt::LeftButton,
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void MovePointer(const QWidget *window, int x, int y, Qt::MouseButtons buttons = Qt::NoButton);

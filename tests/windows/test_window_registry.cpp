@@ -1,6 +1,8 @@
 // Single-instance windows: created on first reference, fresh after unloading.
+#include "platform/common_controls.h"
 #include "tests/support/window_test.h"
 #include "windows/dialogs.h"
+#include "windows/window_registry.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -51,15 +53,15 @@ private slots:
 
 void TestWindowRegistry::initTestCase()
 {
+    WindowTest::initTestCase();
     windows::Registry().add<Form1>();
     windows::Registry().add<Form3>();
 }
 
 void TestWindowRegistry::cleanup()
 {
-    unloadEveryWindow();
     windows::Registry().setExitOrder({});
-    windows::SetDesktop(nullptr);
+    WindowTest::cleanup();
 }
 
 void TestWindowRegistry::createdOnFirstReferenceOnly()
@@ -158,12 +160,10 @@ void TestWindowRegistry::unregisteredWindowIsRefused()
 
 void TestWindowRegistry::helpOpensTheHelpFileInTheProgramFolder()
 {
-    useScriptedDesktop();
     platform::SetProgramFolder("/opt/veltrane");
     Form1 *w = windows::Registry().window<Form1>();
     windows::OpenHelp(w);
     windows::OpenHelp(nullptr);
-    restoreDesktop();
     QCOMPARE(m_desktop.opens.size(), 2);
     for (const auto &call : m_desktop.opens) {
         QCOMPARE(call.file, QString("vlt.chm"));
