@@ -2,6 +2,7 @@
 
 #include "app/window_look.h"
 #include "platform/common_controls.h"
+#include "platform/program_folder.h"
 #include "platform/widget_helpers.h"
 #include "windows/dialogs.h"
 #include "windows/window_registry.h"
@@ -84,7 +85,7 @@ void AboutBox::leave()
 void AboutBox::openFeedback()
 {
     // The box stays open; without a mail program the user learns what to install.
-    windows::OpenDocument(this, kFeedbackFile, tr("Please install a mail program such as Thunderbird or Evolution."));
+    windows::OpenDocument(this, QString::fromLatin1(platform::kFeedbackFile), tr("Please install a mail program such as Thunderbird or Evolution."));
 }
 
 } // namespace app

@@ -13,8 +13,6 @@ public:
 
     AboutBox();
 
-    static inline const QString kFeedbackFile = QStringLiteral("fdbk.eml");
-
 private:
     void createControls();
     void leave();

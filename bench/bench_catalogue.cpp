@@ -6,10 +6,11 @@
 //     cmake --build build --target bench_catalogue
 //     QT_QPA_PLATFORM=offscreen build/bench/bench_catalogue [STARS]
 #include "app/window_composition.h"
-#include "platform/common_controls.h"
+#include "platform/program_folder.h"
 #include "platform/scripted_desktop.h"
 #include "stardb/star_catalogue.h"
 #include "stardb/star_database_window.h"
+#include "windows/dialogs.h"
 #include "windows/window_registry.h"
 
 #include <QAbstractItemView>
@@ -129,7 +130,7 @@ int main(int argc, char *argv[])
     }
     platform::SetProgramFolder(folder.path());
     platform::ScriptedDesktop desktop;
-    windows::Registry().setDesktop(&desktop);
+    windows::SetDesktop(&desktop);
     app::RegisterWindows();
     // Everything the window shows at start-up is drawn once, so the first
     // timing is the catalogue's and not the fonts' or the style's.
@@ -188,6 +189,6 @@ int main(int argc, char *argv[])
 
     windows::Registry().unloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    windows::Registry().setDesktop(nullptr);
+    windows::SetDesktop(nullptr);
     return 0;
 }

@@ -1,18 +1,9 @@
 #include "platform/common_controls.h"
 
-#include <QCoreApplication>
 #include <QFont>
+#include <QStringList>
 
 namespace platform {
-namespace {
-
-QString &programFolderOverride()
-{
-    static QString folder;
-    return folder;
-}
-
-} // namespace
 
 void InitCommonControls()
 {
@@ -49,18 +40,6 @@ QFont LayoutFont(const QString &family, double pointSize, bool bold)
 QFont DialogFont()
 {
     return LayoutFont(QStringLiteral("MS Sans Serif"), 8.25);
-}
-
-QString ProgramFolder()
-{
-    if (!programFolderOverride().isEmpty())
-        return programFolderOverride();
-    return QCoreApplication::applicationDirPath();
-}
-
-void SetProgramFolder(const QString &folder)
-{
-    programFolderOverride() = folder;
 }
 
 } // namespace platform

@@ -19,8 +19,4 @@ QFont LayoutFont(const QString &family, double pointSize, bool bold = false);
 // The default dialog font of the layouts (MS Sans Serif 8.25 pt).
 QFont DialogFont();
 
-// The program's own folder: the executable's folder unless a test set another.
-QString ProgramFolder();
-void SetProgramFolder(const QString &folder);
-
 } // namespace platform

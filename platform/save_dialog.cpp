@@ -1,12 +1,10 @@
 #include "platform/save_dialog.h"
 
-#include "platform/common_controls.h"
+#include "platform/program_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <filesystem>
 
@@ -23,25 +21,6 @@ QString placeOf(const QString &path)
 }
 
 } // namespace
-
-QStringList ProgramOwnFiles()
-{
-    const QDir folder(ProgramFolder());
-    QStringList files = {QCoreApplication::applicationFilePath(), folder.filePath(QStringLiteral("stars.vlt")),
-        folder.filePath(QStringLiteral("fdbk.eml"))};
-    // vlt.chm and the help in other languages beside it.
-    for (const QString &help : folder.entryList({QStringLiteral("*.chm")}, QDir::Files))
-        files << folder.filePath(help);
-    files << folder.filePath(QStringLiteral("vlt.chm"));
-    // The help's web pages and their pictures.
-    QDirIterator pages(folder.filePath(QStringLiteral("help")), QDir::Files, QDirIterator::Subdirectories);
-    while (pages.hasNext())
-        files << pages.next();
-    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (!userData.isEmpty())
-        files << QDir(userData).filePath(QStringLiteral("stars.vlt"));
-    return files;
-}
 
 bool IsOneOf(const QString &path, const QStringList &files)
 {

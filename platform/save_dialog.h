@@ -10,10 +10,6 @@
 
 namespace platform {
 
-// The files the program itself uses: the program, the star catalogue beside
-// it and the user's own copy, the help files and the feedback message.
-QStringList ProgramOwnFiles();
-
 // Whether `path` names one of `files` (the same file by any name: a link, a
 // relative path, a second hard link), whether or not it exists yet.
 bool IsOneOf(const QString &path, const QStringList &files);

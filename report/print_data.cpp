@@ -1,6 +1,6 @@
 #include "report/print_data.h"
 
-#include "platform/common_controls.h"
+#include "platform/program_folder.h"
 #include "platform/whole_file.h"
 #include "windows/dialogs.h"
 #include "windows/window_registry.h"

@@ -1,5 +1,6 @@
 #include "stardb/catalogue_location.h"
 
+#include "platform/program_folder.h"
 #include "stardb/star_catalogue.h"
 
 #include <QCoreApplication>
@@ -49,7 +50,8 @@ bool copyOnce(const QString &shipped, const QString &folder, const QString &targ
     }
     // Created for the owner to read and write, whatever the shipped file's
     // own bits: an installed file is often read-only.
-    QTemporaryFile partial(QDir(folder).filePath(QString::fromLatin1(kCatalogueFileName) + QStringLiteral(".XXXXXX")));
+    QTemporaryFile partial(
+        QDir(folder).filePath(QString::fromLatin1(platform::kCatalogueFile) + QStringLiteral(".XXXXXX")));
     if (!partial.open()) {
         *reason = partial.errorString();
         return false;

@@ -1,5 +1,7 @@
 #include "stardb/star_catalogue.h"
 
+#include "platform/program_folder.h"
+
 #include <QAbstractListModel>
 #include <QCoreApplication>
 #include <QDir>
@@ -216,7 +218,7 @@ private:
 
 QString CataloguePath(const QString &folder)
 {
-    return QDir(folder).filePath(QString::fromLatin1(kCatalogueFileName));
+    return QDir(folder).filePath(QString::fromLatin1(platform::kCatalogueFile));
 }
 
 QString CreateTableSql()

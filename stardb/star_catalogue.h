@@ -15,14 +15,13 @@ class QSqlError;
 
 namespace stardb {
 
-inline constexpr const char *kCatalogueFileName = "stars.vlt";
 inline constexpr const char *kTableName = "Star_Q-T";
 // Field names exactly as the catalogue has always spelt them.
 inline constexpr const char *kNameField = "Star Name";
 inline constexpr const char *kTemperatureField = "Avarage Surface Temperature";
 inline constexpr const char *kMagnitudeField = "Absolute Magnitude";
 
-// stars.vlt in the given folder.
+// The catalogue file (platform::kCatalogueFile, stars.vlt) in the given folder.
 QString CataloguePath(const QString &folder);
 
 // One record's fields, as the text the window shows and the user typed.

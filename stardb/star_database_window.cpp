@@ -4,6 +4,7 @@
 #include "model/number_format.h"
 #include "platform/common_controls.h"
 #include "platform/language.h"
+#include "platform/program_folder.h"
 #include "platform/widget_helpers.h"
 #include "stardb/catalogue_location.h"
 #include "stardb/catalogue_numbers.h"

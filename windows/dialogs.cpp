@@ -1,7 +1,7 @@
 #include "windows/dialogs.h"
 
-#include "platform/common_controls.h"
 #include "platform/language.h"
+#include "platform/program_folder.h"
 #include "platform/qt_desktop.h"
 #include "platform/save_dialog.h"
 
@@ -39,16 +39,6 @@ platform::Answer MsgBox(
     return Desktop().message(owner, {text, title, icon, buttons});
 }
 
-QString HelpFileFor(const QString &language)
-{
-    return language.isEmpty() ? QString::fromLatin1(kHelpFile) : QStringLiteral("vlt.%1.chm").arg(language);
-}
-
-QString HelpPagesFor(const QString &language)
-{
-    return language.isEmpty() ? QStringLiteral("help/index.html") : QStringLiteral("help/%1/index.html").arg(language);
-}
-
 void OpenHelp(QWidget *owner)
 {
     const QString folder = platform::ProgramFolder();
@@ -57,11 +47,11 @@ void OpenHelp(QWidget *owner)
     const auto inLanguage = [&folder, &language](const QString &translated, const QString &english) {
         return QFileInfo(QDir(folder), translated).isFile() ? translated : english;
     };
-    const QString file = inLanguage(HelpFileFor(language), QString::fromLatin1(kHelpFile));
+    const QString file = inLanguage(platform::HelpFileFor(language), QString::fromLatin1(platform::kHelpFile));
     const platform::Opened help = Desktop().shellOpen(owner, file, folder);
     if (help == platform::Opened::Yes)
         return;
-    const QString pages = inLanguage(HelpPagesFor(language), HelpPagesFor({}));
+    const QString pages = inLanguage(platform::HelpPagesFor(language), platform::HelpPagesFor({}));
     const platform::Opened web = Desktop().shellOpen(owner, pages, folder);
     if (web == platform::Opened::Yes)
         return;

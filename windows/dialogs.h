@@ -28,12 +28,6 @@ platform::Answer MsgBox(QWidget *owner, const QString &text, platform::Buttons b
 // help/de/index.html) goes to the web browser; where that fails too, a
 // message names the help file and what to install.
 void OpenHelp(QWidget *owner);
-inline constexpr const char *kHelpFile = "vlt.chm";
-// The help file's name for a language ("" for English): "vlt.de.chm".
-QString HelpFileFor(const QString &language);
-// The help's first web page for a language ("" for English): "help/de/index.html".
-QString HelpPagesFor(const QString &language);
-
 // Opens a file (relative names in the program's folder) with the desktop's
 // program for it. Where no program takes it, a message names the file and
 // says `install`: what to install to read it. False when it was not opened.

@@ -12,6 +12,7 @@
 #include "platform/accessibility.h"
 #include "platform/common_controls.h"
 #include "platform/language.h"
+#include "platform/program_folder.h"
 #include "resources/app/app_resources.h"
 #include "stardb/star_database_window.h"
 #include "tests/support/in_language.h"

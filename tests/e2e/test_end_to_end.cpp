@@ -6,7 +6,6 @@
 // a script of steps; a scenario passes when its checks hold and the program
 // ends by itself.
 #include "app/startup.h"
-#include "platform/common_controls.h"
 #include "stardb/star_catalogue.h"
 #include "tests/support/window_test.h"
 #include "windows/window_registry.h"

@@ -2,6 +2,7 @@
 #include "platform/arbutton.h"
 #include "platform/common_controls.h"
 #include "platform/desktop_programs.h"
+#include "platform/program_folder.h"
 #include "platform/qt_desktop.h"
 #include "platform/save_dialog.h"
 #include "platform/scripted_desktop.h"

@@ -1,6 +1,5 @@
 // The relative size window: its design state, the discs as pixels of the saved
 // bitmap, and SAVE, HELP and EXIT with the dialogs answered by a script.
-#include "platform/common_controls.h"
 #include "platform/scripted_desktop.h"
 #include "relsize/relative_size_window.h"
 #include "tests/support/in_language.h"

@@ -1,6 +1,6 @@
 // The data report: its bytes against whole expected files, and the Click of
 // "Print Data" with its dialogs answered by a scripted desktop.
-#include "platform/common_controls.h"
+#include "platform/program_folder.h"
 #include "platform/scripted_desktop.h"
 #include "report/print_data.h"
 #include "tests/support/window_test.h"
@@ -222,7 +222,7 @@ void TestReport::reportNoProgramOpensIsNamed()
     m_desktop.fileNames.enqueue(path("a.txt"));
     m_desktop.answers.enqueue(Answer::Yes);
     m_desktop.openAnswers.insert(QStringLiteral("txt"), platform::Opened::NoProgram);
-    report::PrintData(nullptr, Variant::General, SunGeneral());
+    report::PrintData(nullptr, DiagramKind::General, Star(DiagramKind::General, SunGeneral()));
     QCOMPARE(Contents(path("a.txt")), Expected("general_187_249.txt"));
     QCOMPARE(m_desktop.messages.size(), 2);
     const QString text = m_desktop.messages[1].text;

@@ -4,6 +4,7 @@
 // where the catalogue lives: beside the program or in the user's own copy.
 #include "model/number_format.h"
 #include "model/stellar_model.h"
+#include "platform/program_folder.h"
 #include "stardb/catalogue_location.h"
 #include "stardb/catalogue_numbers.h"
 #include "stardb/star_catalogue.h"
@@ -634,12 +635,12 @@ void TestStarCatalogue::writingReplacesTheWholeFile()
     QString error;
     QVERIFY2(WriteCatalogue(m_path, {kFixture.at(2)}, &error), qPrintable(error));
     QCOMPARE(namesInFile(m_path), QStringList {"Gamma"});
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList {kCatalogueFileName});
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList {platform::kCatalogueFile});
     // A record the table refuses leaves the old file as it was.
     QVERIFY(!WriteCatalogue(m_path, {kFixture.at(0), {QString(), QStringLiteral("1"), QStringLiteral("2")}}, &error));
     QVERIFY(!error.isEmpty());
     QCOMPARE(namesInFile(m_path), QStringList {"Gamma"});
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList {kCatalogueFileName});
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList {platform::kCatalogueFile});
 }
 
 void TestStarCatalogue::shippedCatalogue()
@@ -867,7 +868,7 @@ void TestStarCatalogue::location()
     else
         QVERIFY(!QFileInfo::exists(user)); // not even the folder
     if (QFileInfo::exists(user))
-        QCOMPARE(QDir(user).entryList(QDir::Files | QDir::Hidden), QStringList {kCatalogueFileName});
+        QCOMPARE(QDir(user).entryList(QDir::Files | QDir::Hidden), QStringList {platform::kCatalogueFile});
 
     StarRecordSet set;
     QCOMPARE(set.open(place.path), shipped || (ownCopy && !writable));
@@ -909,7 +910,7 @@ void TestStarCatalogue::readOnlyProgramFolderUsesTheUserCopy()
     QCOMPARE(later.path, first.path);
     QCOMPARE(namesInFile(later.path), (QStringList {"Alpha", "Beta", "Gamma", "Delta"}));
     QCOMPARE(bytesOf(m_path), shippedBefore);
-    QCOMPARE(QDir(program).entryList(QDir::Files | QDir::Hidden), QStringList {kCatalogueFileName});
+    QCOMPARE(QDir(program).entryList(QDir::Files | QDir::Hidden), QStringList {platform::kCatalogueFile});
 }
 
 // Root can write into /usr/lib/veltrane, but the catalogue there belongs to the
@@ -944,7 +945,7 @@ void TestStarCatalogue::installedProgramUsesTheUserCopyWhoeverRunsIt()
     set.close();
     QCOMPARE(namesInFile(place.path), (QStringList {"Alpha", "Beta", "Gamma", "Delta"}));
     QCOMPARE(bytesOf(CataloguePath(program)), shippedBefore);
-    QCOMPARE(QDir(program).entryList(QDir::Files | QDir::Hidden), QStringList {kCatalogueFileName});
+    QCOMPARE(QDir(program).entryList(QDir::Files | QDir::Hidden), QStringList {platform::kCatalogueFile});
 
     // Not installed there: a portable copy, which keeps its catalogue beside it.
     const QStringList elsewhere {m_dir->filePath(QStringLiteral("opt/veltrane"))};

@@ -5,6 +5,7 @@
 #include "diagram/diagram_picture.h"
 #include "diagram/general_diagram_window.h"
 #include "diagram/main_sequence_window.h"
+#include "platform/program_folder.h"
 #include "stardb/star_catalogue.h"
 #include "stardb/star_database_window.h"
 #include "tests/support/window_test.h"
@@ -975,7 +976,7 @@ void TestStarDatabaseWindow::installedCopyWorksOnTheUserCopy()
     processDeletes();
     form = openForm();
     QCOMPARE(listNames(form), (QStringList {"Sirius", "Betelgeuse", "Vega"}));
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList {stardb::kCatalogueFileName});
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList {platform::kCatalogueFile});
 }
 
 void TestStarDatabaseWindow::installedCopyWithoutCatalogueSaysItIsMissing()

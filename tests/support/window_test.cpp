@@ -1,6 +1,6 @@
 #include "tests/support/window_test.h"
 
-#include "platform/common_controls.h"
+#include "platform/program_folder.h"
 #include "windows/dialogs.h"
 #include "windows/window_registry.h"
 
@@ -31,8 +31,7 @@ void WindowTest::init()
 
 void WindowTest::cleanup()
 {
-    windows::Registry().unloadAll();
-    processDeletes();
+    unloadEveryWindow();
     QLocale::setDefault(m_locale);
     QVERIFY2(windows::Registry().loadedNames().isEmpty(), qPrintable(windows::Registry().loadedNames().join(", ")));
 }
@@ -45,10 +44,16 @@ void WindowTest::cleanupTestCase()
 
 void WindowTest::useShippedCatalogue()
 {
-    const QString copy = m_dir->filePath(QStringLiteral("stars.vlt"));
+    const QString copy = m_dir->filePath(QString::fromLatin1(platform::kCatalogueFile));
     QFile::remove(copy);
     QVERIFY(QFile::copy(qEnvironmentVariable("VELTRANE_PROGRAM_DIR") + QStringLiteral("/stars.vlt"), copy));
     QVERIFY(QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+}
+
+void WindowTest::unloadEveryWindow()
+{
+    windows::Registry().unloadAll();
+    processDeletes();
 }
 
 void WindowTest::processDeletes()

@@ -43,6 +43,8 @@ protected:
     // The catalogue the build put beside the program, copied into m_dir for
     // the test to change as it likes.
     void useShippedCatalogue();
+    // Every window unloaded and destroyed, as after each test function.
+    static void unloadEveryWindow();
     static void processDeletes();
 
     platform::ScriptedDesktop m_desktop;

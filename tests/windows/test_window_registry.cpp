@@ -1,5 +1,5 @@
 // Single-instance windows: created on first reference, fresh after unloading.
-#include "platform/common_controls.h"
+#include "platform/program_folder.h"
 #include "tests/support/window_test.h"
 #include "windows/dialogs.h"
 #include "windows/window_registry.h"
@@ -196,12 +196,10 @@ void TestWindowRegistry::helpWithoutAViewer()
     QFETCH(Opened, pages);
     QFETCH(QStringList, opened);
     QFETCH(QString, says);
-    useScriptedDesktop();
     platform::SetProgramFolder("/opt/veltrane");
     m_desktop.clear();
     m_desktop.openAnswers = {{"chm", help}, {"html", pages}};
     windows::OpenHelp(nullptr);
-    restoreDesktop();
     QStringList files;
     for (const auto &call : m_desktop.opens) {
         files << call.file;
@@ -231,12 +229,10 @@ void TestWindowRegistry::documentWithoutAProgram()
 {
     QFETCH(Opened, result);
     QFETCH(QString, says);
-    useScriptedDesktop();
     platform::SetProgramFolder("/opt/veltrane");
     m_desktop.clear();
     m_desktop.openAnswers = {{"eml", result}};
     QCOMPARE(windows::OpenDocument(nullptr, "fdbk.eml", "Install one."), result == Opened::Yes);
-    restoreDesktop();
     QCOMPARE(m_desktop.opens.size(), 1);
     QCOMPARE(m_desktop.messages.size(), says.isEmpty() ? 0 : 1);
     if (!says.isEmpty())

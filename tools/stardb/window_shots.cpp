@@ -5,8 +5,8 @@
 // (LANG) decides the decimal separator and the language.
 #include "app/window_composition.h"
 #include "diagram/general_diagram_window.h"
-#include "platform/common_controls.h"
 #include "platform/language.h"
+#include "platform/program_folder.h"
 #include "stardb/star_database_window.h"
 #include "windows/window_registry.h"
 
