@@ -1,6 +1,7 @@
 #include "diagram/diagram_window.h"
 
 #include "diagram/diagram_colours.h"
+#include "platform/user_numbers.h"
 
 #include "platform/accessibility.h"
 #include "platform/common_controls.h"

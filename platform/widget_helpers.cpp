@@ -1,7 +1,6 @@
 #include "platform/widget_helpers.h"
 
 #include <QGuiApplication>
-#include <QLocale>
 #include <QScreen>
 #include <QWidget>
 
@@ -21,13 +20,6 @@ void SetTextColour(QWidget *widget, const QColor &colour)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
-}
-
-char DecimalSeparator()
-{
-    const QString point = QLocale().decimalPoint();
-    const char separator = point.isEmpty() ? '\0' : point.front().toLatin1();
-    return separator == '\0' ? '.' : separator;
 }
 
 } // namespace platform

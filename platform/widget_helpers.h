@@ -1,5 +1,5 @@
 // Small helpers every window uses: its place on the screen, a label's text
-// colour, the layouts' twips and the user's decimal separator.
+// colour and the layouts' twips.
 #pragma once
 
 #include <QRect>
@@ -29,9 +29,5 @@ void CentreOnScreen(QWidget *window);
 
 // The colour a label (or any widget) writes its text in.
 void SetTextColour(QWidget *widget, const QColor &colour);
-
-// The user's decimal separator, as the read-outs show numbers and typed
-// numbers use it; a point where the locale's separator has no Latin-1 form.
-char DecimalSeparator();
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #include "relsize/drawing_description.h"
 
-#include "platform/widget_helpers.h"
+#include "platform/user_numbers.h"
 
 #include <QCoreApplication>
 

@@ -5,6 +5,7 @@
 #include "platform/common_controls.h"
 #include "platform/language.h"
 #include "platform/program_folder.h"
+#include "platform/user_numbers.h"
 #include "platform/widget_helpers.h"
 #include "stardb/catalogue_location.h"
 #include "stardb/catalogue_numbers.h"
@@ -324,9 +325,8 @@ void StarDatabaseWindow::saveNewStar()
 
 StarDatabaseWindow::ShownStar StarDatabaseWindow::typedStar() const
 {
-    const char separator = platform::DecimalSeparator();
-    return {std::nullopt, model::ReadTypedNumber(m_temperatureBox->text().toStdString(), separator),
-        model::ReadTypedNumber(m_magnitudeBox->text().toStdString(), separator)};
+    return {std::nullopt, platform::ReadUserNumber(m_temperatureBox->text()),
+        platform::ReadUserNumber(m_magnitudeBox->text())};
 }
 
 StarDatabaseWindow::ShownStar StarDatabaseWindow::shownStar() const
@@ -360,13 +360,10 @@ bool StarDatabaseWindow::acceptsTyped(const ShownStar &typed)
         text = shown.trimmed().isEmpty()
             ? tr("The %1 is empty.").arg(field)
             : tr("The %1 \"%2\" cannot be plotted (%3).").arg(field, shown, platform::ModelErrorText(check.error, platform::ErrorPlace::InSentence));
-        const char separator = platform::DecimalSeparator();
         text += temperature ? tr("\n\nPlease type a number above zero, for example %1.")
-                                  .arg(QString::fromStdString(
-                                      model::FormatNumber(model::kSunTemperature, model::Pattern::Whole, separator)))
+                                  .arg(platform::UserNumber(model::kSunTemperature, model::Pattern::Whole))
                             : tr("\n\nPlease type a number, for example %1.")
-                                  .arg(QString::fromStdString(
-                                      model::FormatNumber(model::kSunAbsMagnitude, model::Pattern::Fixed2, separator)));
+                                  .arg(platform::UserNumber(model::kSunAbsMagnitude, model::Pattern::Fixed2));
         (temperature ? m_temperatureBox : m_magnitudeBox)->setFocus();
     }
     windows::MsgBox(this, text, Buttons::Ok, Icon::Exclamation);

@@ -6,8 +6,8 @@
 #include "platform/qt_desktop.h"
 #include "platform/save_dialog.h"
 #include "platform/scripted_desktop.h"
+#include "platform/user_numbers.h"
 #include "platform/whole_file.h"
-#include "platform/widget_helpers.h"
 
 #include <QFontInfo>
 #include <QStandardPaths>
