@@ -1,24 +1,21 @@
 #include "diagram/diagram_window.h"
 
 #include "diagram/diagram_colours.h"
-#include "platform/user_numbers.h"
-
 #include "platform/accessibility.h"
 #include "platform/common_controls.h"
 #include "platform/language.h"
+#include "platform/menu_keys.h"
+#include "platform/user_numbers.h"
 #include "platform/widget_helpers.h"
 #include "report/print_data.h"
 #include "windows/dialogs.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -33,51 +30,6 @@ namespace {
 constexpr int kStatusBarHeight = 17;
 constexpr int kPictureLeft = 8, kPictureTop = 8;
 const QColor kLiveReadoutColour {255, 128, 0};
-
-// The menus carry no access keys, so a letter picks the item whose caption
-// starts with it, as the platform's menus do: the only such item is chosen
-// at once, between several the selection moves to the next one.
-class MenuLetters : public QObject {
-public:
-    explicit MenuLetters(QMenu *menu)
-        : QObject(menu)
-        , m_menu(menu)
-    {
-        menu->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched != m_menu || event->type() != QEvent::KeyPress)
-            return false;
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->modifiers() & ~(Qt::ShiftModifier | Qt::AltModifier | Qt::KeypadModifier))
-            return false;
-        const QString text = key->text();
-        if (text.size() != 1 || !text[0].isLetterOrNumber())
-            return false;
-        QList<QAction *> matches;
-        for (QAction *action : m_menu->actions())
-            if (action->isVisible() && action->isEnabled() && !action->isSeparator()
-                && platform::SpokenCaption(action->text()).startsWith(text, Qt::CaseInsensitive))
-                matches << action;
-        if (matches.isEmpty())
-            return false;
-        if (matches.size() == 1) {
-            m_menu->setActiveAction(matches.front());
-            QKeyEvent choose(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-            QCoreApplication::sendEvent(m_menu, &choose);
-            return true;
-        }
-        const qsizetype current = matches.indexOf(m_menu->activeAction());
-        m_menu->setActiveAction(matches[(current + 1) % matches.size()]);
-        return true;
-    }
-
-private:
-    QMenu *m_menu;
-};
 
 } // namespace
 
@@ -97,13 +49,7 @@ DiagramWindow::DiagramWindow(WindowDesign design)
     connect(m_picture, &DiagramPicture::mouseDown, this, &DiagramWindow::readStarAt);
     connect(m_picture, &DiagramPicture::mouseMove, this, &DiagramWindow::followPointer);
     createStatusBar();
-    // F10 opens the first menu, as on the platform.
-    auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(menuKey, &QShortcut::activated, this, [this] {
-        const QList<QAction *> menus = menuBar()->actions();
-        if (!menus.isEmpty())
-            menuBar()->setActiveAction(menus.front());
-    });
+    platform::OpenFirstMenuOnF10(this);
 }
 
 void DiagramWindow::clearMarks()
@@ -161,16 +107,7 @@ QMenu *DiagramWindow::addMenu(const char *name, const QString &caption)
 {
     QMenu *menu = menuBar()->addMenu(caption);
     menu->setObjectName(QString::fromLatin1(name));
-    // Alt and the caption's first letter open the menu; within it a letter
-    // chooses an item. A translation may mark another letter with "&" where
-    // two menus start alike ("&Archivo", "Ay&uda"): the menu bar opens that
-    // one itself.
-    new MenuLetters(menu);
-    const QString spoken = platform::SpokenCaption(caption);
-    if (!spoken.isEmpty() && QKeySequence::mnemonic(caption).isEmpty()) {
-        auto *opener = new QShortcut(QKeySequence(QStringLiteral("Alt+") + spoken.left(1).toUpper()), this);
-        connect(opener, &QShortcut::activated, menu, [this, menu] { menuBar()->setActiveAction(menu->menuAction()); });
-    }
+    platform::AddMenuLetters(this, menu);
     return menu;
 }
 
