@@ -35,13 +35,11 @@ protected:
 
 AboutBox::AboutBox()
 {
-    platform::InitCommonControls();
-    setFont(platform::DialogFont());
+    platform::SetUpWindow(this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(tr("About "));
-    setFixedSize(382, 262);
     createControls();
-    platform::CentreOnScreen(this);
+    platform::FixSizeAndCentre(this, {382, 262});
 }
 
 void AboutBox::createControls()
@@ -49,30 +47,23 @@ void AboutBox::createControls()
     PlaceProgramIcon(this, {16, 8, 32, 32});
 
     const QFont title = platform::LayoutFont(QStringLiteral("Palatino Linotype"), 9.75, true);
-    PlaceLabel(
-        this, QStringLiteral("lblTitle"), QStringLiteral("VELTRANE "), {70, 8, 251, 24}, QColor(192, 0, 0), title);
-    PlaceLabel(this, QStringLiteral("Label1"), QStringLiteral("1.00"), {320, 8, 33, 25}, QColor(0, 0, 255), title);
+    PlaceLabel(this, "lblTitle", QStringLiteral("VELTRANE "), {70, 8, 251, 24}, QColor(192, 0, 0), title);
+    PlaceLabel(this, "Label1", QStringLiteral("1.00"), {320, 8, 33, 25}, QColor(0, 0, 255), title);
 
-    auto *separator = new EtchedLine(this);
-    separator->setObjectName(QStringLiteral("Line1"));
-    separator->setGeometry(6, 163, 372, 2);
+    platform::Place<EtchedLine>(this, "Line1", {6, 163, 372, 2});
 
-    QLabel *disclaimer = PlaceLabel(this, QStringLiteral("lblDisclaimer"),
+    QLabel *disclaimer = PlaceLabel(this, "lblDisclaimer",
         tr("Warning: this program is protected by copyright. Copying it or passing it on is allowed "
            "only under the GNU General Public License, version 3 or later; any other copying is not "
            "allowed. It comes with no warranty."),
         {17, 175, 226, 71}, palette().color(QPalette::WindowText), font());
     disclaimer->setWordWrap(true);
 
-    auto *ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setGeometry(280, 175, 89, 23);
+    auto *ok = platform::Place<QPushButton>(this, "cmdOK", {280, 175, 89, 23}, tr("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &AboutBox::leave);
 
-    auto *feedback = new QPushButton(tr("FEEDBACK"), this);
-    feedback->setObjectName(QStringLiteral("Command2"));
-    feedback->setGeometry(280, 232, 89, 25);
+    auto *feedback = platform::Place<QPushButton>(this, "Command2", {280, 232, 89, 25}, tr("FEEDBACK"));
     feedback->setAutoDefault(false);
     connect(feedback, &QPushButton::clicked, this, &AboutBox::openFeedback);
 }

@@ -2,7 +2,6 @@
 
 #include "app/window_look.h"
 #include "platform/arbutton.h"
-#include "platform/common_controls.h"
 #include "platform/language.h"
 #include "platform/widget_helpers.h"
 #include "resources/app/app_resources.h"
@@ -16,12 +15,10 @@ namespace app {
 IntroductionWindow::IntroductionWindow()
     : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
-    platform::InitCommonControls();
-    setFont(platform::DialogFont());
+    platform::SetUpWindow(this);
     setWindowTitle(tr("An Introduction To Veltrane"));
-    setFixedSize(662, 472);
     createControls();
-    platform::CentreOnScreen(this);
+    platform::FixSizeAndCentre(this, {662, 472});
 }
 
 QString IntroductionWindow::IntroductionDocument()
@@ -34,31 +31,25 @@ QString IntroductionWindow::IntroductionDocument()
 
 void IntroductionWindow::createControls()
 {
-    auto *document = new QTextBrowser(this);
-    document->setObjectName(QStringLiteral("RichTextBox1"));
-    document->setGeometry(160, 24, 489, 393);
+    auto *document = platform::Place<QTextBrowser>(this, "RichTextBox1", {160, 24, 489, 393});
     document->setReadOnly(true);
     document->setOpenLinks(false);
     document->setHtml(IntroductionDocument());
     document->setAccessibleName(windowTitle());
 
     const QColor darkBlue(0, 0, 192);
-    QLabel *upperPortrait = PlacePicture(this, QStringLiteral("Picture1"), res::kUpperPortrait, {8, 16, 145, 168});
-    QLabel *upperCaption
-        = PlaceLabel(this, QStringLiteral("Label2"), tr("Ejnar Hertzsprung"), {8, 192, 145, 25}, darkBlue, font());
+    QLabel *upperPortrait = PlacePicture(this, "Picture1", res::kUpperPortrait, {8, 16, 145, 168});
+    QLabel *upperCaption = PlaceLabel(this, "Label2", tr("Ejnar Hertzsprung"), {8, 192, 145, 25}, darkBlue, font());
     upperCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     upperPortrait->setAccessibleName(tr("Portrait of %1").arg(upperCaption->text()));
-    QLabel *lowerPortrait = PlacePicture(this, QStringLiteral("Picture2"), res::kLowerPortrait, {8, 256, 145, 168});
-    QLabel *lowerCaption
-        = PlaceLabel(this, QStringLiteral("Label1"), tr("Henry Norris Russell"), {8, 432, 145, 25}, darkBlue, font());
+    QLabel *lowerPortrait = PlacePicture(this, "Picture2", res::kLowerPortrait, {8, 256, 145, 168});
+    QLabel *lowerCaption = PlaceLabel(this, "Label1", tr("Henry Norris Russell"), {8, 432, 145, 25}, darkBlue, font());
     lowerCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lowerPortrait->setAccessibleName(tr("Portrait of %1").arg(lowerCaption->text()));
 
-    auto *further = new platform::ARButton(QStringLiteral("ARButton1"), tr("&Further Proceed"), this);
-    further->setGeometry(211, 432, 145, 33);
+    auto *further = platform::Place<platform::ARButton>(this, "ARButton1", {211, 432, 145, 33}, tr("&Further Proceed"));
     connect(further, &QPushButton::clicked, this, &IntroductionWindow::otherAspectsRequested);
-    auto *ok = new platform::ARButton(QStringLiteral("ARButton2"), tr("&OK"), this);
-    ok->setGeometry(443, 432, 121, 33);
+    auto *ok = platform::Place<platform::ARButton>(this, "ARButton2", {443, 432, 121, 33}, tr("&OK"));
     ok->setToolTip(tr("Go to program"));
     connect(ok, &QPushButton::clicked, this, &IntroductionWindow::generalDiagramRequested);
 }

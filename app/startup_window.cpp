@@ -25,41 +25,35 @@ QString WelcomeText()
 StartupWindow::StartupWindow()
     : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint)
 {
-    platform::InitCommonControls();
-    setFont(platform::DialogFont());
-    setFixedSize(481, 215);
+    platform::SetUpWindow(this);
     m_background.load(res::kStartupPicture);
     createControls();
-    platform::CentreOnScreen(this);
+    platform::FixSizeAndCentre(this, {481, 215});
 }
 
 void StartupWindow::createControls()
 {
     PlaceProgramIcon(this, {24, 24, 32, 32});
 
-    PlaceLabel(this, QStringLiteral("Label1"), QStringLiteral("VELTRANE"), {80, 24, 369, 49}, QColor(0, 255, 255),
+    PlaceLabel(this, "Label1", QStringLiteral("VELTRANE"), {80, 24, 369, 49}, QColor(0, 255, 255),
         platform::LayoutFont(QStringLiteral("Palatino Linotype"), 14.25, true));
-    QLabel *welcome
-        = PlaceLabel(this, QStringLiteral("Label2"), WelcomeText(), {72, 88, 385, 33}, QColor(255, 255, 0), font());
+    QLabel *welcome = PlaceLabel(this, "Label2", WelcomeText(), {72, 88, 385, 33}, QColor(255, 255, 0), font());
     welcome->setWordWrap(true);
 
-    auto *ok = new platform::ARButton(QStringLiteral("ARButton1"), tr("&OK"), this);
-    ok->setGeometry(188, 152, 105, 25);
+    auto *ok = platform::Place<platform::ARButton>(this, "ARButton1", {188, 152, 105, 25}, tr("&OK"));
     connect(ok, &QPushButton::clicked, this, &StartupWindow::goOn);
 
     // The box only: its caption does not fit beside the box and is not seen;
     // Label4 says what it means.
-    m_skipIntroduction = new QCheckBox(QStringLiteral("Check1"), this);
-    m_skipIntroduction->setObjectName(QStringLiteral("Check1"));
-    m_skipIntroduction->setGeometry(72, 192, 17, 17);
+    m_skipIntroduction = platform::Place<QCheckBox>(this, "Check1", {72, 192, 17, 17}, QStringLiteral("Check1"));
     m_skipIntroduction->setAutoFillBackground(true);
     QPalette palette = m_skipIntroduction->palette();
     palette.setColor(QPalette::Window, Qt::black);
     m_skipIntroduction->setPalette(palette);
     m_skipIntroduction->setChecked(false);
 
-    QLabel *meaning = PlaceLabel(this, QStringLiteral("Label4"), tr("I Don't Need Introduction About Veltrane"),
-        {96, 192, 301, 13}, QColor(255, 255, 128), platform::LayoutFont(QStringLiteral("Tahoma"), 8.25));
+    QLabel *meaning = PlaceLabel(this, "Label4", tr("I Don't Need Introduction About Veltrane"), {96, 192, 301, 13},
+        QColor(255, 255, 128), platform::LayoutFont(QStringLiteral("Tahoma"), 8.25));
     // Its own caption is not shown; the label beside it says what it means.
     m_skipIntroduction->setAccessibleName(meaning->text());
     ok->setFocus();

@@ -44,12 +44,10 @@ QIcon ProgramIcon()
     return icon;
 }
 
-QLabel *PlaceLabel(QWidget *parent, const QString &objectName, const QString &text, const QRect &geometry,
+QLabel *PlaceLabel(QWidget *parent, const char *designerName, const QString &text, const QRect &geometry,
     const QColor &colour, const QFont &font)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(objectName);
-    label->setGeometry(geometry);
+    auto *label = platform::Place<QLabel>(parent, designerName, geometry, text);
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
@@ -59,19 +57,15 @@ QLabel *PlaceLabel(QWidget *parent, const QString &objectName, const QString &te
 
 QLabel *PlaceProgramIcon(QWidget *parent, const QRect &geometry)
 {
-    auto *icon = new QLabel(parent);
-    icon->setObjectName(QStringLiteral("Image1"));
-    icon->setGeometry(geometry);
+    auto *icon = platform::Place<QLabel>(parent, "Image1", geometry);
     icon->setPixmap(ProgramIcon().pixmap(32, 32));
     icon->setAccessibleName(QCoreApplication::translate("app::WindowLook", "Veltrane program icon"));
     return icon;
 }
 
-QLabel *PlacePicture(QWidget *parent, const QString &objectName, const QString &resource, const QRect &geometry)
+QLabel *PlacePicture(QWidget *parent, const char *designerName, const QString &resource, const QRect &geometry)
 {
-    auto *picture = new QLabel(parent);
-    picture->setObjectName(objectName);
-    picture->setGeometry(geometry);
+    auto *picture = platform::Place<QLabel>(parent, designerName, geometry);
     picture->setAlignment(Qt::AlignCenter);
     picture->setPixmap(QPixmap(resource));
     return picture;

@@ -23,13 +23,13 @@ void UseOwnLook(QApplication &application);
 QIcon ProgramIcon();
 
 // A transparent label at a fixed place, as the layouts give it.
-QLabel *PlaceLabel(QWidget *parent, const QString &objectName, const QString &text, const QRect &geometry,
+QLabel *PlaceLabel(QWidget *parent, const char *designerName, const QString &text, const QRect &geometry,
     const QColor &colour, const QFont &font);
 
 // The program icon at 32 pixels, at a fixed place.
 QLabel *PlaceProgramIcon(QWidget *parent, const QRect &geometry);
 
 // A picture box showing a resource picture at a fixed place.
-QLabel *PlacePicture(QWidget *parent, const QString &objectName, const QString &resource, const QRect &geometry);
+QLabel *PlacePicture(QWidget *parent, const char *designerName, const QString &resource, const QRect &geometry);
 
 } // namespace app

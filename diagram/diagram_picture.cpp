@@ -31,17 +31,10 @@ QImage MainSequenceDiagramPicture()
     return QImage(platform::LocalisedResource(QStringLiteral(":/diagram/main_sequence.png")));
 }
 
-namespace {
-
-constexpr int kBorder = 2;
-
-} // namespace
-
-DiagramPicture::DiagramPicture(const QString &objectName, const QImage &picture, QWidget *parent)
+DiagramPicture::DiagramPicture(const QImage &picture, QWidget *parent)
     : QFrame(parent)
     , m_bare(picture.convertToFormat(QImage::Format_RGB32))
 {
-    setObjectName(objectName);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kBorder);
     setMouseTracking(true);

@@ -19,8 +19,10 @@ QImage MainSequenceDiagramPicture();
 class DiagramPicture : public QFrame {
     Q_OBJECT
 public:
-    // The drawing area takes the picture's size; the border adds two pixels a side.
-    DiagramPicture(const QString &objectName, const QImage &picture, QWidget *parent);
+    // The drawing area takes the picture's size; the sunken border adds
+    // kBorder pixels a side.
+    DiagramPicture(const QImage &picture, QWidget *parent);
+    static constexpr int kBorder = 2;
 
     const QImage &image() const { return m_image; }
     // Height of the drawing area in pixels (472 for the diagram pictures).

@@ -2,7 +2,6 @@
 
 #include "diagram/diagram_colours.h"
 #include "platform/accessibility.h"
-#include "platform/common_controls.h"
 #include "platform/language.h"
 #include "platform/menu_keys.h"
 #include "platform/user_numbers.h"
@@ -37,14 +36,14 @@ DiagramWindow::DiagramWindow(WindowDesign design)
     : m_design(std::move(design))
 {
     // Form_Initialize.
-    platform::InitCommonControls();
-    setFont(platform::DialogFont());
+    platform::SetUpWindow(this);
     m_client = new QWidget(this);
     m_client->setFixedSize(m_design.client);
     setCentralWidget(m_client);
-    m_picture = new DiagramPicture(QStringLiteral("Picture1"), m_design.picture, m_client);
-    m_picture->setGeometry(kPictureLeft, kPictureTop, m_design.picture.width() + 2 * m_picture->frameWidth(),
-        m_design.picture.height() + 2 * m_picture->frameWidth());
+    constexpr int border = DiagramPicture::kBorder;
+    m_picture = platform::Place<DiagramPicture>(m_client, "Picture1",
+        {kPictureLeft, kPictureTop, m_design.picture.width() + 2 * border, m_design.picture.height() + 2 * border},
+        m_design.picture);
     m_picture->setAccessibleName(m_design.pictureName);
     connect(m_picture, &DiagramPicture::mouseDown, this, &DiagramWindow::readStarAt);
     connect(m_picture, &DiagramPicture::mouseMove, this, &DiagramWindow::followPointer);
@@ -64,10 +63,7 @@ void DiagramWindow::setLiveReadoutVisible(bool visible)
 
 QGroupBox *DiagramWindow::addFrame(const char *name, const QString &caption, const QRect &geometry)
 {
-    auto *frame = new QGroupBox(caption, m_client);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setGeometry(geometry);
-    return frame;
+    return platform::Place<QGroupBox>(m_client, name, geometry, caption);
 }
 
 void DiagramWindow::addReadOuts(QGroupBox *frame, std::span<const ReadOutRow> rows, const ReadOutColumns &columns)
@@ -75,12 +71,10 @@ void DiagramWindow::addReadOuts(QGroupBox *frame, std::span<const ReadOutRow> ro
     const std::size_t count = std::min(rows.size(), m_boxes.size());
     for (std::size_t i = 0; i < count; ++i) {
         const ReadOutRow &row = rows[i];
-        auto *label = new QLabel(tr(row.caption), frame);
-        label->setObjectName(QString::fromLatin1(row.label));
-        label->setGeometry(columns.labelLeft, row.labelTop, columns.labelWidth, columns.labelHeight);
-        auto *box = new QLineEdit(frame);
-        box->setObjectName(QString::fromLatin1(row.box));
-        box->setGeometry(columns.boxLeft, row.boxTop, columns.boxWidth, columns.boxHeight);
+        platform::Place<QLabel>(frame, row.label,
+            {columns.labelLeft, row.labelTop, columns.labelWidth, columns.labelHeight}, tr(row.caption));
+        auto *box = platform::Place<QLineEdit>(
+            frame, row.box, {columns.boxLeft, row.boxTop, columns.boxWidth, columns.boxHeight});
         // Read-only for the user, on the button face like the designer's locked boxes.
         box->setReadOnly(true);
         QPalette palette = box->palette();
@@ -92,9 +86,7 @@ void DiagramWindow::addReadOuts(QGroupBox *frame, std::span<const ReadOutRow> ro
 
 void DiagramWindow::addLiveReadout(QGroupBox *frame, const char *name, const QRect &geometry)
 {
-    auto *label = new QLabel(frame);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
+    auto *label = platform::Place<QLabel>(frame, name, geometry);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     platform::SetTextColour(label, kLiveReadoutColour);
@@ -118,8 +110,8 @@ void DiagramWindow::finishWithHelpMenu()
     addMenuItem(help, "fileabout", tr("About"), this, &DiagramWindow::aboutRequested);
 
     // The layout's client area lies below the menu bar.
-    setFixedSize(m_design.client.width(), menuBar()->sizeHint().height() + m_design.client.height());
-    platform::CentreOnScreen(this);
+    platform::FixSizeAndCentre(
+        this, {m_design.client.width(), menuBar()->sizeHint().height() + m_design.client.height()});
 }
 
 void DiagramWindow::createStatusBar()
@@ -127,15 +119,12 @@ void DiagramWindow::createStatusBar()
     // The bottom row of the client area. The panels are placed by hand rather
     // than by QStatusBar's own layout, which keeps a few pixels above them and
     // would cut the text's descenders off in a bar this low.
-    auto *bar = new QStatusBar(m_client);
-    bar->setObjectName(QStringLiteral("StatusBar1"));
+    auto *bar = platform::Place<QStatusBar>(m_client, "StatusBar1",
+        {0, m_design.client.height() - kStatusBarHeight, m_design.client.width(), kStatusBarHeight});
     bar->setSizeGripEnabled(false);
-    bar->setGeometry(0, m_design.client.height() - kStatusBarHeight, m_design.client.width(), kStatusBarHeight);
     auto panel = [bar](const char *name, int left, int width) {
-        auto *label = new QLabel(bar);
-        label->setObjectName(QString::fromLatin1(name));
+        auto *label = platform::Place<QLabel>(bar, name, {left, 0, width, kStatusBarHeight});
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setGeometry(left, 0, width, kStatusBarHeight);
         return label;
     };
     QLabel *time = panel("TimePanel", 2, 80);

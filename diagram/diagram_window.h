@@ -7,6 +7,7 @@
 #include "model/diagram_steps.h"
 #include "model/star_value.h"
 #include "platform/arbutton.h"
+#include "platform/widget_helpers.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -87,8 +88,7 @@ protected:
     platform::ARButton *addButton(
         const char *name, const QString &caption, const QRect &geometry, W *window, Handler handler)
     {
-        auto *button = new platform::ARButton(QString::fromLatin1(name), caption, m_client);
-        button->setGeometry(geometry);
+        auto *button = platform::Place<platform::ARButton>(m_client, name, geometry, caption);
         connect(button, &QPushButton::clicked, window, handler);
         return button;
     }

@@ -38,8 +38,7 @@ GeneralDiagramWindow::GeneralDiagramWindow()
     QGroupBox *frame3 = addFrame("Frame3", tr("DISPLAY"), {344, 296, 305, 73});
     addLiveReadout(frame3, "Label1", {56, 24, 185, 41});
 
-    m_prompt = new QLabel(tr("FOR MAIN-SEQUENCE STARS CLICK OK"), client());
-    m_prompt->setObjectName(QStringLiteral("Label7"));
+    m_prompt = platform::Place<QLabel>(client(), "Label7", {376, 392, 249, 25}, tr("FOR MAIN-SEQUENCE STARS CLICK OK"));
     m_prompt->setFont(platform::LayoutFont(QStringLiteral("Times New Roman"), 9, true));
     // A translation longer than the layout's box widens it to the right, where
     // the window has room up to its edge.

@@ -4,10 +4,9 @@
 
 namespace platform {
 
-ARButton::ARButton(const QString &objectName, const QString &caption, QWidget *parent)
+ARButton::ARButton(const QString &caption, QWidget *parent)
     : QPushButton(caption, parent)
 {
-    setObjectName(objectName);
     setAutoDefault(false);
     updateCaptionColour();
 }

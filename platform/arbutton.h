@@ -9,7 +9,7 @@ namespace platform {
 class ARButton : public QPushButton {
     Q_OBJECT
 public:
-    ARButton(const QString &objectName, const QString &caption, QWidget *parent);
+    ARButton(const QString &caption, QWidget *parent);
 
     static QColor hoverColor() { return QColor(255, 0, 0); }
     static QColor focusColor() { return QColor(0, 0, 255); }

@@ -1,13 +1,22 @@
 #include "platform/widget_helpers.h"
 
+#include "platform/common_controls.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
 namespace platform {
 
-void CentreOnScreen(QWidget *window)
+void SetUpWindow(QWidget *window)
 {
+    InitCommonControls();
+    window->setFont(DialogFont());
+}
+
+void FixSizeAndCentre(QWidget *window, QSize size)
+{
+    window->setFixedSize(size);
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;

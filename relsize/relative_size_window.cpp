@@ -1,6 +1,5 @@
 #include "relsize/relative_size_window.h"
 
-#include "platform/common_controls.h"
 #include "platform/whole_file.h"
 #include "platform/widget_helpers.h"
 #include "relsize/drawing_description.h"
@@ -15,7 +14,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <utility>
 
 namespace relsize {
 
@@ -74,26 +72,23 @@ RelativeSizeWindow::RelativeSizeWindow()
     : QWidget(nullptr)
     , m_surface(Px(kClientWidth), Px(kClientHeight))
 {
-    platform::InitCommonControls();
+    platform::SetUpWindow(this);
     setWindowTitle(tr("Relative Size"));
     // Fixed single border: a close box, but neither minimise nor maximise.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
         | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(Px(kClientWidth), Px(kClientHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFont(platform::DialogFont());
     createControls();
     placeControls();
     connectControls();
     setAccessibleDescription(tr("No star drawn yet"));
-    platform::CentreOnScreen(this);
+    platform::FixSizeAndCentre(this, {Px(kClientWidth), Px(kClientHeight)});
 }
 
 void RelativeSizeWindow::createControls()
 {
-    auto caption = [this](const QString &name, const QString &text) {
-        auto *label = new DiscCaption(text, this);
-        label->setObjectName(name);
+    auto caption = [this](const char *name, const QRect &box, const QString &text) {
+        auto *label = platform::Place<DiscCaption>(this, name, box, text);
         platform::SetTextColour(label, Qt::white);
         QPalette palette = label->palette();
         palette.setColor(QPalette::Window, Qt::black);
@@ -101,18 +96,13 @@ void RelativeSizeWindow::createControls()
         label->setAlignment(Qt::AlignCenter);
         return label;
     };
-    m_sunCaption = caption(QStringLiteral("Label1"), tr("SUN"));
-    m_starCaption = caption(QStringLiteral("Label2"), tr("STAR"));
+    m_sunCaption = caption("Label1", TwipsRect(1320, 4320, 375, 255), tr("SUN"));
+    m_starCaption = caption("Label2", TwipsRect(6000, 4320, 495, 255), tr("STAR"));
 
-    auto button = [this](const QString &name, const QString &text) {
-        auto *command = new QPushButton(text, this);
-        command->setObjectName(name);
-        return command;
-    };
-    m_saveButton = button(QStringLiteral("Command1"), tr("&SAVE"));
+    m_saveButton = platform::Place<QPushButton>(this, "Command1", TwipsRect(1530, 5400, 1455, 375), tr("&SAVE"));
     m_saveButton->setToolTip(tr("Save picture to a bitmap file"));
-    m_helpButton = button(QStringLiteral("Command2"), tr("&HELP"));
-    m_exitButton = button(QStringLiteral("Command3"), tr("&EXIT"));
+    m_helpButton = platform::Place<QPushButton>(this, "Command2", TwipsRect(3930, 5400, 1455, 375), tr("&HELP"));
+    m_exitButton = platform::Place<QPushButton>(this, "Command3", TwipsRect(6450, 5400, 1455, 375), tr("&EXIT"));
 }
 
 void RelativeSizeWindow::placeControls()
@@ -121,16 +111,13 @@ void RelativeSizeWindow::placeControls()
     // translation longer than the layout's box widens it evenly to both sides
     // (with room for the letters' rim), so that it stays centred where the
     // layout puts it rather than being cut.
-    for (const auto &[caption, box] : {std::pair {m_sunCaption, TwipsRect(1320, 4320, 375, 255)},
-             std::pair {m_starCaption, TwipsRect(6000, 4320, 495, 255)}}) {
+    for (QLabel *caption : {m_sunCaption, m_starCaption}) {
+        const QRect box = caption->geometry();
         const int needed = caption->sizeHint().width();
         const int width = needed > box.width() ? needed + 2 : box.width();
         const int left = box.left() + (box.width() - width) / 2;
         caption->setGeometry(left, box.top(), width, box.height());
     }
-    m_saveButton->setGeometry(TwipsRect(1530, 5400, 1455, 375));
-    m_helpButton->setGeometry(TwipsRect(3930, 5400, 1455, 375));
-    m_exitButton->setGeometry(TwipsRect(6450, 5400, 1455, 375));
     setTabOrder(m_saveButton, m_helpButton);
     setTabOrder(m_helpButton, m_exitButton);
 }

@@ -61,25 +61,18 @@ const ButtonDesign kButtons[] = {
         QT_TRANSLATE_NOOP("stardb::StarDatabaseWindow", "Cancel update"), {440, 232, 105, 33}, false},
 };
 
-template <class W> W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 } // namespace
 
 StarDatabaseWindow::StarDatabaseWindow(windows::DiagramLink &diagrams)
     : m_diagrams(diagrams)
 {
     // Form_Initialize.
-    platform::InitCommonControls();
+    platform::SetUpWindow(this);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(tr("Star Database"));
-    setFont(platform::DialogFont());
-    setFixedSize(kClient);
-    platform::CentreOnScreen(this);
+    // In place before the catalogue's messages can come up over it.
+    platform::FixSizeAndCentre(this, kClient);
 
     createControls();
     connectControls();
@@ -91,10 +84,9 @@ StarDatabaseWindow::~StarDatabaseWindow() = default;
 
 void StarDatabaseWindow::createControls()
 {
-    QGroupBox *listFrame = named(new QGroupBox(tr("STAR NAME"), this), "Frame2");
-    listFrame->setGeometry(8, 8, 177, 265);
-    m_starList = named(new QListView(listFrame), "DBList1");
-    m_starList->setGeometry(8, 32, 161, 225);
+    using platform::Place;
+    auto *listFrame = Place<QGroupBox>(this, "Frame2", {8, 8, 177, 265}, tr("STAR NAME"));
+    m_starList = Place<QListView>(listFrame, "DBList1", {8, 32, 161, 225});
     m_starList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_starList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Every row is one line of the same font: the list need not measure each
@@ -102,21 +94,16 @@ void StarDatabaseWindow::createControls()
     m_starList->setUniformItemSizes(true);
     m_starList->setModel(m_catalogue.listModel());
 
-    QGroupBox *dataFrame = named(new QGroupBox(tr("DATA"), this), "Frame1");
-    dataFrame->setGeometry(192, 8, 377, 129);
+    auto *dataFrame = Place<QGroupBox>(this, "Frame1", {192, 8, 377, 129}, tr("DATA"));
     const QFont labelFont = platform::LayoutFont(QStringLiteral("Arial"), 8.25, true);
     const auto label = [dataFrame, &labelFont](const char *name, const QString &caption, const QRect &geometry) {
-        QLabel *l = named(new QLabel(caption, dataFrame), name);
+        auto *l = Place<QLabel>(dataFrame, name, geometry, caption);
         l->setFont(labelFont);
-        l->setGeometry(geometry);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return l;
     };
-    const auto box = [dataFrame](const char *name, const QRect &geometry) {
-        QLineEdit *b = named(new QLineEdit(dataFrame), name);
-        b->setGeometry(geometry);
-        return b;
-    };
+    const auto box
+        = [dataFrame](const char *name, const QRect &geometry) { return Place<QLineEdit>(dataFrame, name, geometry); };
     m_nameLabel = label("Label4", tr("Star Name"), {8, 16, 97, 25});
     m_nameBox = box("Text3", {216, 16, 153, 25});
     m_temperatureLabel = label("Label2", tr("Avarage Surface Temperature (K)"), {8, 56, 185, 25});
@@ -130,9 +117,8 @@ void StarDatabaseWindow::createControls()
         &m_updateButton, &m_okButton, &m_cancelButton};
     for (std::size_t i = 0; i < std::size(kButtons); ++i) {
         const ButtonDesign &design = kButtons[i];
-        auto *button = named(new QPushButton(tr(design.caption), this), design.name);
+        auto *button = Place<QPushButton>(this, design.name, design.geometry, tr(design.caption));
         button->setToolTip(tr(design.tip));
-        button->setGeometry(design.geometry);
         button->setAutoDefault(false);
         button->setVisible(design.visible);
         *buttons[i] = button;

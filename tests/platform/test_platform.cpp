@@ -8,6 +8,7 @@
 #include "platform/scripted_desktop.h"
 #include "platform/user_numbers.h"
 #include "platform/whole_file.h"
+#include "platform/widget_helpers.h"
 
 #include <QFontInfo>
 #include <QStandardPaths>
@@ -145,13 +146,14 @@ void TestPlatform::layoutFontsResolveToInstalledTwins()
 void TestPlatform::buttonCaptionColours()
 {
     QWidget window;
-    auto *button = new ARButton("ARButton1", "&OK", &window);
+    auto *button = platform::Place<ARButton>(&window, "ARButton1", {0, 0, 80, 25}, "&OK");
     auto *other = new QPushButton("other", &window);
     const QColor plain = QPalette().color(QPalette::ButtonText);
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(button->objectName(), QString("ARButton1"));
+    QCOMPARE(button->geometry(), QRect(0, 0, 80, 25));
     QCOMPARE(button->text(), QString("&OK"));
 
     button->setFocus();
