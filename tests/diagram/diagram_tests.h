@@ -5,3 +5,4 @@
 
 QObject *NewDiagramWindowsTest();
 QObject *NewDiagramPicturesTest();
+QObject *NewDiagramButtonsTest();

@@ -1,4 +1,5 @@
-// One executable for the diagram windows: the windows and the pictures.
+// One executable for the diagram windows: the windows, the pictures and the
+// buttons that lead to the relative size view and the report.
 #include "tests/diagram/diagram_tests.h"
 
 #include <QApplication>
@@ -10,7 +11,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     int failures = 0;
-    for (auto make : {NewDiagramWindowsTest, NewDiagramPicturesTest}) {
+    for (auto make : {NewDiagramWindowsTest, NewDiagramPicturesTest, NewDiagramButtonsTest}) {
         std::unique_ptr<QObject> suite(make());
         failures += QTest::qExec(suite.get(), argc, argv);
     }

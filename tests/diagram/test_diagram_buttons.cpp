@@ -5,6 +5,7 @@
 #include "diagram/general_diagram_window.h"
 #include "diagram/main_sequence_window.h"
 #include "relsize/relative_size_window.h"
+#include "tests/diagram/diagram_tests.h"
 #include "tests/support/pixel_check.h"
 #include "tests/support/window_test.h"
 #include "windows/window_registry.h"
@@ -157,5 +158,9 @@ void TestDiagramButtons::nothingClickedYet()
     QVERIFY(m_desktop.saves.isEmpty());
 }
 
-QTEST_MAIN(TestDiagramButtons)
+QObject *NewDiagramButtonsTest()
+{
+    return new TestDiagramButtons;
+}
+
 #include "test_diagram_buttons.moc"
