@@ -6,14 +6,14 @@ CMAKE_FLAGS ?=
 .PHONY: run test build configure clean
 
 configure:
-	@tools/ensure-deps.sh build
+	@scripts/ensure-deps.sh build
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j2
 
 run:
-	@tools/ensure-deps.sh run
+	@scripts/ensure-deps.sh run
 	$(MAKE) build
 	$(BUILD)/bin/veltrane
 

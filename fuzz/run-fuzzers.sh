@@ -3,7 +3,7 @@
 # default) from the seeds in fuzz/seeds/<target>. A finding fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/ensure-deps.sh fuzz
+scripts/ensure-deps.sh fuzz
 seconds=${FUZZ_SECONDS:-60}
 build=${FUZZ_BUILD:-build-fuzz}
 targets=$(sed -n 's/^veltrane_fuzzer(\([a-z_]*\).*/\1/p' fuzz/CMakeLists.txt)

@@ -19,7 +19,7 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "run $0 as root: it installs the package and runs the program as root" >&2
     exit 1
 fi
-tools/ensure-deps.sh package
+scripts/ensure-deps.sh package
 
 # The AppStream metadata, pedantically. The one remark left is on the
 # component id's capital letter: org.veltrane.Veltrane is also the name of the

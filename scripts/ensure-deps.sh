@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages the build, the tests or the program need.
 # As root it installs what is missing; otherwise it prints the apt-get line.
-# Usage: tools/ensure-deps.sh build|run|fuzz|package
+# Usage: scripts/ensure-deps.sh build|run|fuzz|package
 set -eu
 
 build_packages="cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
