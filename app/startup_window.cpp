@@ -26,6 +26,9 @@ StartupWindow::StartupWindow()
     : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint)
 {
     platform::SetUpWindow(this);
+    // No caption. An empty title would show the program's name instead: the
+    // window system is never handed an empty one.
+    setWindowTitle(QStringLiteral(" "));
     m_background.load(res::kStartupPicture);
     createControls();
     platform::FixSizeAndCentre(this, {481, 215});

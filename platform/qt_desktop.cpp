@@ -52,7 +52,11 @@ QStringList QtNameFilters(const QString &filter)
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
         if (patterns == QLatin1String("*.*"))
             patterns = QStringLiteral("*");
-        filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+        // "Text files(*.txt)" names its pattern already, as Qt reads it.
+        if (parts[i].endsWith(QLatin1Char('(') + patterns + QLatin1Char(')')))
+            filters << parts[i];
+        else
+            filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
     }
     return filters;
 }

@@ -14,7 +14,8 @@ public:
     Opened shellOpen(QWidget *owner, const QString &file, const QString &directory) override;
 };
 
-// " Text files(*.txt)|*.txt" -> {" Text files(*.txt) (*.txt)"}: Qt's name-filter form.
+// Qt's name-filter form: " Text files(*.txt)|*.txt" -> {" Text files(*.txt)"},
+// "Pictures|*.bmp;*.png" -> {"Pictures (*.bmp *.png)"}; "*.*" is every file, "*".
 QStringList QtNameFilters(const QString &filter);
 
 } // namespace platform

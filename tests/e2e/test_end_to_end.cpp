@@ -212,6 +212,15 @@ QString text(const char *windowName, const char *box)
     return edit ? edit->text() : QStringLiteral("<no %1>").arg(box);
 }
 
+xcb_atom_t atom(xcb_connection_t *connection, const char *atomName)
+{
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(atomName)), atomName), nullptr);
+    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return result;
+}
+
 // The close that a window manager sends when the title bar's close box is
 // pressed: a WM_DELETE_WINDOW client message through the X server.
 void closeByTitleBar(const char *name)
@@ -221,22 +230,35 @@ void closeByTitleBar(const char *name)
     if (!w || !x11)
         return;
     xcb_connection_t *connection = x11->connection();
-    auto atom = [connection](const char *atomName) {
-        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(atomName)), atomName), nullptr);
-        const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(reply);
-        return result;
-    };
     xcb_client_message_event_t event {};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
     event.window = static_cast<xcb_window_t>(w->winId());
-    event.type = atom("WM_PROTOCOLS");
-    event.data.data32[0] = atom("WM_DELETE_WINDOW");
+    event.type = atom(connection, "WM_PROTOCOLS");
+    event.data.data32[0] = atom(connection, "WM_DELETE_WINDOW");
     event.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(connection, 0, event.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
     xcb_flush(connection);
+}
+
+// The title the X server holds for a window (_NET_WM_NAME), which the
+// window manager shows in its title bar.
+QString titleOnTheServer(const char *name)
+{
+    QWidget *w = window(name);
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!w || !x11)
+        return QStringLiteral("<no window>");
+    xcb_connection_t *connection = x11->connection();
+    const xcb_get_property_cookie_t cookie = xcb_get_property(
+        connection, 0, static_cast<xcb_window_t>(w->winId()), atom(connection, "_NET_WM_NAME"), XCB_ATOM_ANY, 0, 1024);
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr);
+    if (!reply)
+        return QStringLiteral("<no title>");
+    const QString title = QString::fromUtf8(
+        static_cast<const char *>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));
+    std::free(reply);
+    return title;
 }
 
 // The modal box or dialog that is up, if it is of this kind.
@@ -389,6 +411,9 @@ void TestEndToEnd::commaLocalePlot()
                 == inSessionLanguage(
                     "Ich brauche keine Einführung in Veltrane", "Je n'ai pas besoin de l'introduction à Veltrane"),
             text);
+        // It has no caption: its title bar shows nothing, not the program's name.
+        const QString title = titleOnTheServer("Form8");
+        s.check(title.trimmed().isEmpty(), QStringLiteral("the title bar reads \"%1\"").arg(title));
     });
     openGeneralDiagram(s);
     s.act(QStringLiteral("the diagram and the about box speak it too"), [&s] {
