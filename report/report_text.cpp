@@ -16,47 +16,42 @@ QString Blanks(int count)
 const QString kHeading = QStringLiteral("  *^*^*^*^*^*^*^*^* VELTRANE DATA *^*^*^*^*^*^*^*^* ");
 const QString kClosing = QStringLiteral("**********|||||||||||||||||||||||||||||**********");
 
-// The read-outs as the report's lines take them.
-struct Texts {
-    QString temperature, magnitude, luminosity, radius, radiusKm, mass, massKg, lifetime;
-};
-
-Texts TextsOf(const model::ReadOuts &r)
+// A read-out as its line takes it.
+QString Text(const std::string &readOut)
 {
-    const auto text = [](const std::string &utf8) { return QString::fromStdString(utf8); };
-    return {text(r.temperature), text(r.magnitude), text(r.luminosity), text(r.radius), text(r.radiusKm), text(r.mass),
-        text(r.massKg), text(r.lifetime)};
+    return QString::fromStdString(readOut);
 }
 
-QStringList GeneralLines(const Texts &v)
+QStringList GeneralLines(const model::ReadOuts &v)
 {
     return {kHeading, kBlankLine, kBlankLine,
-        QStringLiteral("AVERAGE SURFACE TEMPERATURE (K)= ") + v.temperature + Blanks(7), kBlankLine,
-        QStringLiteral("ABSOLUTE MAGNITUDE = ") + v.magnitude + Blanks(7), kBlankLine,
-        QStringLiteral("LUMINOSITY (SUN=1) = ") + v.luminosity + Blanks(7), kBlankLine,
-        QStringLiteral("RADIUS (SUN=1) = ") + v.radius + Blanks(5), kBlankLine,
-        QStringLiteral("RADIUS (km) = ") + v.radiusKm, kBlankLine, kBlankLine, Blanks(13) + kClosing};
+        QStringLiteral("AVERAGE SURFACE TEMPERATURE (K)= ") + Text(v.temperature) + Blanks(7), kBlankLine,
+        QStringLiteral("ABSOLUTE MAGNITUDE = ") + Text(v.magnitude) + Blanks(7), kBlankLine,
+        QStringLiteral("LUMINOSITY (SUN=1) = ") + Text(v.luminosity) + Blanks(7), kBlankLine,
+        QStringLiteral("RADIUS (SUN=1) = ") + Text(v.radius) + Blanks(5), kBlankLine,
+        QStringLiteral("RADIUS (km) = ") + Text(v.radiusKm), kBlankLine, kBlankLine, Blanks(13) + kClosing};
 }
 
-QStringList MainSequenceLines(const Texts &v)
+QStringList MainSequenceLines(const model::ReadOuts &v)
 {
     return {kHeading, kBlankLine, kBlankLine,
-        QStringLiteral("AVERAGE SURFACE TEMPERATURE (K)= ") + v.temperature + Blanks(7), kBlankLine,
-        QStringLiteral("ABSOLUTE MAGNITUDE = ") + v.magnitude + Blanks(7), kBlankLine,
-        QStringLiteral("LUMINOSITY = ") + v.luminosity + Blanks(7), kBlankLine,
-        QStringLiteral("RADIUS (SUN=1) = ") + v.radius + Blanks(7), kBlankLine,
-        QStringLiteral("RADIUS (km) = ") + v.radiusKm + Blanks(9), kBlankLine,
-        QStringLiteral("MASS (SUN=1) = ") + v.mass + Blanks(11), kBlankLine,
-        QStringLiteral("MASS (kg) = ") + v.massKg + Blanks(11), kBlankLine,
-        QStringLiteral("APPROXIMATE LIFETIME (Yrs.)= ") + v.lifetime, kBlankLine, kBlankLine, Blanks(15) + kClosing};
+        QStringLiteral("AVERAGE SURFACE TEMPERATURE (K)= ") + Text(v.temperature) + Blanks(7), kBlankLine,
+        QStringLiteral("ABSOLUTE MAGNITUDE = ") + Text(v.magnitude) + Blanks(7), kBlankLine,
+        QStringLiteral("LUMINOSITY = ") + Text(v.luminosity) + Blanks(7), kBlankLine,
+        QStringLiteral("RADIUS (SUN=1) = ") + Text(v.radius) + Blanks(7), kBlankLine,
+        QStringLiteral("RADIUS (km) = ") + Text(v.radiusKm) + Blanks(9), kBlankLine,
+        QStringLiteral("MASS (SUN=1) = ") + Text(v.mass) + Blanks(11), kBlankLine,
+        QStringLiteral("MASS (kg) = ") + Text(v.massKg) + Blanks(11), kBlankLine,
+        QStringLiteral("APPROXIMATE LIFETIME (Yrs.)= ") + Text(v.lifetime), kBlankLine, kBlankLine,
+        Blanks(15) + kClosing};
 }
 
 } // namespace
 
 QByteArray ReportText(const model::StarValue &star)
 {
-    const Texts texts = TextsOf(star.readOuts);
-    const QStringList lines = star.kind == model::DiagramKind::General ? GeneralLines(texts) : MainSequenceLines(texts);
+    const QStringList lines
+        = star.kind == model::DiagramKind::General ? GeneralLines(star.readOuts) : MainSequenceLines(star.readOuts);
     QByteArray text;
     for (const QString &line : lines)
         text += line.toLatin1() + "\r\n";
