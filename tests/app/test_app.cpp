@@ -60,6 +60,19 @@ QStringList VisibleWindows()
     return names;
 }
 
+// The menu item or the button of `window` with this designer name, chosen
+// as the user chooses it; false if the window has neither.
+bool Use(QWidget *window, const QString &control)
+{
+    if (auto *action = window->findChild<QAction *>(control))
+        action->trigger();
+    else if (auto *button = window->findChild<QPushButton *>(control))
+        button->click();
+    else
+        return false;
+    return true;
+}
+
 // Lines a word-wrapped plain-text label lays its text out in.
 QStringList WrappedLines(const QLabel *label)
 {
@@ -359,11 +372,7 @@ void TestApp::exitFromEitherDiagram()
     Registry().show<diagram::GeneralDiagramWindow>();
     Registry().window<diagram::MainSequenceWindow>();
     Registry().show<app::AboutBox>();
-    QWidget *w = Registry().loaded(window);
-    if (auto *action = w->findChild<QAction *>(control))
-        action->trigger();
-    else
-        Control<QPushButton>(w, qPrintable(control))->click();
+    QVERIFY(Use(Registry().loaded(window), control));
     processDeletes();
     QVERIFY(Registry().loadedNames().isEmpty());
 }
@@ -536,12 +545,7 @@ void TestApp::helpFromEveryWindowOpensTheSameFile()
     QFETCH(QString, control);
     QWidget *w = Registry().show(window);
     QVERIFY2(w, qPrintable(window));
-    if (auto *action = w->findChild<QAction *>(control))
-        action->trigger();
-    else if (auto *button = w->findChild<QPushButton *>(control))
-        button->click();
-    else
-        QFAIL(qPrintable(window + " has no " + control));
+    QVERIFY2(Use(w, control), qPrintable(window + " has no " + control));
 
     windows::OpenHelp(w); // the way every window is meant to open it
     QCOMPARE(m_desktop.opens.size(), 2);
