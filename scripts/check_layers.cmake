@@ -30,12 +30,13 @@ set(VELTRANE_LAYERS
     "resources"
     "translations"
     "app diagram stardb relsize report windows platform evolution model resources translations"
-    # Beside the program: generators of its pictures and catalogue, screenshot
-    # programs, tests, benchmarks, fuzz targets and packaging helpers.
-    "tools model platform windows report relsize stardb diagram resources translations"
-    "shots app diagram stardb relsize report windows platform model resources translations"
-    "tests app diagram stardb relsize report windows platform model resources translations tools"
-    "bench model"
+    # Beside the program, and using none of each other but the tests the
+    # tools: generators of its pictures and catalogue, screenshot programs,
+    # tests, benchmarks, fuzz targets and packaging helpers.
+    "tools app diagram stardb relsize report windows platform evolution model resources translations"
+    "shots app diagram stardb relsize report windows platform evolution model resources translations"
+    "tests app diagram stardb relsize report windows platform evolution model resources translations tools"
+    "bench app diagram stardb relsize report windows platform evolution model resources translations"
     "fuzz stardb report model"
     "packaging")
 
