@@ -76,7 +76,8 @@ void AboutBox::leave()
 void AboutBox::openFeedback()
 {
     // The box stays open; without a mail program the user learns what to install.
-    windows::OpenDocument(this, QString::fromLatin1(platform::kFeedbackFile), tr("Please install a mail program such as Thunderbird or Evolution."));
+    windows::OpenDocument(this, QString::fromLatin1(platform::kFeedbackFile),
+        tr("Please install a mail program such as Thunderbird or Evolution."));
 }
 
 } // namespace app

@@ -50,7 +50,8 @@ QStringList ProgramOwnFiles()
         files << folder.filePath(help);
     files << folder.filePath(QString::fromLatin1(kHelpFile));
     // The help's web pages and their pictures.
-    QDirIterator pages(folder.filePath(QString::fromLatin1(kHelpPagesFolder)), QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator pages(
+        folder.filePath(QString::fromLatin1(kHelpPagesFolder)), QDir::Files, QDirIterator::Subdirectories);
     while (pages.hasNext())
         files << pages.next();
     const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

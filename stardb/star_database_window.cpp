@@ -345,7 +345,8 @@ bool StarDatabaseWindow::acceptsTyped(const ShownStar &typed)
         const QString shown = QString::fromStdString((temperature ? typed.temperature : typed.magnitude).text);
         text = shown.trimmed().isEmpty()
             ? tr("The %1 is empty.").arg(field)
-            : tr("The %1 \"%2\" cannot be plotted (%3).").arg(field, shown, platform::ModelErrorText(check.error, platform::ErrorPlace::InSentence));
+            : tr("The %1 \"%2\" cannot be plotted (%3).")
+                  .arg(field, shown, platform::ModelErrorText(check.error, platform::ErrorPlace::InSentence));
         text += temperature ? tr("\n\nPlease type a number above zero, for example %1.")
                                   .arg(platform::UserNumber(model::kSunTemperature, model::Pattern::Whole))
                             : tr("\n\nPlease type a number, for example %1.")
