@@ -195,9 +195,12 @@ void StarDatabaseWindow::showCurrentRecord()
 {
     const StarRecord record = m_catalogue.current();
     const char separator = platform::DecimalSeparator();
+    // The stored numbers are read once, here, as the boxes show them.
+    m_stored = {m_catalogue.hasCurrent() ? std::optional(record.name) : std::nullopt,
+        CatalogueNumber(record.temperature, separator), CatalogueNumber(record.magnitude, separator)};
     m_nameBox->setText(record.name);
-    m_temperatureBox->setText(ShownNumber(record.temperature, separator));
-    m_magnitudeBox->setText(ShownNumber(record.magnitude, separator));
+    m_temperatureBox->setText(QString::fromStdString(m_stored.temperature.text));
+    m_magnitudeBox->setText(QString::fromStdString(m_stored.magnitude.text));
     // The list marks the current record.
     m_selecting = true;
     const int row = m_catalogue.currentRow();
@@ -317,15 +320,10 @@ StarDatabaseWindow::ShownStar StarDatabaseWindow::typedStar() const
 
 StarDatabaseWindow::ShownStar StarDatabaseWindow::shownStar() const
 {
-    if (m_catalogue.hasCurrent()) {
-        const StarRecord record = m_catalogue.current();
-        const char separator = platform::DecimalSeparator();
-        ShownStar stored {
-            record.name, CatalogueNumber(record.temperature, separator), CatalogueNumber(record.magnitude, separator)};
-        if (m_temperatureBox->text() == QString::fromStdString(stored.temperature.text)
-            && m_magnitudeBox->text() == QString::fromStdString(stored.magnitude.text))
-            return stored;
-    }
+    if (m_stored.storedName && m_catalogue.hasCurrent()
+        && m_temperatureBox->text() == QString::fromStdString(m_stored.temperature.text)
+        && m_magnitudeBox->text() == QString::fromStdString(m_stored.magnitude.text))
+        return m_stored;
     return typedStar();
 }
 

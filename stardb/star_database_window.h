@@ -97,6 +97,7 @@ private:
     // The data source: the record set the boxes and the list are bound to.
     StarRecordSet m_catalogue;
     bool m_selecting = false; // the window itself marks the current record
+    ShownStar m_stored; // the current record as the boxes show it
     QString m_cataloguePath;
     StarRecordSet::Access m_catalogueAccess = StarRecordSet::Access::ReadWrite;
     bool m_catalogueInUse = false; // another program held it at the last opening

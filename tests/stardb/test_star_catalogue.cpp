@@ -760,20 +760,24 @@ void TestStarCatalogue::shippedMagnitudesFollowFromTheirSources()
 
 void TestStarCatalogue::shownNumber_data()
 {
+    // What the user reads, and the number it is read as once, with a point
+    // or else with the user's separator; NaN for a text that is no number.
     QTest::addColumn<QString>("stored");
     QTest::addColumn<char>("separator");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("point user") << "4.83" << '.' << "4.83";
-    QTest::newRow("comma user") << "4.83" << ',' << "4,83";
-    QTest::newRow("negative") << "-5.85" << ',' << "-5,85";
-    QTest::newRow("whole number") << "5772" << ',' << "5772";
-    QTest::newRow("exponent") << "1.5E+3" << ',' << "1,5E+3";
-    QTest::newRow("blanks kept") << " 4.83 " << ',' << " 4,83 ";
-    QTest::newRow("kept with a comma") << "4,78" << ',' << "4,78";
-    QTest::newRow("comma text for a point user") << "4,78" << '.' << "4,78";
-    QTest::newRow("not a number") << "hot.ish" << ',' << "hot.ish";
-    QTest::newRow("two points") << "1.2.3" << ',' << "1.2.3";
-    QTest::newRow("empty") << "" << ',' << "";
+    QTest::addColumn<double>("value");
+    const double none = std::nan("");
+    QTest::newRow("point user") << "4.83" << '.' << "4.83" << 4.83;
+    QTest::newRow("comma user") << "4.83" << ',' << "4,83" << 4.83;
+    QTest::newRow("negative") << "-5.85" << ',' << "-5,85" << -5.85;
+    QTest::newRow("whole number") << "5772" << ',' << "5772" << 5772.0;
+    QTest::newRow("exponent") << "1.5E+3" << ',' << "1,5E+3" << 1500.0;
+    QTest::newRow("blanks kept") << " 4.83 " << ',' << " 4,83 " << 4.83;
+    QTest::newRow("kept with a comma") << "4,78" << ',' << "4,78" << 4.78;
+    QTest::newRow("comma text for a point user") << "4,78" << '.' << "4,78" << none;
+    QTest::newRow("not a number") << "hot.ish" << ',' << "hot.ish" << none;
+    QTest::newRow("two points") << "1.2.3" << ',' << "1.2.3" << none;
+    QTest::newRow("empty") << "" << ',' << "" << none;
 }
 
 void TestStarCatalogue::shownNumber()
@@ -781,7 +785,15 @@ void TestStarCatalogue::shownNumber()
     QFETCH(QString, stored);
     QFETCH(char, separator);
     QFETCH(QString, shown);
+    QFETCH(double, value);
     QCOMPARE(ShownNumber(stored, separator), shown);
+    const model::TypedNumber number = CatalogueNumber(stored, separator);
+    QCOMPARE(QString::fromStdString(number.text), shown);
+    QCOMPARE(number.value.has_value(), !std::isnan(value));
+    if (number.value)
+        QCOMPARE(*number.value, value);
+    else
+        QCOMPARE(QString::fromStdString(number.error), QString::fromLatin1(model::kTypeMismatch));
 }
 
 void TestStarCatalogue::storedNumber_data()
