@@ -65,12 +65,6 @@ public:
     }
 };
 
-Diagrams &TheDiagrams()
-{
-    static Diagrams diagrams;
-    return diagrams;
-}
-
 // "Import Data": the star database comes up, and the live read-outs of both
 // diagram windows stay hidden until it is left with "Clo&se" (the
 // main-sequence window is loaded for that if need be); without that window
@@ -116,6 +110,12 @@ template <class Window, class Wire> void Add(WindowRegistry &registry, Wire wire
 }
 
 } // namespace
+
+windows::DiagramLink &TheDiagrams()
+{
+    static Diagrams diagrams;
+    return diagrams;
+}
 
 void RegisterWindows()
 {

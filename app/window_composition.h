@@ -6,7 +6,15 @@
 // signal or through windows::DiagramLink.
 #pragma once
 
+namespace windows {
+class DiagramLink;
+}
+
 namespace app {
+
+// The diagram windows as any other window reaches them: the star database,
+// and whichever window shows a star it works out on both diagrams.
+windows::DiagramLink &TheDiagrams();
 
 // Registers every window and the exit order (start-up, and tests, call this).
 void RegisterWindows();

@@ -17,6 +17,7 @@
 #include "stardb/star_database_window.h"
 #include "tests/support/in_language.h"
 #include "tests/support/window_test.h"
+#include "windows/diagram_link.h"
 #include "windows/dialogs.h"
 #include "windows/window_registry.h"
 
@@ -219,6 +220,7 @@ private slots:
     void okAndBackStartEmpty();
     void windowsComeBackAtTheirDesignState();
     void importDataHidesTheLiveReadouts();
+    void starGivenAsNumbersPlotsOnBoth();
     void programEnds_data();
     void programEnds();
 
@@ -438,6 +440,25 @@ void TestApp::importDataHidesTheLiveReadouts()
     QVERIFY2(mainSequence, "Form2 is loaded to hide its read-out");
     QVERIFY(!mainSequence->isVisible());
     QVERIFY(Control<QLabel>(mainSequence, "Label10")->isHidden());
+}
+
+// A window that works out a star shows it on both diagrams with its two
+// numbers, as the star database's Plot does with a catalogued star.
+void TestApp::starGivenAsNumbersPlotsOnBoth()
+{
+    windows::DiagramLink &diagrams = app::TheDiagrams();
+    diagrams.showGeneralDiagram();
+    diagrams.plotOnBoth({5772, 4.83});
+    QVERIFY2(m_desktop.messages.isEmpty(), qPrintable(m_desktop.messages.value(0).text));
+    auto *general = Registry().loaded<diagram::GeneralDiagramWindow>();
+    auto *mainSequence = Registry().loaded<diagram::MainSequenceWindow>();
+    QVERIFY(general && general->isVisible() && mainSequence && !mainSequence->isVisible());
+    for (const diagram::DiagramWindow *window :
+        {static_cast<diagram::DiagramWindow *>(general), static_cast<diagram::DiagramWindow *>(mainSequence)}) {
+        QVERIFY(window->selectedStar());
+        QCOMPARE(window->selectedStar()->point.Temperature, 5772.0);
+        QCOMPARE(Texts(window, {"Text1", "Text2"}), (QStringList {"5772", "4.83"}));
+    }
 }
 
 void TestApp::programEnds_data()
