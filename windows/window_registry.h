@@ -36,8 +36,9 @@ public:
     QStringList registeredNames() const;
 
     // The window, created (loaded, not shown) if it is not loaded; nullptr,
-    // and a warning, for a name nobody registered (or a window of another
-    // class under that name). Its objectName is its designer name.
+    // and a warning, for a name nobody registered. Its objectName is its
+    // designer name. The typed forms give nullptr, too, for a window of
+    // another class under that name.
     QWidget *window(const QString &name);
     template <class T> T *window() { return qobject_cast<T *>(window(nameOf<T>())); }
 
