@@ -14,4 +14,7 @@ namespace evolution {
 // 0.037 Lsun (white dwarfs, neutron stars, black holes), or not finite.
 std::optional<double> DiagramMagnitude(double luminosity);
 
+// That floor (Lsun): the faintest luminosity the diagrams' relation gives.
+double FaintestDiagramLuminosity();
+
 } // namespace evolution
