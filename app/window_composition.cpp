@@ -8,6 +8,7 @@
 #include "diagram/main_sequence_window.h"
 #include "relsize/relative_size_window.h"
 #include "stardb/star_database_window.h"
+#include "starlife/star_evolution_window.h"
 #include "windows/diagram_link.h"
 #include "windows/window_registry.h"
 
@@ -95,6 +96,8 @@ void WireDiagram(DiagramWindow *window)
         // Shown first: a star too hot to draw still brings the window up.
         Registry().show<relsize::RelativeSizeWindow>()->drawStar(star);
     });
+    QObject::connect(window, &DiagramWindow::starEvolutionRequested, window,
+        [] { Registry().show<starlife::StarEvolutionWindow>(); });
     QObject::connect(window, &DiagramWindow::aboutRequested, window, [] { Registry().show<AboutBox>(); });
     QObject::connect(window, &DiagramWindow::exitRequested, window, [] { Registry().unloadAll(); });
 }
@@ -142,12 +145,15 @@ void RegisterWindows()
     registry.add<relsize::RelativeSizeWindow>();
     registry.add(WindowRegistry::nameOf<stardb::StarDatabaseWindow>(),
         [] { return new stardb::StarDatabaseWindow(TheDiagrams()); });
+    registry.add(WindowRegistry::nameOf<starlife::StarEvolutionWindow>(),
+        [] { return new starlife::StarEvolutionWindow(TheDiagrams()); });
     registry.add<AboutBox>();
     // "&EXIT" and "Exit" of both diagram windows unload every window in this order.
     registry.setExitOrder({WindowRegistry::nameOf<GeneralDiagramWindow>(), WindowRegistry::nameOf<MainSequenceWindow>(),
         WindowRegistry::nameOf<relsize::RelativeSizeWindow>(), WindowRegistry::nameOf<IntroductionWindow>(),
         WindowRegistry::nameOf<OtherAspectsWindow>(), WindowRegistry::nameOf<stardb::StarDatabaseWindow>(),
-        WindowRegistry::nameOf<StartupWindow>(), WindowRegistry::nameOf<AboutBox>()});
+        WindowRegistry::nameOf<starlife::StarEvolutionWindow>(), WindowRegistry::nameOf<StartupWindow>(),
+        WindowRegistry::nameOf<AboutBox>()});
 }
 
 } // namespace app

@@ -103,6 +103,11 @@ QMenu *DiagramWindow::addMenu(const char *name, const QString &caption)
     return menu;
 }
 
+void DiagramWindow::addStarEvolutionItem(QMenu *file)
+{
+    addMenuItem(file, "Fileevolution", tr("Star Evolution"), this, &DiagramWindow::starEvolutionRequested);
+}
+
 void DiagramWindow::finishWithHelpMenu()
 {
     QMenu *help = addMenu("Helpmenu", tr("Help"));

@@ -66,9 +66,10 @@ public:
 
 signals:
     // What the window asks of the program, which the composition carries out:
-    // the relative-size button with a star selected, "About" in the Help
-    // menu, and "&EXIT" or "Exit".
+    // the relative-size button with a star selected, "Star Evolution" in the
+    // File menu, "About" in the Help menu, and "&EXIT" or "Exit".
     void relativeSizeRequested(const model::StarValue &star);
+    void starEvolutionRequested();
     void aboutRequested();
     void exitRequested();
 
@@ -101,6 +102,8 @@ protected:
         return action;
     }
     QMenu *addMenu(const char *name, const QString &caption);
+    // "Star Evolution" in the File menu of both windows.
+    void addStarEvolutionItem(QMenu *file);
     // Last: the "Help" menu both windows end with, then the fixed size, centred.
     void finishWithHelpMenu();
 

@@ -50,6 +50,7 @@ GeneralDiagramWindow::GeneralDiagramWindow()
     QMenu *file = addMenu("FileMenu", tr("File"));
     addMenuItem(file, "Fileimport", tr("Import Data"), this, &GeneralDiagramWindow::importDataRequested);
     addMenuItem(file, "Fileprint", tr("Print Data"), this, &GeneralDiagramWindow::printData);
+    addStarEvolutionItem(file);
     addMenuItem(file, "FileExit", tr("Exit"), this, &GeneralDiagramWindow::exitProgram);
     finishWithHelpMenu();
 

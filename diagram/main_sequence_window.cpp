@@ -46,6 +46,7 @@ MainSequenceWindow::MainSequenceWindow()
 
     QMenu *file = addMenu("FileMenu", tr("File"));
     addMenuItem(file, "Fileprint", tr("Print Data"), this, &MainSequenceWindow::printData);
+    addStarEvolutionItem(file);
     addMenuItem(file, "Back", tr("Back"), this, &MainSequenceWindow::generalDiagramRequested);
     addMenuItem(file, "Exit", tr("Exit"), this, &MainSequenceWindow::exitProgram);
     finishWithHelpMenu();

@@ -26,17 +26,18 @@ set(VELTRANE_LAYERS
     "report windows platform evolution model"
     "relsize windows platform evolution model"
     "stardb windows platform evolution model"
+    "starlife relsize windows platform evolution model"
     "diagram report relsize windows platform evolution model"
     "resources"
     "translations"
-    "app diagram stardb relsize report windows platform evolution model resources translations"
+    "app diagram stardb starlife relsize report windows platform evolution model resources translations"
     # Beside the program, and using none of each other but the tests the
     # tools: generators of its pictures and catalogue, screenshot programs,
     # tests, benchmarks, fuzz targets and packaging helpers.
-    "tools app diagram stardb relsize report windows platform evolution model resources translations"
-    "shots app diagram stardb relsize report windows platform evolution model resources translations"
-    "tests app diagram stardb relsize report windows platform evolution model resources translations tools"
-    "bench app diagram stardb relsize report windows platform evolution model resources translations"
+    "tools app diagram stardb starlife relsize report windows platform evolution model resources translations"
+    "shots app diagram stardb starlife relsize report windows platform evolution model resources translations"
+    "tests app diagram stardb starlife relsize report windows platform evolution model resources translations tools"
+    "bench app diagram stardb starlife relsize report windows platform evolution model resources translations"
     "fuzz stardb report model"
     "packaging")
 

@@ -212,6 +212,10 @@
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
+    <message>
+        <source>Star Evolution</source>
+        <translation>Entwicklung der Sterne</translation>
+    </message>
 </context>
 <context>
     <name>diagram::GeneralDiagramWindow</name>
@@ -742,6 +746,265 @@ Der Sternkatalog lässt sich nicht ändern: Der Datenträger, auf dem er liegt, 
     <message>
         <source>It is a symbolic link to %1, which does not exist.</source>
         <translation>Das ist eine symbolische Verknüpfung auf %1, und diese Datei existiert nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>starlife::StarEvolutionWindow</name>
+    <message>
+        <source>main-sequence star</source>
+        <translation>Hauptreihenstern</translation>
+    </message>
+    <message>
+        <source>subgiant</source>
+        <translation>Unterriese</translation>
+    </message>
+    <message>
+        <source>red giant</source>
+        <translation>Roter Riese</translation>
+    </message>
+    <message>
+        <source>helium-burning star</source>
+        <translation>Heliumbrennender Stern</translation>
+    </message>
+    <message>
+        <source>asymptotic-giant-branch star</source>
+        <translation>Stern auf dem asymptotischen Riesenast</translation>
+    </message>
+    <message>
+        <source>helium star</source>
+        <translation>Heliumstern</translation>
+    </message>
+    <message>
+        <source>evolved helium star</source>
+        <translation>Entwickelter Heliumstern</translation>
+    </message>
+    <message>
+        <source>white dwarf</source>
+        <translation>Weißer Zwerg</translation>
+    </message>
+    <message>
+        <source>neutron star</source>
+        <translation>Neutronenstern</translation>
+    </message>
+    <message>
+        <source>black hole</source>
+        <translation>Schwarzes Loch</translation>
+    </message>
+    <message>
+        <source>nothing left</source>
+        <translation>nichts mehr übrig</translation>
+    </message>
+    <message>
+        <source>main sequence</source>
+        <translation>Hauptreihe</translation>
+    </message>
+    <message>
+        <source>helium burning</source>
+        <translation>Heliumbrennen</translation>
+    </message>
+    <message>
+        <source>AGB</source>
+        <translation>AGB</translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation>%1 Jahre</translation>
+    </message>
+    <message>
+        <source>%1 million years</source>
+        <translation>%1 Millionen Jahre</translation>
+    </message>
+    <message>
+        <source>%1 billion years</source>
+        <translation>%1 Milliarden Jahre</translation>
+    </message>
+    <message>
+        <source>%1 yr</source>
+        <translation>%1 Jahre</translation>
+    </message>
+    <message>
+        <source>%1 Myr</source>
+        <translation>%1 Mio. Jahre</translation>
+    </message>
+    <message>
+        <source>%1 Gyr</source>
+        <translation>%1 Mrd. Jahre</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation>Alter</translation>
+    </message>
+    <message>
+        <source>Time in this phase</source>
+        <translation>Zeit in dieser Phase</translation>
+    </message>
+    <message>
+        <source>Mass (Sun = 1)</source>
+        <translation>Masse (☉ = 1)</translation>
+    </message>
+    <message>
+        <source>Core mass (Sun = 1)</source>
+        <translation>Kernmasse (☉ = 1)</translation>
+    </message>
+    <message>
+        <source>Luminosity (Sun = 1)</source>
+        <translation>Leuchtkraft (☉ = 1)</translation>
+    </message>
+    <message>
+        <source>Surface temperature (K)</source>
+        <translation>Oberflächentemperatur (K)</translation>
+    </message>
+    <message>
+        <source>Radius (Sun = 1)</source>
+        <translation>Radius (☉ = 1)</translation>
+    </message>
+    <message>
+        <source>Absolute magnitude</source>
+        <translation>Absolute Helligkeit</translation>
+    </message>
+    <message>
+        <source>Turn-off mass (Sun = 1)</source>
+        <translation>Masse am Abknickpunkt (☉ = 1)</translation>
+    </message>
+    <message>
+        <source>Star Evolution</source>
+        <translation>Sternentwicklung</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>&amp;Initial mass (Sun = 1):</source>
+        <translation>Anfangs&amp;masse (☉ = 1):</translation>
+    </message>
+    <message>
+        <source>One star&apos;s &amp;life</source>
+        <translation>&amp;Leben eines Sterns</translation>
+    </message>
+    <message>
+        <source>A star cluster (is&amp;ochrone)</source>
+        <translation>Ein Sternhaufen (&amp;Isochrone)</translation>
+    </message>
+    <message>
+        <source>&amp;Age</source>
+        <translation>&amp;Alter</translation>
+    </message>
+    <message>
+        <source>The star&apos;s life on the Hertzsprung-Russell diagram</source>
+        <translation>Das Leben des Sterns im Hertzsprung-Russell-Diagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>Abs&amp;pielen</translation>
+    </message>
+    <message>
+        <source>The star now</source>
+        <translation>Der Stern jetzt</translation>
+    </message>
+    <message>
+        <source>— : no magnitude; the diagrams show no star below %1 times the Sun&apos;s luminosity.</source>
+        <translation>— : keine Helligkeit; die Diagramme zeigen keinen Stern unter dem %1-Fachen der Sonnenleuchtkraft.</translation>
+    </message>
+    <message>
+        <source>The star beside the Sun</source>
+        <translation>Der Stern neben der Sonne</translation>
+    </message>
+    <message>
+        <source>Phases of its life</source>
+        <translation>Die Phasen seines Lebens</translation>
+    </message>
+    <message>
+        <source>Begins at</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Lasts</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Show on the &amp;diagrams</source>
+        <translation>In die &amp;Diagramme einzeichnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV...</source>
+        <translation>Als CSV &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Plot the star as it is now on the general and the main-sequence diagram</source>
+        <translation>Den Stern, wie er jetzt ist, in das Gesamtdiagramm und das Hauptreihendiagramm einzeichnen</translation>
+    </message>
+    <message>
+        <source>Save the track, or the isochrone, as a CSV file for a spreadsheet</source>
+        <translation>Den Entwicklungsweg oder die Isochrone als CSV-Datei für eine Tabellenkalkulation speichern</translation>
+    </message>
+    <message>
+        <source>The slider runs over the ages of a star cluster from 1 million to 15 billion years, each factor of ten taking the same room.</source>
+        <translation>Der Schieberegler reicht über das Alter eines Sternhaufens von 1 Million bis 15 Milliarden Jahre; jede Zehnerpotenz nimmt gleich viel Platz ein.</translation>
+    </message>
+    <message>
+        <source>Each phase of the star&apos;s life has its own stretch of the slider, however short it is; the read-outs give the true age.</source>
+        <translation>Jede Lebensphase des Sterns hat ihr eigenes Stück des Schiebereglers, wie kurz sie auch ist; die Anzeigefelder nennen das wahre Alter.</translation>
+    </message>
+    <message>
+        <source>The initial mass &quot;%1&quot; cannot be used. Please type a number from %2 to %3 (solar masses), for example %4.</source>
+        <translation>Die Anfangsmasse „%1“ kann nicht verwendet werden. Bitte geben Sie eine Zahl von %2 bis %3 (Sonnenmassen) ein, zum Beispiel %4.</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>more than %1</source>
+        <translation>mehr als %1</translation>
+    </message>
+    <message>
+        <source>turn-off: %1 solar masses</source>
+        <translation>Abknickpunkt: %1 Sonnenmassen</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>The Sun is too small to see at this scale.</source>
+        <translation>Die Sonne ist in diesem Maßstab zu klein, um sie zu sehen.</translation>
+    </message>
+    <message>
+        <source>The star is too small to see at this scale.</source>
+        <translation>Der Stern ist in diesem Maßstab zu klein, um ihn zu sehen.</translation>
+    </message>
+    <message>
+        <source>The star (%1) is too faint to be shown on the diagrams: it gives out %2 times the Sun&apos;s light, and the diagrams give an absolute magnitude only to stars of more than %3 times the Sun&apos;s luminosity.</source>
+        <translation>Der Stern (%1) ist zu leuchtschwach für die Diagramme: Er strahlt das %2-Fache der Sonnenleuchtkraft ab, und die Diagramme geben nur Sternen mit mehr als dem %3-Fachen der Sonnenleuchtkraft eine absolute Helligkeit.</translation>
+    </message>
+    <message>
+        <source> CSV files(*.csv)|*.csv|All files(*.*)|*.*</source>
+        <translation> CSV-Dateien(*.csv)|*.csv|Alle Dateien(*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>%1, %2 old, %3 times the Sun&apos;s luminosity, surface temperature %4 K, %5 times the Sun&apos;s radius.</source>
+        <translation>%1, %2 alt, das %3-Fache der Sonnenleuchtkraft, Oberflächentemperatur %4 K, das %5-Fache des Sonnenradius.</translation>
+    </message>
+    <message>
+        <source>Isochrone of a star cluster %1 old: all its stars are still on the main sequence. The chosen star: %2</source>
+        <translation>Isochrone eines Sternhaufens von %1: Alle seine Sterne stehen noch auf der Hauptreihe. Der gewählte Stern: %2</translation>
+    </message>
+    <message>
+        <source>Isochrone of a star cluster %1 old, its main-sequence turn-off at %2 times the Sun&apos;s mass. The chosen star: %3</source>
+        <translation>Isochrone eines Sternhaufens von %1, Abknickpunkt der Hauptreihe beim %2-Fachen der Sonnenmasse. Der gewählte Stern: %3</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,10 @@
         <source>Error</source>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>Star Evolution</source>
+        <translation>Evolución estelar</translation>
+    </message>
 </context>
 <context>
     <name>diagram::GeneralDiagramWindow</name>
@@ -742,6 +746,265 @@ No se puede modificar el catálogo de estrellas: el disco en el que está se ha 
     <message>
         <source>It is a symbolic link to %1, which does not exist.</source>
         <translation>Es un enlace simbólico a %1, que no existe.</translation>
+    </message>
+</context>
+<context>
+    <name>starlife::StarEvolutionWindow</name>
+    <message>
+        <source>main-sequence star</source>
+        <translation>estrella de la secuencia principal</translation>
+    </message>
+    <message>
+        <source>subgiant</source>
+        <translation>subgigante</translation>
+    </message>
+    <message>
+        <source>red giant</source>
+        <translation>gigante roja</translation>
+    </message>
+    <message>
+        <source>helium-burning star</source>
+        <translation>estrella en fase de fusión del helio</translation>
+    </message>
+    <message>
+        <source>asymptotic-giant-branch star</source>
+        <translation>estrella de la rama asintótica de las gigantes</translation>
+    </message>
+    <message>
+        <source>helium star</source>
+        <translation>estrella de helio</translation>
+    </message>
+    <message>
+        <source>evolved helium star</source>
+        <translation>estrella de helio evolucionada</translation>
+    </message>
+    <message>
+        <source>white dwarf</source>
+        <translation>enana blanca</translation>
+    </message>
+    <message>
+        <source>neutron star</source>
+        <translation>estrella de neutrones</translation>
+    </message>
+    <message>
+        <source>black hole</source>
+        <translation>agujero negro</translation>
+    </message>
+    <message>
+        <source>nothing left</source>
+        <translation>no queda nada</translation>
+    </message>
+    <message>
+        <source>main sequence</source>
+        <translation>secuencia principal</translation>
+    </message>
+    <message>
+        <source>helium burning</source>
+        <translation>fusión del helio</translation>
+    </message>
+    <message>
+        <source>AGB</source>
+        <translation>AGB</translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation>%1 años</translation>
+    </message>
+    <message>
+        <source>%1 million years</source>
+        <translation>%1 millones de años</translation>
+    </message>
+    <message>
+        <source>%1 billion years</source>
+        <translation>%1 mil millones de años</translation>
+    </message>
+    <message>
+        <source>%1 yr</source>
+        <translation>%1 años</translation>
+    </message>
+    <message>
+        <source>%1 Myr</source>
+        <translation>%1 Ma</translation>
+    </message>
+    <message>
+        <source>%1 Gyr</source>
+        <translation>%1 Ga</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation>Edad</translation>
+    </message>
+    <message>
+        <source>Time in this phase</source>
+        <translation>Tiempo en esta fase</translation>
+    </message>
+    <message>
+        <source>Mass (Sun = 1)</source>
+        <translation>Masa (Sol = 1)</translation>
+    </message>
+    <message>
+        <source>Core mass (Sun = 1)</source>
+        <translation>Masa del núcleo (Sol = 1)</translation>
+    </message>
+    <message>
+        <source>Luminosity (Sun = 1)</source>
+        <translation>Luminosidad (Sol = 1)</translation>
+    </message>
+    <message>
+        <source>Surface temperature (K)</source>
+        <translation>Temperatura superficial (K)</translation>
+    </message>
+    <message>
+        <source>Radius (Sun = 1)</source>
+        <translation>Radio (Sol = 1)</translation>
+    </message>
+    <message>
+        <source>Absolute magnitude</source>
+        <translation>Magnitud absoluta</translation>
+    </message>
+    <message>
+        <source>Turn-off mass (Sun = 1)</source>
+        <translation>Masa en el punto de desvío (Sol = 1)</translation>
+    </message>
+    <message>
+        <source>Star Evolution</source>
+        <translation>Evolución estelar</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>&amp;Initial mass (Sun = 1):</source>
+        <translation>&amp;Masa inicial (Sol = 1):</translation>
+    </message>
+    <message>
+        <source>One star&apos;s &amp;life</source>
+        <translation>&amp;Vida de una estrella</translation>
+    </message>
+    <message>
+        <source>A star cluster (is&amp;ochrone)</source>
+        <translation>Un cúmulo estelar (&amp;isócrona)</translation>
+    </message>
+    <message>
+        <source>&amp;Age</source>
+        <translation>&amp;Edad</translation>
+    </message>
+    <message>
+        <source>The star&apos;s life on the Hertzsprung-Russell diagram</source>
+        <translation>La vida de la estrella en el diagrama de Hertzsprung-Russell</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproducir</translation>
+    </message>
+    <message>
+        <source>The star now</source>
+        <translation>La estrella ahora</translation>
+    </message>
+    <message>
+        <source>— : no magnitude; the diagrams show no star below %1 times the Sun&apos;s luminosity.</source>
+        <translation>— : sin magnitud; los diagramas no muestran ninguna estrella por debajo de %1 veces la luminosidad del Sol.</translation>
+    </message>
+    <message>
+        <source>The star beside the Sun</source>
+        <translation>La estrella junto al Sol</translation>
+    </message>
+    <message>
+        <source>Phases of its life</source>
+        <translation>Las fases de su vida</translation>
+    </message>
+    <message>
+        <source>Begins at</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Lasts</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Show on the &amp;diagrams</source>
+        <translation>Mostrar en los &amp;diagramas</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV...</source>
+        <translation>&amp;Guardar como CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Plot the star as it is now on the general and the main-sequence diagram</source>
+        <translation>Representar la estrella tal como es ahora en el diagrama general y en el de la secuencia principal</translation>
+    </message>
+    <message>
+        <source>Save the track, or the isochrone, as a CSV file for a spreadsheet</source>
+        <translation>Guardar la trayectoria evolutiva, o la isócrona, en un archivo CSV para una hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>The slider runs over the ages of a star cluster from 1 million to 15 billion years, each factor of ten taking the same room.</source>
+        <translation>El deslizador recorre la edad de un cúmulo estelar desde 1 millón hasta 15 000 millones de años; cada factor diez ocupa el mismo espacio.</translation>
+    </message>
+    <message>
+        <source>Each phase of the star&apos;s life has its own stretch of the slider, however short it is; the read-outs give the true age.</source>
+        <translation>Cada fase de la vida de la estrella tiene su propio tramo del deslizador, por breve que sea; las casillas muestran la edad real.</translation>
+    </message>
+    <message>
+        <source>The initial mass &quot;%1&quot; cannot be used. Please type a number from %2 to %3 (solar masses), for example %4.</source>
+        <translation>La masa inicial «%1» no se puede usar. Escriba un número de %2 a %3 (masas solares), por ejemplo %4.</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>more than %1</source>
+        <translation>más de %1</translation>
+    </message>
+    <message>
+        <source>turn-off: %1 solar masses</source>
+        <translation>punto de desvío: %1 masas solares</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Estrella</translation>
+    </message>
+    <message>
+        <source>The Sun is too small to see at this scale.</source>
+        <translation>A esta escala, el Sol es demasiado pequeño para verse.</translation>
+    </message>
+    <message>
+        <source>The star is too small to see at this scale.</source>
+        <translation>A esta escala, la estrella es demasiado pequeña para verse.</translation>
+    </message>
+    <message>
+        <source>The star (%1) is too faint to be shown on the diagrams: it gives out %2 times the Sun&apos;s light, and the diagrams give an absolute magnitude only to stars of more than %3 times the Sun&apos;s luminosity.</source>
+        <translation>La estrella (%1) es demasiado débil para mostrarla en los diagramas: emite %2 veces la luz del Sol, y los diagramas solo dan una magnitud absoluta a las estrellas de más de %3 veces la luminosidad del Sol.</translation>
+    </message>
+    <message>
+        <source> CSV files(*.csv)|*.csv|All files(*.*)|*.*</source>
+        <translation> Archivos CSV(*.csv)|*.csv|Todos los archivos(*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>%1, %2 old, %3 times the Sun&apos;s luminosity, surface temperature %4 K, %5 times the Sun&apos;s radius.</source>
+        <translation>%1, %2 de edad, %3 veces la luminosidad del Sol, temperatura superficial %4 K, %5 veces el radio del Sol.</translation>
+    </message>
+    <message>
+        <source>Isochrone of a star cluster %1 old: all its stars are still on the main sequence. The chosen star: %2</source>
+        <translation>Isócrona de un cúmulo estelar de %1: todas sus estrellas siguen en la secuencia principal. La estrella elegida: %2</translation>
+    </message>
+    <message>
+        <source>Isochrone of a star cluster %1 old, its main-sequence turn-off at %2 times the Sun&apos;s mass. The chosen star: %3</source>
+        <translation>Isócrona de un cúmulo estelar de %1, punto de desvío de la secuencia principal a %2 veces la masa del Sol. La estrella elegida: %3</translation>
     </message>
 </context>
 <context>

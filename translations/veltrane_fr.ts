@@ -212,6 +212,10 @@
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
+    <message>
+        <source>Star Evolution</source>
+        <translation>Évolution des étoiles</translation>
+    </message>
 </context>
 <context>
     <name>diagram::GeneralDiagramWindow</name>
@@ -742,6 +746,265 @@ Le catalogue d&apos;étoiles ne peut pas être modifié : le disque qui le conti
     <message>
         <source>It is a symbolic link to %1, which does not exist.</source>
         <translation>C&apos;est un lien symbolique vers %1, qui n&apos;existe pas.</translation>
+    </message>
+</context>
+<context>
+    <name>starlife::StarEvolutionWindow</name>
+    <message>
+        <source>main-sequence star</source>
+        <translation>étoile de la séquence principale</translation>
+    </message>
+    <message>
+        <source>subgiant</source>
+        <translation>sous-géante</translation>
+    </message>
+    <message>
+        <source>red giant</source>
+        <translation>géante rouge</translation>
+    </message>
+    <message>
+        <source>helium-burning star</source>
+        <translation>étoile en phase de fusion de l&apos;hélium</translation>
+    </message>
+    <message>
+        <source>asymptotic-giant-branch star</source>
+        <translation>étoile de la branche asymptotique des géantes</translation>
+    </message>
+    <message>
+        <source>helium star</source>
+        <translation>étoile d&apos;hélium</translation>
+    </message>
+    <message>
+        <source>evolved helium star</source>
+        <translation>étoile d&apos;hélium évoluée</translation>
+    </message>
+    <message>
+        <source>white dwarf</source>
+        <translation>naine blanche</translation>
+    </message>
+    <message>
+        <source>neutron star</source>
+        <translation>étoile à neutrons</translation>
+    </message>
+    <message>
+        <source>black hole</source>
+        <translation>trou noir</translation>
+    </message>
+    <message>
+        <source>nothing left</source>
+        <translation>plus rien</translation>
+    </message>
+    <message>
+        <source>main sequence</source>
+        <translation>séquence principale</translation>
+    </message>
+    <message>
+        <source>helium burning</source>
+        <translation>fusion de l&apos;hélium</translation>
+    </message>
+    <message>
+        <source>AGB</source>
+        <translation>AGB</translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation>%1 ans</translation>
+    </message>
+    <message>
+        <source>%1 million years</source>
+        <translation>%1 millions d&apos;années</translation>
+    </message>
+    <message>
+        <source>%1 billion years</source>
+        <translation>%1 milliards d&apos;années</translation>
+    </message>
+    <message>
+        <source>%1 yr</source>
+        <translation>%1 ans</translation>
+    </message>
+    <message>
+        <source>%1 Myr</source>
+        <translation>%1 Ma</translation>
+    </message>
+    <message>
+        <source>%1 Gyr</source>
+        <translation>%1 Ga</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation>Âge</translation>
+    </message>
+    <message>
+        <source>Time in this phase</source>
+        <translation>Temps passé dans cette phase</translation>
+    </message>
+    <message>
+        <source>Mass (Sun = 1)</source>
+        <translation>Masse (Soleil = 1)</translation>
+    </message>
+    <message>
+        <source>Core mass (Sun = 1)</source>
+        <translation>Masse du cœur (Soleil = 1)</translation>
+    </message>
+    <message>
+        <source>Luminosity (Sun = 1)</source>
+        <translation>Luminosité (Soleil = 1)</translation>
+    </message>
+    <message>
+        <source>Surface temperature (K)</source>
+        <translation>Température de surface (K)</translation>
+    </message>
+    <message>
+        <source>Radius (Sun = 1)</source>
+        <translation>Rayon (Soleil = 1)</translation>
+    </message>
+    <message>
+        <source>Absolute magnitude</source>
+        <translation>Magnitude absolue</translation>
+    </message>
+    <message>
+        <source>Turn-off mass (Sun = 1)</source>
+        <translation>Masse au coude (Soleil = 1)</translation>
+    </message>
+    <message>
+        <source>Star Evolution</source>
+        <translation>Évolution des étoiles</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>&amp;Initial mass (Sun = 1):</source>
+        <translation>&amp;Masse initiale (Soleil = 1) :</translation>
+    </message>
+    <message>
+        <source>One star&apos;s &amp;life</source>
+        <translation>&amp;Vie d&apos;une étoile</translation>
+    </message>
+    <message>
+        <source>A star cluster (is&amp;ochrone)</source>
+        <translation>Un amas d&apos;étoiles (&amp;isochrone)</translation>
+    </message>
+    <message>
+        <source>&amp;Age</source>
+        <translation>Â&amp;ge</translation>
+    </message>
+    <message>
+        <source>The star&apos;s life on the Hertzsprung-Russell diagram</source>
+        <translation>La vie de l&apos;étoile dans le diagramme de Hertzsprung-Russell</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Lecture</translation>
+    </message>
+    <message>
+        <source>The star now</source>
+        <translation>L&apos;étoile maintenant</translation>
+    </message>
+    <message>
+        <source>— : no magnitude; the diagrams show no star below %1 times the Sun&apos;s luminosity.</source>
+        <translation>— : pas de magnitude ; les diagrammes ne montrent aucune étoile au-dessous de %1 fois la luminosité du Soleil.</translation>
+    </message>
+    <message>
+        <source>The star beside the Sun</source>
+        <translation>L&apos;étoile à côté du Soleil</translation>
+    </message>
+    <message>
+        <source>Phases of its life</source>
+        <translation>Les phases de sa vie</translation>
+    </message>
+    <message>
+        <source>Begins at</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Lasts</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Show on the &amp;diagrams</source>
+        <translation>Afficher sur les &amp;diagrammes</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV...</source>
+        <translation>&amp;Enregistrer en CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Plot the star as it is now on the general and the main-sequence diagram</source>
+        <translation>Tracer l&apos;étoile telle qu&apos;elle est maintenant dans le diagramme général et dans celui de la séquence principale</translation>
+    </message>
+    <message>
+        <source>Save the track, or the isochrone, as a CSV file for a spreadsheet</source>
+        <translation>Enregistrer le trajet évolutif, ou l&apos;isochrone, dans un fichier CSV pour un tableur</translation>
+    </message>
+    <message>
+        <source>The slider runs over the ages of a star cluster from 1 million to 15 billion years, each factor of ten taking the same room.</source>
+        <translation>Le curseur parcourt l&apos;âge d&apos;un amas d&apos;étoiles de 1 million à 15 milliards d&apos;années, chaque facteur dix occupant la même place.</translation>
+    </message>
+    <message>
+        <source>Each phase of the star&apos;s life has its own stretch of the slider, however short it is; the read-outs give the true age.</source>
+        <translation>Chaque phase de la vie de l&apos;étoile a sa propre portion du curseur, si brève soit-elle ; les cases de valeur donnent l&apos;âge réel.</translation>
+    </message>
+    <message>
+        <source>The initial mass &quot;%1&quot; cannot be used. Please type a number from %2 to %3 (solar masses), for example %4.</source>
+        <translation>La masse initiale « %1 » ne peut pas être utilisée. Veuillez saisir un nombre de %2 à %3 (masses solaires), par exemple %4.</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>more than %1</source>
+        <translation>plus de %1</translation>
+    </message>
+    <message>
+        <source>turn-off: %1 solar masses</source>
+        <translation>coude : %1 masses solaires</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Étoile</translation>
+    </message>
+    <message>
+        <source>The Sun is too small to see at this scale.</source>
+        <translation>À cette échelle, le Soleil est trop petit pour être vu.</translation>
+    </message>
+    <message>
+        <source>The star is too small to see at this scale.</source>
+        <translation>À cette échelle, l&apos;étoile est trop petite pour être vue.</translation>
+    </message>
+    <message>
+        <source>The star (%1) is too faint to be shown on the diagrams: it gives out %2 times the Sun&apos;s light, and the diagrams give an absolute magnitude only to stars of more than %3 times the Sun&apos;s luminosity.</source>
+        <translation>L&apos;étoile (%1) est trop peu lumineuse pour être montrée sur les diagrammes : elle rayonne %2 fois la lumière du Soleil, et les diagrammes ne donnent une magnitude absolue qu&apos;aux étoiles de plus de %3 fois la luminosité du Soleil.</translation>
+    </message>
+    <message>
+        <source> CSV files(*.csv)|*.csv|All files(*.*)|*.*</source>
+        <translation> Fichiers CSV(*.csv)|*.csv|Tous les fichiers(*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>%1, %2 old, %3 times the Sun&apos;s luminosity, surface temperature %4 K, %5 times the Sun&apos;s radius.</source>
+        <translation>%1, âge %2, %3 fois la luminosité du Soleil, température de surface %4 K, %5 fois le rayon du Soleil.</translation>
+    </message>
+    <message>
+        <source>Isochrone of a star cluster %1 old: all its stars are still on the main sequence. The chosen star: %2</source>
+        <translation>Isochrone d&apos;un amas d&apos;étoiles âgé de %1 : toutes ses étoiles sont encore sur la séquence principale. L&apos;étoile choisie : %2</translation>
+    </message>
+    <message>
+        <source>Isochrone of a star cluster %1 old, its main-sequence turn-off at %2 times the Sun&apos;s mass. The chosen star: %3</source>
+        <translation>Isochrone d&apos;un amas d&apos;étoiles âgé de %1, coude de la séquence principale à %2 fois la masse du Soleil. L&apos;étoile choisie : %3</translation>
     </message>
 </context>
 <context>
