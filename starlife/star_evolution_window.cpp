@@ -184,6 +184,7 @@ StarEvolutionWindow::StarEvolutionWindow(windows::DiagramLink &diagrams)
     platform::NameControlsForAccessibility(this);
     platform::FixSizeAndCentre(this, kClient);
     // The Sun today.
+    showAgeNote();
     showStar(1, 4600);
 }
 
@@ -265,6 +266,8 @@ void StarEvolutionWindow::createControls()
     m_phaseTable->setSelectionMode(QAbstractItemView::SingleSelection);
     m_phaseTable->setTabKeyNavigation(false);
     m_phaseTable->setAccessibleName(platform::SpokenCaption(phases->title()));
+    m_phaseTable->horizontalHeader()->setAccessibleName(
+        QStringLiteral("%1, %2, %3").arg(tr("Phase"), tr("Begins at"), tr("Lasts")));
 
     m_showButton = Place<QPushButton>(this, "Command2", {612, 578, 182, 30}, tr("Show on the &diagrams"));
     m_saveButton = Place<QPushButton>(this, "Command3", {800, 578, 182, 30}, tr("&Save as CSV..."));
@@ -349,13 +352,18 @@ void StarEvolutionWindow::showCluster(bool cluster)
     m_cluster = cluster;
     if (m_cluster)
         prepareIsochrones();
+    showAgeNote();
+    setAgeSliderQuietly(m_cluster ? ClusterPositionOf(m_age) : m_scale->PositionOf(m_age));
+    showCurrentStar();
+}
+
+void StarEvolutionWindow::showAgeNote()
+{
     m_ageNote->setText(m_cluster
             ? tr("The slider runs over the ages of a star cluster from 1 million to 15 billion years, each factor "
                  "of ten taking the same room.")
             : tr("Each phase of the star's life has its own stretch of the slider, however short it is; the "
                  "read-outs give the true age."));
-    setAgeSliderQuietly(m_cluster ? ClusterPositionOf(m_age) : m_scale->PositionOf(m_age));
-    showCurrentStar();
 }
 
 void StarEvolutionWindow::prepareIsochrones()

@@ -69,6 +69,7 @@ private:
 
     void chooseMass(double mass);
     void setAgeSliderQuietly(double position);
+    void showAgeNote();
     void prepareIsochrones();
     // The read-outs, the drawings and the phase table follow the star.
     void showCurrentStar();

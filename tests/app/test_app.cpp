@@ -256,7 +256,7 @@ void TestApp::initTestCase()
 void TestApp::everyWindowReachedByNameIsRegistered_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char *name : {"Form1", "Form2", "Form4", "Form5", "Form6", "Form8", "frmAbout"})
+    for (const char *name : {"Form1", "Form2", "Form4", "Form5", "Form6", "Form7", "Form8", "frmAbout"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -374,6 +374,10 @@ void TestApp::exitFromEitherDiagram()
     Registry().show<diagram::GeneralDiagramWindow>();
     Registry().window<diagram::MainSequenceWindow>();
     Registry().show<app::AboutBox>();
+    // "Star Evolution" in the File menu of either diagram window brings the
+    // star evolution window, which Exit closes with the others.
+    QVERIFY(Use(Registry().loaded(window), QStringLiteral("Fileevolution")));
+    QVERIFY(Registry().loaded(QStringLiteral("Form7")) && Registry().loaded(QStringLiteral("Form7"))->isVisible());
     QVERIFY(Use(Registry().loaded(window), control));
     processDeletes();
     QVERIFY(Registry().loadedNames().isEmpty());
@@ -558,6 +562,8 @@ void TestApp::helpFromEveryWindowOpensTheSameFile_data()
                                                       << "Filehelp";
     QTest::newRow("relative size, HELP button") << "Form3"
                                                 << "Command2";
+    QTest::newRow("star evolution, Help button") << "Form7"
+                                                 << "Command4";
 }
 
 void TestApp::helpFromEveryWindowOpensTheSameFile()
@@ -592,7 +598,7 @@ void TestApp::everyTextFitsItsControl()
     const InLanguage translation(language);
     QVERIFY(translation.loaded());
     QStringList problems
-        = TextsThatDoNotFit({"Form8", "Form4", "Form5", "Form1", "Form2", "Form3", "Form6", "frmAbout"});
+        = TextsThatDoNotFit({"Form8", "Form4", "Form5", "Form1", "Form2", "Form3", "Form6", "Form7", "frmAbout"});
     // The welcome stands on two lines, the second part alone on the second.
     const QStringList lines = WrappedLines(Control<QLabel>(Registry().loaded<app::StartupWindow>(), "Label2"));
     if (lines.size() != 2)
@@ -682,7 +688,7 @@ void TestApp::ownLookWhateverTheDesktop()
 
     app::UseOwnLook(*application);
     const QStringList problems
-        = TextsThatDoNotFit({"Form8", "Form4", "Form5", "Form1", "Form2", "Form3", "Form6", "frmAbout"});
+        = TextsThatDoNotFit({"Form8", "Form4", "Form5", "Form1", "Form2", "Form3", "Form6", "Form7", "frmAbout"});
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     QVERIFY(application->styleSheet().isEmpty());
     for (const char *name : {"Form1", "Form2", "Form6", "frmAbout"}) {
