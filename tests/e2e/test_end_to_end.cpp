@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSlider>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -33,6 +34,7 @@
 #include <xcb/xcb.h>
 
 #include <clocale>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -369,6 +371,7 @@ private slots:
     void lockedCatalogue();
     void garbageCatalogue();
     void helpAndFeedbackWithoutPrograms();
+    void starEvolutionToTheDiagramsAndACsv();
 
 private:
     QString catalogue() const { return stardb::CataloguePath(m_dir->path()); }
@@ -637,6 +640,63 @@ void TestEndToEnd::helpAndFeedbackWithoutPrograms()
     QVERIFY2(s.failures.isEmpty(), qPrintable(s.failures.join(QLatin1Char('\n'))));
     QVERIFY2(help.contains(QDir::toNativeSeparators(QDir(m_dir->path()).filePath(QStringLiteral("vlt.chm")))),
         qPrintable(help));
+}
+
+void TestEndToEnd::starEvolutionToTheDiagramsAndACsv()
+{
+    // A Sun-like star chosen with a decimal comma, moved on to the red-giant
+    // branch, shown on both diagrams (which read back its temperature and
+    // luminosity) and its track saved: the file is what the command line prints.
+    Scenario s;
+    openGeneralDiagram(s);
+    s.act(QStringLiteral("File, Star Evolution"), [] { choose("Form1", "Fileevolution"); });
+    s.waitFor(QStringLiteral("the star evolution window"), [] { return shown("Form7"); });
+    s.act(QStringLiteral("type 1,0 solar masses"), [&s] {
+        s.check(window("Form7")->windowTitle() == inSessionLanguage("Sternentwicklung", "Évolution des étoiles"),
+            window("Form7")->windowTitle());
+        type("Form7", "Text1", QStringLiteral("1,0"));
+        QTest::keyClick(control<QLineEdit>("Form7", "Text1"), Qt::Key_Return);
+        s.check(text("Form7", "Text5") == QStringLiteral("1,00"), text("Form7", "Text5"));
+    });
+    s.act(QStringLiteral("the age on to the red-giant branch"), [&s] {
+        const QString redGiant = inSessionLanguage("Roter Riese", "géante rouge");
+        auto *age = control<QSlider>("Form7", "Slider2");
+        age->setFocus();
+        for (int i = 0; i <= age->maximum() && text("Form7", "Text2") != redGiant; ++i)
+            QTest::keyClick(age, Qt::Key_Right);
+        s.check(text("Form7", "Text2") == redGiant, text("Form7", "Text2"));
+    });
+    s.act(QStringLiteral("Show on the diagrams"), [&s] {
+        const QString temperature = text("Form7", "Text8"), luminosity = text("Form7", "Text7");
+        click("Form7", "Command2");
+        s.check(!modal<QMessageBox>(), QStringLiteral("a message came up"));
+        s.check(shown("Form1"), QStringLiteral("the general diagram is not shown"));
+        for (const char *diagram : {"Form1", "Form2"}) {
+            s.check(text(diagram, "Text1") == temperature,
+                QStringLiteral("%1 reads %2 K for %3 K").arg(diagram, text(diagram, "Text1"), temperature));
+            const double read
+                = QLocale().toDouble(text(diagram, diagram == QLatin1String("Form1") ? "Text5" : "Text8"));
+            s.check(std::fabs(read / QLocale().toDouble(luminosity) - 1) < 0.01,
+                QStringLiteral("%1 reads the luminosity %2 for %3").arg(diagram).arg(read).arg(luminosity));
+        }
+    });
+    s.act(QStringLiteral("Save as CSV"), [] { click("Form7", "Command3"); });
+    typeIntoFileDialog(s, QStringLiteral("sun.csv"));
+    s.act(QStringLiteral("EXIT"), [&s] {
+        s.check(!modal<QMessageBox>(), QStringLiteral("a message came up"));
+        click("Form1", "ARButton2");
+    });
+    QVERIFY(s.runProgram());
+    QVERIFY2(s.failures.isEmpty(), qPrintable(s.failures.join(QLatin1Char('\n'))));
+
+    QProcess commandLine;
+    commandLine.start(qEnvironmentVariable("VELTRANE_PROGRAM_DIR") + QStringLiteral("/veltrane"),
+        {QStringLiteral("--track"), QStringLiteral("1")});
+    QVERIFY(commandLine.waitForFinished(30000));
+    QCOMPARE(commandLine.exitCode(), 0);
+    const QByteArray printed = commandLine.readAllStandardOutput();
+    QVERIFY(printed.startsWith("t_Myr,type,mass,core_mass,log_L,log_R,log_Teff\n"));
+    QCOMPARE(contents(QDir(m_dir->path()).filePath(QStringLiteral("sun.csv"))), printed);
 }
 
 int main(int argc, char *argv[])
