@@ -1,6 +1,7 @@
 // Saves pictures of the star evolution window at stages of a star's life and
-// of a star cluster, as the user sees them in the session's language, for
-// looking them over:
+// of a star cluster, as the user sees them in the session's language, and
+// the whole screen with the window on it once (screen.png), for looking them
+// over:
 // veltrane_evolution_shots <output folder>
 #include "app/window_composition.h"
 #include "platform/language.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QScreen>
 #include <QTest>
 
 #include <cstdio>
@@ -50,6 +52,8 @@ int main(int argc, char *argv[])
         if (!window->grab().save(out.filePath(QString::fromLatin1(stage.name) + QStringLiteral(".png"))))
             ++failures;
     }
+    if (!window->screen()->grabWindow(0).save(out.filePath(QStringLiteral("screen.png"))))
+        ++failures;
     windows::Registry().unloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return failures == 0 ? 0 : 1;

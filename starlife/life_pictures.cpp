@@ -19,12 +19,12 @@ using evolution::Phase;
 
 namespace {
 
-const QColor kBackground(6, 8, 20);
-const QColor kGrid(28, 32, 56);
-const QColor kAxis(150, 155, 180);
-const QColor kText(215, 217, 230);
-const QColor kSunColour(relsize::kSunRed, relsize::kSunGreen, relsize::kSunBlue);
-const QColor kTurnOffColour(255, 165, 40);
+constexpr QColor kBackground(6, 8, 20);
+constexpr QColor kGrid(28, 32, 56);
+constexpr QColor kAxis(150, 155, 180);
+constexpr QColor kText(215, 217, 230);
+constexpr QColor kSunColour(relsize::kSunRed, relsize::kSunGreen, relsize::kSunBlue);
+constexpr QColor kTurnOffColour(255, 165, 40);
 
 // Room around the plot: tick labels and titles on three sides, and the
 // legend's two rows under the temperature axis.

@@ -149,6 +149,8 @@ QString Quantity(double value, int digits)
 
 QString Kelvin(double temperature)
 {
+    if (!std::isfinite(temperature))
+        return QStringLiteral("—");
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale.toString(std::round(temperature), 'f', 0);

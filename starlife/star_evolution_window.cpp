@@ -93,9 +93,16 @@ QString MassText(double mass)
     return QLocale().toString(mass, 'g', 3);
 }
 
+// Nothing left of a star has neither luminosity nor temperature: it lies
+// far off the diagram like the faintest remnants.
+double Logarithm(double value)
+{
+    return value > 0 && std::isfinite(value) ? std::log10(value) : -30;
+}
+
 DiagramPoint PointOf(const evolution::StarState &state, bool joinsPrevious = true)
 {
-    return {std::log10(state.temperature), std::log10(state.luminosity), evolution::PhaseOf(state.type), joinsPrevious};
+    return {Logarithm(state.temperature), Logarithm(state.luminosity), evolution::PhaseOf(state.type), joinsPrevious};
 }
 
 } // namespace
@@ -549,16 +556,20 @@ void StarEvolutionWindow::showCurrentStar()
         DiagramDescription({phase, m_age, m_star.luminosity, m_star.temperature, m_star.radius}, turnOff, m_cluster));
 
     // The star beside the Sun, by the relative size rules: a star fainter
-    // than the diagrams' floor has no magnitude and counts as their faintest.
-    const auto appearance = relsize::ClassifyStar(std::min(m_star.temperature, kHottestColour),
-        magnitude.value_or(std::numeric_limits<double>::infinity()), model::DiagramKind::General);
+    // than the diagrams' floor has no magnitude and counts as their faintest;
+    // where nothing is left of it, nothing is drawn beside the Sun.
+    const bool something = std::isfinite(m_star.temperature) && std::isfinite(m_star.radius);
+    const auto appearance
+        = relsize::ClassifyStar(something ? std::min(m_star.temperature, kHottestColour) : kHottestColour,
+            magnitude.value_or(std::numeric_limits<double>::infinity()), model::DiagramKind::General);
     if (appearance) {
-        const DrawnStarBesideSun drawn = RenderStarBesideSun(m_besideSun->size(), {*appearance, m_star.radius},
+        const double radius = something ? m_star.radius : 0;
+        const DrawnStarBesideSun drawn = RenderStarBesideSun(m_besideSun->size(), {*appearance, radius},
             {tr("Sun"), tr("Star"), tr("The Sun is too small to see at this scale."),
                 tr("The star is too small to see at this scale.")});
         relsize::StarAppearance scaled = *appearance;
         scaled.divisor = std::round(drawn.divisor);
-        QString description = relsize::DrawingDescription(scaled, m_star.radius);
+        QString description = relsize::DrawingDescription(scaled, radius);
         if (!drawn.sunVisible)
             description += QStringLiteral(". ") + tr("The Sun is too small to see at this scale.");
         m_besideSun->show(drawn.image, description);
