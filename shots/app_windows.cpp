@@ -2,35 +2,21 @@
 // windows with a star read (and of the relative size view), as the user sees
 // them in the session's language, for looking them over:
 // veltrane_app_shots <output folder>
-#include "app/window_composition.h"
-#include "platform/language.h"
-#include "windows/window_registry.h"
+#include "shots/shot_session.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFrame>
-#include <QPixmap>
 #include <QPushButton>
-#include <QTest>
-
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+    const std::optional<QDir> folder = shots::StartSession(argc, argv);
+    if (!folder)
         return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    platform::InstallTranslations();
-    app::RegisterWindows();
+    const QDir &out = *folder;
     int failures = 0;
-    const auto shoot = [&out, &failures](QWidget *w, const QString &name) {
-        QTest::qWait(300);
-        if (!w->grab().save(out.filePath(name + QStringLiteral(".png"))))
-            ++failures;
-    };
+    const auto shoot = [&out, &failures](QWidget *w, const QString &name) { failures += !shots::Shoot(w, out, name); };
     for (const char *name : {"Form8", "Form4", "Form5", "frmAbout"})
         shoot(windows::Registry().show(QString::fromLatin1(name)), QString::fromLatin1(name));
     // The diagram windows with the Sun read and the pointer over it, then the
@@ -45,7 +31,6 @@ int main(int argc, char *argv[])
         w->findChild<QPushButton *>(QStringLiteral("ARButton3"))->click();
         shoot(windows::Registry().loaded(QStringLiteral("Form3")), QStringLiteral("Form3-from-") + QLatin1String(name));
     }
-    windows::Registry().unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    shots::EndSession();
     return failures == 0 ? 0 : 1;
 }

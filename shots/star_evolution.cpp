@@ -3,28 +3,19 @@
 // the whole screen with the window on it once (screen.png), for looking them
 // over:
 // veltrane_evolution_shots <output folder>
-#include "app/window_composition.h"
-#include "platform/language.h"
+#include "shots/shot_session.h"
 #include "starlife/star_evolution_window.h"
-#include "windows/window_registry.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QScreen>
-#include <QTest>
-
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+    const std::optional<QDir> folder = shots::StartSession(argc, argv);
+    if (!folder)
         return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    platform::InstallTranslations();
-    app::RegisterWindows();
+    const QDir &out = *folder;
     auto *window = windows::Registry().show<starlife::StarEvolutionWindow>();
     struct Stage {
         const char *name;
@@ -48,13 +39,10 @@ int main(int argc, char *argv[])
     for (const Stage &stage : stages) {
         window->showCluster(stage.cluster);
         window->showStar(stage.mass, stage.age);
-        QTest::qWait(200);
-        if (!window->grab().save(out.filePath(QString::fromLatin1(stage.name) + QStringLiteral(".png"))))
-            ++failures;
+        failures += !shots::Shoot(window, out, QString::fromLatin1(stage.name), 200);
     }
     if (!window->screen()->grabWindow(0).save(out.filePath(QStringLiteral("screen.png"))))
         ++failures;
-    windows::Registry().unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    shots::EndSession();
     return failures == 0 ? 0 : 1;
 }

@@ -318,31 +318,13 @@ QPointF DiagramFrame::at(double logTeff, double logLuminosity) const
 
 QColor PhaseColour(Phase phase)
 {
-    switch (phase) {
-    case Phase::MainSequence:
-        return {80, 150, 255};
-    case Phase::Subgiant:
-        return {90, 215, 190};
-    case Phase::RedGiant:
-        return {255, 80, 60};
-    case Phase::HeliumBurning:
-        return {255, 205, 50};
-    case Phase::AsymptoticGiantBranch:
-        return {255, 110, 200};
-    case Phase::HeliumStar:
-        return {175, 120, 255};
-    case Phase::EvolvedHeliumStar:
-        return {210, 175, 255};
-    case Phase::WhiteDwarf:
-        return {245, 245, 245};
-    case Phase::NeutronStar:
-        return {130, 255, 110};
-    case Phase::BlackHole:
-        return {150, 150, 150};
-    case Phase::NothingLeft:
-        break;
-    }
-    return {100, 100, 100};
+    // In the order of evolution::Phase: cool colours before the giants, warm
+    // ones for them, violet for helium stars, white and grey for remnants.
+    static constexpr QColor kColours[]
+        = {{80, 150, 255}, {90, 215, 190}, {255, 80, 60}, {255, 205, 50}, {255, 110, 200}, {175, 120, 255},
+            {210, 175, 255}, {245, 245, 245}, {130, 255, 110}, {150, 150, 150}, {100, 100, 100}};
+    static_assert(std::size(kColours) == evolution::kPhaseCount);
+    return kColours[static_cast<int>(phase)];
 }
 
 QImage DiagramBackdrop(QSize size, const DiagramTexts &texts)

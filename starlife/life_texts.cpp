@@ -31,22 +31,6 @@ QString Tr(const char *text)
     QT_TRANSLATE_NOOP("starlife::StarEvolutionWindow", "nothing left"),
 };
 
-// In the order of evolution::Phase.
-const char *const kShortPhaseNames[] = {
-    QT_TRANSLATE_NOOP("starlife::StarEvolutionWindow", "main sequence"),
-    QT_TRANSLATE_NOOP("starlife::StarEvolutionWindow", "subgiant"),
-    QT_TRANSLATE_NOOP("starlife::StarEvolutionWindow", "red giant"),
-    QT_TRANSLATE_NOOP("starlife::StarEvolutionWindow", "helium burning"),
-    QT_TRANSLATE_NOOP("starlife::StarEvolutionWindow", "AGB"),
-    QT_TRANSLATE_NOOP("starlife::StarEvolutionWindow", "helium star"),
-    QT_TRANSLATE_NOOP("starlife::StarEvolutionWindow", "evolved helium star"),
-    QT_TRANSLATE_NOOP("starlife::StarEvolutionWindow", "white dwarf"),
-    QT_TRANSLATE_NOOP("starlife::StarEvolutionWindow", "neutron star"),
-    QT_TRANSLATE_NOOP("starlife::StarEvolutionWindow", "black hole"),
-    QT_TRANSLATE_NOOP("starlife::StarEvolutionWindow", "nothing left"),
-};
-static_assert(std::size(kShortPhaseNames) == evolution::kPhaseCount);
-
 // A number rounded to `digits` significant digits, as the user writes it,
 // and the rounded value.
 struct Rounded {
@@ -113,7 +97,17 @@ QString PhaseName(Phase phase)
 
 QString ShortPhaseName(Phase phase)
 {
-    return Tr(kShortPhaseNames[static_cast<int>(phase)]);
+    // The phases whose names are long; the others keep theirs.
+    switch (phase) {
+    case Phase::MainSequence:
+        return QCoreApplication::translate("starlife::StarEvolutionWindow", "main sequence");
+    case Phase::HeliumBurning:
+        return QCoreApplication::translate("starlife::StarEvolutionWindow", "helium burning");
+    case Phase::AsymptoticGiantBranch:
+        return QCoreApplication::translate("starlife::StarEvolutionWindow", "AGB");
+    default:
+        return PhaseName(phase);
+    }
 }
 
 QString AgeText(double myr, int digits)
