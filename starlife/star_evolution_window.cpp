@@ -375,10 +375,9 @@ void StarEvolutionWindow::showAgeNote()
 
 void StarEvolutionWindow::prepareIsochrones()
 {
-    if (!m_grid) {
-        QCoreApplication::processEvents(); // the option shows as chosen while the tracks are evolved
+    // A tenth of a second, once: the tracks of every mass of the grid.
+    if (!m_grid)
         m_grid = std::make_unique<evolution::IsochroneGrid>();
-    }
 }
 
 void StarEvolutionWindow::massTyped()
