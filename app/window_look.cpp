@@ -25,21 +25,29 @@ void UseOwnLook(QApplication &application)
     QApplication::setPalette(QApplication::style()->standardPalette());
 }
 
+namespace {
+
+// One size of the program icon, read as PNG by name: left to guess the
+// format, the reader would load every image plugin installed just to ask
+// it, a large part of the start-up time.
+QPixmap IconPicture(const QString &file)
+{
+    QImageReader reader(file, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+} // namespace
+
 QIcon ProgramIcon()
 {
-    // Each size is read as PNG by name: left to guess the format, the reader
-    // would load every image plugin installed just to ask it, a large part
-    // of the start-up time. The window system is handed every size the icon
-    // has when a window is shown, so the large one, meant for the desktop
-    // entry, stays out.
+    // The window system is handed every size the icon has when a window is
+    // shown, so the large one, meant for the desktop entry, stays out.
     QIcon icon;
     for (const QString &file : res::IconSizes()) {
         const int size = QFileInfo(file).baseName().mid(4).toInt(); // ":/app/icon32.png" -> 32
-        if (size > 64)
-            continue;
-        QImageReader reader(file, "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
+        if (size <= 64)
+            icon.addPixmap(IconPicture(file));
     }
     return icon;
 }
@@ -58,7 +66,8 @@ QLabel *PlaceLabel(QWidget *parent, const char *designerName, const QString &tex
 QLabel *PlaceProgramIcon(QWidget *parent, const QRect &geometry)
 {
     auto *icon = platform::Place<QLabel>(parent, "Image1", geometry);
-    icon->setPixmap(ProgramIcon().pixmap(32, 32));
+    // Only the size shown is read, not the whole icon again.
+    icon->setPixmap(IconPicture(QStringLiteral(":/app/icon32.png")));
     icon->setAccessibleName(QCoreApplication::translate("app::WindowLook", "Veltrane program icon"));
     return icon;
 }
