@@ -5,6 +5,7 @@
 #include "platform/common_controls.h"
 #include "platform/widget_helpers.h"
 #include "resources/app/app_resources.h"
+#include "resources/pixel_file.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -29,7 +30,7 @@ StartupWindow::StartupWindow()
     // No caption. An empty title would show the program's name instead: the
     // window system is never handed an empty one.
     setWindowTitle(QStringLiteral(" "));
-    m_background.load(res::kStartupPicture);
+    m_background = resources::ReadPixelFile(res::kStartupPicture);
     createControls();
     platform::FixSizeAndCentre(this, {481, 215});
 }
@@ -68,7 +69,7 @@ void StartupWindow::paintEvent(QPaintEvent *)
     if (m_background.isNull())
         painter.fillRect(rect(), Qt::black);
     else
-        painter.drawPixmap(rect(), m_background);
+        painter.drawImage(rect(), m_background);
 }
 
 void StartupWindow::goOn()

@@ -2,7 +2,7 @@
 // over a night sky, and the choice to skip the introduction.
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 class QCheckBox;
@@ -29,7 +29,7 @@ private:
     void createControls();
     void goOn();
 
-    QPixmap m_background;
+    QImage m_background;
     QCheckBox *m_skipIntroduction = nullptr;
 };
 

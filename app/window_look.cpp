@@ -2,10 +2,9 @@
 
 #include "platform/widget_helpers.h"
 #include "resources/app/app_resources.h"
+#include "resources/pixel_file.h"
 
 #include <QApplication>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <QStyle>
@@ -25,30 +24,13 @@ void UseOwnLook(QApplication &application)
     QApplication::setPalette(QApplication::style()->standardPalette());
 }
 
-namespace {
-
-// One size of the program icon, read as PNG by name: left to guess the
-// format, the reader would load every image plugin installed just to ask
-// it, a large part of the start-up time.
-QPixmap IconPicture(const QString &file)
-{
-    QImageReader reader(file, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
-}
-
-} // namespace
-
 QIcon ProgramIcon()
 {
     // The window system is handed every size the icon has when a window is
-    // shown, so the large one, meant for the desktop entry, stays out.
+    // shown. Pixel files: no decoder at start-up.
     QIcon icon;
-    for (const QString &file : res::IconSizes()) {
-        const int size = QFileInfo(file).baseName().mid(4).toInt(); // ":/app/icon32.png" -> 32
-        if (size <= 64)
-            icon.addPixmap(IconPicture(file));
-    }
+    for (int size : res::kIconSizes)
+        icon.addPixmap(QPixmap::fromImage(resources::ReadPixelFile(res::IconFile(size))));
     return icon;
 }
 
@@ -67,7 +49,7 @@ QLabel *PlaceProgramIcon(QWidget *parent, const QRect &geometry)
 {
     auto *icon = platform::Place<QLabel>(parent, "Image1", geometry);
     // Only the size shown is read, not the whole icon again.
-    icon->setPixmap(IconPicture(QStringLiteral(":/app/icon32.png")));
+    icon->setPixmap(QPixmap::fromImage(resources::ReadPixelFile(res::IconFile(32))));
     icon->setAccessibleName(QCoreApplication::translate("app::WindowLook", "Veltrane program icon"));
     return icon;
 }

@@ -4,10 +4,9 @@
 
 namespace app::res {
 
-QStringList IconSizes()
+QString IconFile(int size)
 {
-    return {QStringLiteral(":/app/icon16.png"), QStringLiteral(":/app/icon32.png"), QStringLiteral(":/app/icon48.png"),
-        QStringLiteral(":/app/icon64.png"), QStringLiteral(":/app/icon256.png")};
+    return QStringLiteral(":/app/icon%1.pixels").arg(size);
 }
 
 QString IntroductionFor(const QString &language)

@@ -14,6 +14,7 @@
 #include "platform/language.h"
 #include "platform/program_folder.h"
 #include "resources/app/app_resources.h"
+#include "resources/pixel_file.h"
 #include "stardb/star_database_window.h"
 #include "tests/support/in_language.h"
 #include "tests/support/window_test.h"
@@ -240,6 +241,8 @@ private slots:
     // Resources
     void everyPictureLoads_data();
     void everyPictureLoads();
+    void pixelFileKeepsThePicture_data();
+    void pixelFileKeepsThePicture();
     void introductionShowsItsPicture();
     void introductionInTheUserLanguage_data();
     void introductionInTheUserLanguage();
@@ -714,11 +717,9 @@ void TestApp::everyPictureLoads_data()
 {
     QTest::addColumn<QString>("resource");
     QTest::addColumn<QSize>("size");
-    const int iconSizes[] = {16, 32, 48, 64, 256};
-    const QStringList icons = app::res::IconSizes();
-    QCOMPARE(icons.size(), int(std::size(iconSizes)));
-    for (int i = 0; i < icons.size(); ++i)
-        QTest::newRow(qPrintable(icons[i])) << icons[i] << QSize(iconSizes[i], iconSizes[i]);
+    for (int size : app::res::kIconSizes)
+        QTest::newRow(qPrintable(app::res::IconFile(size))) << app::res::IconFile(size) << QSize(size, size);
+    QTest::newRow("large icon") << app::res::kLargeIcon << QSize(256, 256);
     QTest::newRow("icon as SVG") << app::res::kIconSvg << QSize(32, 32);
     QTest::newRow("startup sky") << app::res::kStartupPicture << QSize(481, 215);
     QTest::newRow("upper portrait") << app::res::kUpperPortrait << QSize(145, 168);
@@ -753,7 +754,9 @@ void TestApp::everyPictureLoads()
         QVERIFY(svg.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(size.width()).arg(size.height()).toLatin1()));
         return;
     }
-    const QPixmap picture(resource);
+    const QPixmap picture = resource.endsWith(QLatin1String(".pixels"))
+        ? QPixmap::fromImage(resources::ReadPixelFile(resource))
+        : QPixmap(resource);
     QVERIFY2(!picture.isNull(), qPrintable(resource + " does not load"));
     QCOMPARE(picture.size(), size);
     // Not a blank: a picture has at least a few distinct colours.
@@ -763,6 +766,45 @@ void TestApp::everyPictureLoads()
         for (int x = 0; x < image.width(); x += 3)
             colours.insert(image.pixel(x, y));
     QVERIFY2(colours.size() > 4, qPrintable(resource + " is blank"));
+}
+
+void TestApp::pixelFileKeepsThePicture_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QImage>("picture"); // null: not a pixel file
+    const auto painted = [](QSize size, QImage::Format format) {
+        QImage image(size, format);
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                image.setPixel(x, y, qRgba(40 * x, 60 * y, 7, 30 + 50 * y));
+        return image;
+    };
+    const QImage sky = painted({5, 3}, QImage::Format_RGB32);
+    const QImage icon = painted({3, 4}, QImage::Format_ARGB32);
+    const QByteArray skyFile = resources::PixelFile(sky);
+    QTest::newRow("opaque") << skyFile << sky;
+    QTest::newRow("with alpha") << resources::PixelFile(icon) << icon;
+    // One byte off a word boundary, as a resource may lie: read by copying.
+    static QByteArray shifted;
+    shifted = QByteArray(1, '\0') + skyFile;
+    QTest::newRow("off a word boundary") << QByteArray::fromRawData(shifted.constData() + 1, skyFile.size()) << sky;
+    QTest::newRow("cut short") << skyFile.chopped(1) << QImage();
+    QTest::newRow("header only") << skyFile.left(16) << QImage();
+    QTest::newRow("another tag") << QByteArray("PNG!" + skyFile.mid(4)) << QImage();
+    QTest::newRow("8-bit picture not written")
+        << resources::PixelFile(sky.convertToFormat(QImage::Format_Grayscale8)) << QImage();
+}
+
+void TestApp::pixelFileKeepsThePicture()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QImage, picture);
+    const QImage read = resources::PixelFilePicture(bytes);
+    QCOMPARE(read.isNull(), picture.isNull());
+    if (!picture.isNull()) {
+        QCOMPARE(read.format(), picture.format());
+        QCOMPARE(read, picture);
+    }
 }
 
 void TestApp::introductionShowsItsPicture()

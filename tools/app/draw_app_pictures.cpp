@@ -4,12 +4,16 @@
 // medallions of the introduction and the two relations of the other-aspects
 // window, drawn from the stellar model so that they show what the program
 // computes. (The small diagram in the introduction text comes from
-// tools/diagram, with the diagram pictures.)
+// tools/diagram, with the diagram pictures.) The pictures of the startup
+// window, its sky and the icon's sizes up to 64 pixels, also go out as the
+// pixels their files decode to (resources/pixel_file.h).
 //
 // Usage: draw_app_pictures <output folder> [<language>=<translation.qm> ...]
+#include "resources/pixel_file.h"
 #include "tools/app/app_pictures.h"
 #include "tools/picture_languages.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLocale>
@@ -40,6 +44,24 @@ bool Save(const QDir &folder, const QString &name, const QImage &image, const ch
     return true;
 }
 
+// Saves `image` as Save() does, and beside it the pixels that file decodes
+// to, as <name without its suffix>.pixels.
+bool SaveWithPixels(const QDir &folder, const QString &name, const QImage &image, const char *format, int quality = -1)
+{
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format, quality)) {
+        std::fprintf(stderr, "cannot encode %s\n", qPrintable(name));
+        return false;
+    }
+    const QByteArray pixels = resources::PixelFile(QImage::fromData(encoded, format));
+    if (pixels.isEmpty()) {
+        std::fprintf(stderr, "%s does not decode to 32-bit pixels\n", qPrintable(name));
+        return false;
+    }
+    return Save(folder, name, encoded) && Save(folder, name.section(QLatin1Char('.'), 0, 0) + ".pixels", pixels);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -58,10 +80,11 @@ int main(int argc, char *argv[])
         return 1;
     }
     bool ok = true;
-    for (int size : {16, 32, 48, 64, 256})
-        ok = Save(out, QStringLiteral("icon%1.png").arg(size), Icon(size), "PNG") && ok;
+    for (int size : {16, 32, 48, 64})
+        ok = SaveWithPixels(out, QStringLiteral("icon%1.png").arg(size), Icon(size), "PNG") && ok;
+    ok = Save(out, QStringLiteral("icon256.png"), Icon(256), "PNG") && ok;
     ok = Save(out, QStringLiteral("icon.svg"), IconSvg()) && ok;
-    ok = Save(out, QStringLiteral("startup.jpg"), NightSky(481, 215), "JPEG", 90) && ok;
+    ok = SaveWithPixels(out, QStringLiteral("startup.jpg"), NightSky(481, 215), "JPEG", 90) && ok;
     ok = Save(out, QStringLiteral("portrait_upper.jpg"), Medallion(145, 168, {true, false, 0.7, 0.55, 0.3}), "JPEG", 92)
         && ok;
     ok = Save(
